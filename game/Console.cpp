@@ -7,12 +7,14 @@
 
 #include "core/Debug.h"
 #include "core/GetParents.h"
+#include "presentation/Mouse.h"
 
 bool bClosingProgram = false;
 bool bFirstCycle = true;
 bool bGeneralProfile = true;
 
 std::vector<std::string> info(20);
+Mouse mouse;
 
 void printInfo(int line, char const* format, ...) {
   char buffer[256];

@@ -1,0 +1,197 @@
+#include "presentation/Keyboard.h"
+
+#include "core/Debug.h"
+#include "presentation/InputSource.h"
+#include "presentation/Mouse.h"
+
+std::vector<bool> keys(numKeys, false);
+std::vector<int> keyCounts(numKeys, 0);
+int ctrl = 0;
+int shift = 0;
+int alt = 0;
+
+namespace {
+bool inTable(int key) { return key >= 0 && key < numKeys; }
+
+bool keyStateDown(int key) { return getInput().isKeyDown(key); }
+
+int modState() { return getInput().getModState(); }
+
+char firstPressedIn(char first, char last) {
+  for (int c = first; c <= last; c++)
+    if (keys.at(c)) return static_cast<char>(c);
+  return 0;
+}
+
+char firstLetterPressed() {
+  char c = firstPressedIn('a', 'z');
+  if (c && (modState() & (KMOD_SHIFT | KMOD_CAPS))) c = static_cast<char>(c - 'a' + 'A');
+  return c;
+}
+}  // namespace
+
+void updateKeyTables() {
+  for (int k = 0; k < numKeys; k++) {
+    if (keyStateDown(k)) keyCounts[k]++;
+    keys[k] = false;
+  }
+}
+
+void updateKeyTablesFromCounts() {
+  for (int k = 0; k < numKeys; k++) {
+    if (keyCounts[k] > 0 || keys[k]) keyCounts[k]++;
+    keys[k] = false;
+  }
+}
+
+void handleKeyDown(int key) {
+  if (!inTable(key)) {
+    recordError("Error: key code outside the key table:", key);
+    return;
+  }
+  keys[key] = true;
+}
+
+void handleKeyUp(int key) {
+  if (!inTable(key)) {
+    recordError("Error: key code outside the key table:", key);
+    return;
+  }
+  keyCounts[key] = 0;
+}
+
+bool justPressed(int key) { return keys.at(key); }
+
+void clearKey(int key) {
+  keys.at(key) = false;
+  keyCounts.at(key) = 0;
+}
+
+bool held(int key, int numCycles) {
+  // A period below 2 would never fire (or divide by zero).
+  if (numCycles < 2) numCycles = 2;
+  return keyCounts.at(key) % numCycles == 1 && keyStateDown(key);
+}
+
+bool isDown(int key) { return keyCounts.at(key) >= 1 && keyStateDown(key); }
+
+bool isPressed(int key) { return isDown(key); }
+
+int getKeycode(char c) {
+  if ((c >= 'a' && c <= 'z') || (c >= '0' && c <= '9')) return c;
+  return 0;
+}
+
+char checkForLetterNum() {
+  char c = firstLetterPressed();
+  if (c) return c;
+  return firstPressedIn('0', '9');
+}
+
+char checkForNum() { return firstPressedIn('0', '9'); }
+
+char checkForCharacter() {
+  char c = firstLetterPressed();
+  if (c) return c;
+  return firstPressedIn('!', '@');
+}
+
+bool arrowKey() {
+  return keys.at(SDLK_UP) || keys.at(SDLK_DOWN) || keys.at(SDLK_LEFT) || keys.at(SDLK_RIGHT);
+}
+
+bool modKeyDown(int mask) { return (mask & modState()) != 0; }
+
+bool modKey(int const& mask) {
+  int mods = modState();
+  if (mask == KMOD_CTRL) {
+    debugFunc("testing for control");
+    debugFunc((mods & KMOD_LCTRL) != 0, (mods & KMOD_RCTRL) != 0);
+    return (mods & (KMOD_LCTRL | KMOD_RCTRL)) != 0;
+  }
+  if (mask == KMOD_SHIFT) return (mods & (KMOD_LSHIFT | KMOD_RSHIFT)) != 0;
+  if (mask == KMOD_ALT) return (mods & (KMOD_LALT | KMOD_RALT)) != 0;
+  recordError("Error: non-macro mod key passed to modKey");
+  return false;
+}
+
+bool justPressedModKey(int const& mask) {
+  int mods = modState();
+  ctrl = (mods & KMOD_CTRL) ? ctrl + 1 : 0;
+  shift = (mods & KMOD_SHIFT) ? shift + 1 : 0;
+  alt = (mods & KMOD_ALT) ? alt + 1 : 0;
+  if (mask == KMOD_CTRL) return ctrl == 1;
+  if (mask == KMOD_SHIFT) return shift == 1;
+  if (mask == KMOD_ALT) return alt == 1;
+  recordError("Error: Non-Macro KMOD passed to modKey");
+  return false;
+}
+
+bool anyKey() {
+  for (int k = 0; k < numKeys; k++)
+    if (keyCounts[k] == 1) return true;
+  return mouse.leftReleased() || mouse.rightReleased();
+}
+
+void clearKeys() {
+  for (int k = 0; k < numKeys; k++) {
+    keys[k] = false;
+    keyCounts[k] = 0;
+  }
+}
+
+void clearInput() {
+  clearKeys();
+  mouse.clearClicks();
+}
+
+bool keyboardToString(std::string& text) {
+  char c = checkForLetterNum();
+  if (c) {
+    text += c;
+    return true;
+  }
+  if (justPressed(SDLK_BACKSPACE) && !text.empty()) {
+    text.erase(text.size() - 1);
+    return true;
+  }
+  if (justPressed(SDLK_SPACE)) {
+    text += " ";
+    return true;
+  }
+  if (justPressed(SDLK_MINUS)) {
+    text += '-';
+    return true;
+  }
+  // Escape keeps what was typed, like Return.
+  if (justPressed(SDLK_RETURN) || justPressed(SDLK_ESCAPE)) return false;
+  return true;
+}
+
+bool keyboardToNum(std::string& text) {
+  bool bPointAllowed = text.find('.') == std::string::npos;
+  char c = checkForNum();
+  if (c) {
+    if (text == "0")
+      text = std::string(1, c);
+    else if (text == "-0")
+      text = std::string("-") + c;
+    else
+      text += c;
+    return true;
+  }
+  if (text.empty() && justPressed(SDLK_MINUS)) {
+    text += '-';
+    return true;
+  }
+  if (justPressed(SDLK_PERIOD) && bPointAllowed) {
+    text += '.';
+    return true;
+  }
+  if (justPressed(SDLK_BACKSPACE) && !text.empty()) {
+    text.erase(text.size() - 1);
+    return true;
+  }
+  if (justPressed(SDLK_RETURN) || justPressed(SDLK_ESCAPE)) return false;
+  return true;
+}

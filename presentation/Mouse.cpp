@@ -1,0 +1,68 @@
+#include "presentation/Mouse.h"
+
+#include "presentation/InputSource.h"
+
+namespace {
+// The point of the camera's unrotated rectangle under a window pixel (truncated toward zero).
+void mapPixelToWorld(int pixelX, int pixelY, int& worldX, int& worldY) {
+  float left = 0, top = 0, width = 800, height = 600;
+  worldX = static_cast<int>(left + width * (static_cast<float>(pixelX) / 800.0f));
+  worldY = static_cast<int>(top + height * (static_cast<float>(pixelY) / 600.0f));
+}
+}  // namespace
+
+Mouse::Mouse()
+    : x(-1000),
+      y(-1000),
+      lastX(-1000),
+      lastY(-1000),
+      relX(0),
+      relY(0),
+      maxX(800),
+      maxY(600),
+      bLeft(false),
+      bRight(false),
+      bLastLeft(false),
+      bLastRight(false),
+      bInView(true),
+      rawLastX(0),
+      rawLastY(0),
+      bMouseMoved(false),
+      bWheelUp(false),
+      bWheelDown(false),
+      bFirstCycle(true) {}
+
+void Mouse::process() {
+  lastX = x;
+  lastY = y;
+  bLastLeft = bLeft;
+  bLastRight = bRight;
+  bWheelDown = false;
+  bWheelUp = false;
+
+  InputSource& input = getInput();
+  int pixelX = 0, pixelY = 0;
+  unsigned buttons = input.getMouseState(pixelX, pixelY);
+  input.getRelativeMouseState(relX, relY);
+
+  bMouseMoved = !bFirstCycle && (pixelX != rawLastX || pixelY != rawLastY);
+  if (bFirstCycle) {
+    // The first relative reading covers everything since SDL started.
+    relX = 0;
+    relY = 0;
+    bFirstCycle = false;
+  }
+  rawLastX = pixelX;
+  rawLastY = pixelY;
+
+  mapPixelToWorld(pixelX, pixelY, x, y);
+  bLeft = (buttons & SDL_BUTTON(SDL_BUTTON_LEFT)) != 0;
+  bRight = (buttons & SDL_BUTTON(SDL_BUTTON_RIGHT)) != 0;
+}
+
+void Mouse::clearClicks() {
+  bLeft = false;
+  bRight = false;
+  bLastLeft = false;
+  bLastRight = false;
+}
