@@ -2,17 +2,210 @@
 """Generates qor's images and sounds into a run directory.
 
 Every asset is authored here, from code: images as 24-bit uncompressed BMPs, sounds as
-22050 Hz 16-bit WAVs. Files that already exist and are newer than this script are kept.
+22050 Hz 16-bit WAVs, and the music loop as an Ogg Vorbis file encoded from a synthesised WAV
+with oggenc (vorbis-tools). Files that already exist and are newer than this script are kept.
 Usage: generate_qor_assets.py RUN_DIR
 """
+import array
+import math
 import os
+import shutil
+import struct
+import subprocess
 import sys
+import tempfile
+import wave
+
+RATE = 22050
+SCRIPT_TIME = os.path.getmtime(os.path.abspath(__file__))
+
+
+def up_to_date(path):
+    return os.path.exists(path) and os.path.getmtime(path) >= SCRIPT_TIME
+
+
+def write_bmp(path, width, height, pixel):
+    """Writes a 24-bit uncompressed BMP; pixel(x, y) gives (r, g, b) with y counted from the top."""
+    row_size = (width * 3 + 3) // 4 * 4
+    image_size = row_size * height
+    data = bytearray()
+    data += struct.pack("<2sIHHI", b"BM", 54 + image_size, 0, 0, 54)
+    data += struct.pack("<IiiHHIIiiII", 40, width, height, 1, 24, 0, image_size, 2835, 2835, 0, 0)
+    for y in range(height - 1, -1, -1):  # rows are stored bottom-up
+        row = bytearray()
+        for x in range(width):
+            r, g, b = pixel(x, y)
+            row += bytes((clamp_byte(b), clamp_byte(g), clamp_byte(r)))
+        row += bytes(row_size - len(row))
+        data += row
+    with open(path, "wb") as out:
+        out.write(data)
+
+
+def clamp_byte(v):
+    return max(0, min(255, int(v)))
+
+
+def write_wav(path, left, right=None):
+    """Writes 16-bit samples in -1..1 at 22050 Hz, mono or stereo."""
+    channels = 1 if right is None else 2
+    samples = array.array("h")
+    if right is None:
+        samples.extend(to_int16(v) for v in left)
+    else:
+        for l, r in zip(left, right):
+            samples.append(to_int16(l))
+            samples.append(to_int16(r))
+    if sys.byteorder == "big":
+        samples.byteswap()
+    with wave.open(path, "wb") as out:
+        out.setnchannels(channels)
+        out.setsampwidth(2)
+        out.setframerate(RATE)
+        out.writeframes(samples.tobytes())
+
+
+def to_int16(v):
+    return max(-32767, min(32767, int(round(v * 32767))))
+
+
+# ---- images ----
+
+def big_star(x, y):
+    """A soft white glow on black; black adds nothing under the sprites' additive blending."""
+    d = math.hypot(x - 15.5, y - 15.5) / 16.0
+    v = max(0.0, 1.0 - d) ** 2 * 255
+    return v, v, min(255, v * 1.1)
+
+
+def ok_button(x, y):
+    """A green tick in a grey frame, 32 by 32."""
+    if x in (0, 31) or y in (0, 31):
+        return 160, 160, 160
+    # Tick: a short stroke down to (12, 24), then a long stroke up to (27, 7).
+    def near(x0, y0, x1, y1):
+        dx, dy = x1 - x0, y1 - y0
+        t = max(0.0, min(1.0, ((x - x0) * dx + (y - y0) * dy) / float(dx * dx + dy * dy)))
+        return math.hypot(x - (x0 + t * dx), y - (y0 + t * dy)) < 2.2
+    if near(5, 16, 12, 24) or near(12, 24, 27, 7):
+        return 40, 220, 60
+    return 30, 30, 30
+
+
+def close_button(x, y):
+    """A red cross in a red frame, 16 by 16."""
+    if x in (0, 15) or y in (0, 15):
+        return 200, 40, 40
+    if abs(x - y) <= 1 or abs(x + y - 15) <= 1:
+        return 255, 80, 80
+    return 0, 0, 0
+
+
+IMAGES = [
+    ("bigStar.bmp", 32, 32, big_star),
+    ("ok.bmp", 32, 32, ok_button),
+    ("close.bmp", 16, 16, close_button),
+]
+
+
+# ---- music ----
+
+def midi_to_hz(note):
+    return 440.0 * 2 ** ((note - 69) / 12.0)
+
+
+def add_note(buf, start, length, freq, volume, shape):
+    """Adds one enveloped note to a float buffer: a short attack, then an exponential decay."""
+    attack = int(0.01 * RATE)
+    n = min(length, len(buf) - start)
+    phase_step = freq / RATE
+    phase = 0.0
+    for i in range(n):
+        env = i / attack if i < attack else math.exp(-3.0 * (i - attack) / length)
+        # Fade the last few milliseconds so that notes do not click.
+        tail = n - i
+        if tail < 200:
+            env *= tail / 200.0
+        buf[start + i] += volume * env * shape(phase)
+        phase += phase_step
+        if phase >= 1.0:
+            phase -= 1.0
+
+
+def triangle(p):
+    return 4 * p - 1 if p < 0.5 else 3 - 4 * p
+
+
+def soft_square(p):
+    return math.tanh(3 * math.sin(2 * math.pi * p)) * 0.7
+
+
+def sine(p):
+    return math.sin(2 * math.pi * p)
+
+
+def dora_doruduroziv():
+    """An original 16-second loop in A minor at 120 beats a minute: bass, arpeggio and a tune
+    over Am - F - C - G, two bars each. Returns the left and right channels."""
+    beat = RATE // 2
+    bars = 8
+    total = bars * 4 * beat
+    bass = [0.0] * total
+    arp = [0.0] * total
+    lead = [0.0] * total
+    chords = [(45, [57, 60, 64]), (41, [53, 57, 60]), (48, [55, 60, 64]), (43, [55, 59, 62])]
+    for bar in range(bars):
+        root, triad = chords[(bar // 2) % 4]
+        for b in range(4):
+            start = (bar * 4 + b) * beat
+            add_note(bass, start, beat, midi_to_hz(root if b % 2 == 0 else root + 12), 0.30,
+                     triangle)
+            for k in range(2):  # eighth-note arpeggio
+                note = triad[(b * 2 + k) % 3] + 12
+                add_note(arp, start + k * beat // 2, beat // 2, midi_to_hz(note), 0.10, soft_square)
+    # The tune: (beat offset, length in beats, MIDI note), over the eight bars.
+    tune = [
+        (0, 1.5, 69), (1.5, 0.5, 72), (2, 1, 76), (3, 1, 74),
+        (4, 2, 72), (6, 1, 71), (7, 1, 69),
+        (8, 1.5, 69), (9.5, 0.5, 72), (10, 1, 77), (11, 1, 76),
+        (12, 3, 72), (15, 1, 74),
+        (16, 1, 76), (17, 1, 79), (18, 1, 76), (19, 1, 72),
+        (20, 2, 74), (22, 1, 72), (23, 1, 71),
+        (24, 1.5, 74), (25.5, 0.5, 72), (26, 1, 71), (27, 1, 67),
+        (28, 3, 69), (31, 1, 71),
+    ]
+    for offset, length, note in tune:
+        add_note(lead, int(offset * beat), int(length * beat), midi_to_hz(note), 0.22, sine)
+    left = [b * 0.8 + a * 0.4 + m * 0.9 for b, a, m in zip(bass, arp, lead)]
+    right = [b * 0.8 + a * 0.9 + m * 0.5 for b, a, m in zip(bass, arp, lead)]
+    return left, right
+
+
+def write_music(path):
+    oggenc = shutil.which("oggenc")
+    if not oggenc:
+        sys.exit("oggenc (vorbis-tools) is needed to make " + os.path.basename(path))
+    left, right = dora_doruduroziv()
+    with tempfile.TemporaryDirectory() as tmp:
+        wav_path = os.path.join(tmp, "music.wav")
+        write_wav(wav_path, left, right)
+        # A fixed serial number keeps the file the same from build to build.
+        subprocess.run([oggenc, "-Q", "-q", "3", "--serial", "7", "-o", path, wav_path],
+                       check=True)
 
 
 def main():
     if len(sys.argv) != 2:
         sys.exit("usage: generate_qor_assets.py RUN_DIR")
-    os.makedirs(sys.argv[1], exist_ok=True)
+    run_dir = sys.argv[1]
+    os.makedirs(run_dir, exist_ok=True)
+    for name, width, height, pixel in IMAGES:
+        path = os.path.join(run_dir, name)
+        if not up_to_date(path):
+            write_bmp(path, width, height, pixel)
+    music = os.path.join(run_dir, "Dora-Doruduroziv.ogg")
+    if not up_to_date(music):
+        write_music(music)
 
 
 if __name__ == "__main__":

@@ -1,5 +1,8 @@
 #include "game/Console.h"
 
+#include <GL/gl.h>
+#include <SDL_mixer.h>
+
 #include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
@@ -7,26 +10,98 @@
 
 #include "core/Debug.h"
 #include "core/GetParents.h"
+#include "core/StringConversions.h"
+#include "core/Ticks.h"
+#include "game/Game.h"
+#include "game/GameStates.h"
+#include "presentation/InputSource.h"
+#include "presentation/Keyboard.h"
 #include "presentation/Mouse.h"
+#include "presentation/Sound.h"
+#include "presentation/Text.h"
 
+bool bSound = true;
+bool bDrawFps = true;
+bool bLockFps = true;
+bool bFullscreen = true;
+bool bEscapeQuits = true;
+bool bGeneralProfile = true;
+float fps = 30.0f;
+int audio_rate = 22050;
+Uint16 audio_format = AUDIO_S16LSB;
+int audio_channels = 2;
+int audio_buffers = 1024;
+int numMixChannels = 48;
+
+SDL_Surface* screen = nullptr;
+Uint32 videoFlags = 0;
+bool bPaused = false;
 bool bClosingProgram = false;
 bool bFirstCycle = true;
-bool bGeneralProfile = true;
+int currentFps = 0;
 
 std::vector<std::string> info(20);
 Mouse mouse;
+Game myGame;
+
+namespace {
+const int infoLineLength = 255;
+
+std::function<void(int)>& exitHook() {
+  static std::function<void(int)> hook;
+  return hook;
+}
+
+int windowWidth = 800;
+int windowHeight = 600;
+
+// Each loop keeps its own end of the last frame, so the first frame of each never waits.
+uint32_t lastFrameEnd = 0;
+uint32_t lastMiniLoopFrameEnd = 0;
+
+void clearScreen() { glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT); }
+}  // namespace
+
+void endProgram(int status) {
+  if (exitHook()) {
+    exitHook()(status);
+    return;
+  }
+  exit(status);
+}
+
+void setExitHook(std::function<void(int)> hook) { exitHook() = hook; }
+
+int getWindowWidth() { return windowWidth; }
+int getWindowHeight() { return windowHeight; }
+
+void fitWindow(int width, int height) {
+  if (height == 0) height = 1;
+  windowWidth = width;
+  windowHeight = height;
+  glViewport(0, 0, width, height);
+  glMatrixMode(GL_PROJECTION);
+  glLoadIdentity();
+  glOrtho(0, getScreenWidth(), getScreenHeight(), 0, -1, 1);
+  glMatrixMode(GL_MODELVIEW);
+  glLoadIdentity();
+}
 
 void printInfo(int line, char const* format, ...) {
-  char buffer[256];
+  char buffer[infoLineLength + 1];
   va_list args;
   va_start(args, format);
   vsnprintf(buffer, sizeof buffer, format, args);
   va_end(args);
+  printInfo(std::string(buffer), line);
+}
+
+void printInfo(std::string const& text, int line) {
   if (line < 0 || line >= static_cast<int>(info.size())) {
     recordError("Error: info line out of range:", line);
     return;
   }
-  info[line] = buffer;
+  info[line] = text.substr(0, infoLineLength);
 }
 
 void printInfo(int line, std::stringstream& text) {
@@ -35,12 +110,17 @@ void printInfo(int line, std::stringstream& text) {
     return;
   }
   if (line >= static_cast<int>(info.size())) info.resize(line + 1);
-  info[line] = text.str();
+  std::getline(text, info[line]);
 }
 
-void clearInfo(int line) {
-  for (int i = line < 0 ? 0 : line; i < static_cast<int>(info.size()); i++) info[i] = "";
+void clearInfo(int min, int max) {
+  if (min < 0) min = 0;
+  for (int i = min; i <= max && i < static_cast<int>(info.size()); i++) info[i] = " ";
 }
+
+void clearInfo(int line) { clearInfo(line, static_cast<int>(info.size()) - 1); }
+
+void clearInfo() { clearInfo(0); }
 
 float getScreenWidth() { return 800; }
 float getScreenHeight() { return 600; }
@@ -49,4 +129,164 @@ void startCoreServices() {
   clearDebugFile();
   readHeirarchy();
   srand(static_cast<unsigned>(time(nullptr)));
+}
+
+void init() {
+  startCoreServices();
+  if (SDL_Init(SDL_INIT_AUDIO | SDL_INIT_VIDEO) < 0) {
+    if (!SDL_WasInit(SDL_INIT_VIDEO)) {
+      printf("Unable to init SDL: %s\n", SDL_GetError());
+      fflush(stdout);
+      endProgram(1);
+      return;
+    }
+    printf("Unable to init audio: %s\n", SDL_GetError());
+    fflush(stdout);
+    bSound = false;
+  }
+  // They run in reverse: shutdown first, then SDL's quit.
+  atexit(SDL_Quit);
+  atexit(shutdown);
+  SDL_ShowCursor(SDL_DISABLE);
+  setVideoMode();
+  if (Mix_OpenAudio(audio_rate, audio_format, audio_channels, audio_buffers)) {
+    recordError("Unable to open audio!\n");
+    endProgram(1);
+    return;
+  }
+  Mix_AllocateChannels(numMixChannels);
+  loadFont("FreeMono.ttf", 14);
+  clearKeys();
+  Mix_Volume(-1, 35);
+  myGame.init();
+}
+
+void setVideoMode() {
+  SDL_VideoInfo const* videoInfo = SDL_GetVideoInfo();
+  if (!videoInfo) {
+    recordError("Error: Video query failed:", SDL_GetError());
+    endProgram(1);
+    return;
+  }
+  videoFlags = SDL_OPENGL | SDL_HWSURFACE | SDL_ASYNCBLIT | SDL_HWPALETTE | SDL_RESIZABLE;
+  if (bFullscreen) videoFlags |= SDL_FULLSCREEN;
+  if (videoInfo->hw_available) videoFlags |= SDL_HWSURFACE;
+  if (videoInfo->blit_hw) videoFlags |= SDL_HWACCEL;
+  SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
+
+  int width = static_cast<int>(getScreenWidth());
+  int height = static_cast<int>(getScreenHeight());
+  int bpp = videoInfo->vfmt ? videoInfo->vfmt->BitsPerPixel : 0;
+  screen = SDL_SetVideoMode(width, height, bpp, videoFlags);
+  if (!screen) {
+    recordError("Unable to use hardware surface, trying software...");
+    screen = SDL_SetVideoMode(width, height, bpp, SDL_ANYFORMAT);
+  }
+  if (!screen) {
+    recordError("Unable to set video");
+    recordError(width, height);
+    recordError(SDL_GetError());
+    endProgram(1);
+    return;
+  }
+  glClearColor(0, 0, 0, 0);
+  fitWindow(width, height);
+}
+
+void shutdown() {
+  closeMusic();
+  Mix_CloseAudio();
+  bClosingProgram = true;
+  myGame.shutdown();
+}
+
+void handleEvents() {
+  SDL_Event event;
+  InputSource& input = getInput();
+  while (input.pollEvent(event)) {
+    switch (event.type) {
+      case SDL_KEYDOWN:
+        handleKeyDown(event.key.keysym.sym);
+        break;
+      case SDL_KEYUP:
+        handleKeyUp(event.key.keysym.sym);
+        break;
+      case SDL_QUIT:
+        endProgram(0);
+        return;
+      case SDL_VIDEORESIZE:
+        screen = SDL_SetVideoMode(event.resize.w, event.resize.h, 0, videoFlags);
+        if (!screen) {
+          recordError("Error: Could not get a surface after resize:", SDL_GetError());
+          endProgram(1);
+          return;
+        }
+        fitWindow(event.resize.w, event.resize.h);
+        break;
+      default:
+        break;
+    }
+  }
+}
+
+void lockFrameRate(uint32_t& frameEnd) {
+  while (static_cast<float>(getTicks() - frameEnd) / 1000.0f < 1.0f / fps) {
+  }
+  frameEnd = getTicks();
+}
+
+bool miniLoop(GameState* state) {
+  if (bDrawFps) drawFps();
+  drawInfo();
+  SDL_GL_SwapBuffers();
+  updateKeyTablesFromCounts();
+  handleEvents();
+  mouse.process();
+  clearScreen();
+  if (state) state->draw();
+  if (bLockFps) lockFrameRate(lastMiniLoopFrameEnd);
+  return true;
+}
+
+void runFrame() {
+  updateKeyTables();
+  handleEvents();
+  mouse.process();
+  if (!bPaused) myGame.process();
+  if (bEscapeQuits && keys[SDLK_ESCAPE]) {
+    endProgram(0);
+    return;
+  }
+  if (justPressed('p')) bPaused = !bPaused;
+  clearScreen();
+  myGame.draw();
+  drawInfo();
+  if (bDrawFps) drawFps();
+  SDL_GL_SwapBuffers();
+  if (bLockFps) lockFrameRate(lastFrameEnd);
+  bFirstCycle = false;
+}
+
+void drawInfo() {
+  for (size_t i = 0; i < info.size(); i++)
+    drawText(info[i], 10, 30 + 15 * static_cast<float>(i), 16, 0);
+}
+
+void drawFps() {
+  static bool bFirstCall = true;
+  static uint32_t lastMeasurement = 0;
+  static int frameCount = 0;
+  if (bFirstCall) {
+    lastMeasurement = getTicks();
+    bFirstCall = false;
+  }
+  frameCount++;
+  if (getTicks() > lastMeasurement + 1000) {
+    currentFps = frameCount;
+    lastMeasurement = getTicks();
+    frameCount = 0;
+  }
+  std::string text = "FPS: ";
+  addNumToString(text, currentFps);
+  drawText(text, 10, 10, 16, 0);
 }

@@ -1,7 +1,7 @@
-// Entry point of qor.
+// Entry point of qor: start-up, then the frame loop, which ends only by ending the process.
 #include "game/Console.h"
 
 int main(int, char**) {
-  startCoreServices();
-  return 0;
+  init();
+  for (;;) runFrame();
 }

@@ -1,13 +1,18 @@
 #include "presentation/Mouse.h"
 
+#include "game/Console.h"
 #include "presentation/InputSource.h"
 
 namespace {
 // The point of the camera's unrotated rectangle under a window pixel (truncated toward zero).
+// The window may be resized while the logical screen stays 800 by 600 and fills it, so pixels
+// are taken as shares of the window.
 void mapPixelToWorld(int pixelX, int pixelY, int& worldX, int& worldY) {
   float left = 0, top = 0, width = 800, height = 600;
-  worldX = static_cast<int>(left + width * (static_cast<float>(pixelX) / 800.0f));
-  worldY = static_cast<int>(top + height * (static_cast<float>(pixelY) / 600.0f));
+  float windowWidth = static_cast<float>(getWindowWidth());
+  float windowHeight = static_cast<float>(getWindowHeight());
+  worldX = static_cast<int>(left + width * (static_cast<float>(pixelX) / windowWidth));
+  worldY = static_cast<int>(top + height * (static_cast<float>(pixelY) / windowHeight));
 }
 }  // namespace
 

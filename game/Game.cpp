@@ -1,0 +1,21 @@
+#include "game/Game.h"
+
+#include "presentation/InputSource.h"
+#include "presentation/Sound.h"
+
+Game* game = nullptr;
+
+Game::Game() { game = this; }
+
+void Game::init() {
+  getInput().setModState(KMOD_NONE);
+  loadMusic("Dora-Doruduroziv.ogg");
+  playMusic();
+}
+
+// The levels and game states join here with the game-play code.
+void Game::process() {}
+
+void Game::draw() {}
+
+void Game::shutdown() {}

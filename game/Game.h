@@ -1,0 +1,16 @@
+// The one game of qor: started once, then processed (unless paused) and drawn every frame.
+#pragma once
+
+class Game {
+ public:
+  Game();
+  virtual ~Game() {}
+
+  void init();
+  void process();
+  void draw();
+  void shutdown();
+};
+
+// The game, from its construction on.
+extern Game* game;

@@ -1,0 +1,26 @@
+// Text of qor: the loaded fonts, measuring, and the drawText family. Text alone counts y
+// upward from the bottom edge of the logical screen: the pen of drawText(s, x, y) is at screen
+// row 600 - y, and glyphs hang from it.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "presentation/Font.h"
+
+// Every font loaded, by order of loading; font 0 is the one the game draws with.
+extern std::vector<font_data> fonts;
+
+// Adds ".ttf" unless the name has it; a file that cannot be opened ends the program.
+void loadFont(std::string fontName, int size);
+int getTextWidth(std::string const& s, int font);
+int getTextWidth(char c, int font);
+inline int getStringWidth(std::string const& s, int font) { return getTextWidth(s, font); }
+int getTextHeight(int iFont);
+// The size is the font's; textSize is kept for the callers' sake.
+void drawText(std::string const& text, float x, float y, float textSize, int font = 0);
+inline void drawText(float x, float y, std::string const& text, int font) {
+  drawText(text, x, y, 0, font);
+}
+void drawText(int num, float x, float y, int font);
+void uppercase(std::string& s);
