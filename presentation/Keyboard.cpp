@@ -1,6 +1,8 @@
 #include "presentation/Keyboard.h"
 
 #include "core/Debug.h"
+#include "core/Files.h"
+#include "game/Console.h"
 #include "presentation/InputSource.h"
 #include "presentation/Mouse.h"
 
@@ -194,4 +196,18 @@ bool keyboardToNum(std::string& text) {
   }
   if (justPressed(SDLK_RETURN) || justPressed(SDLK_ESCAPE)) return false;
   return true;
+}
+
+std::string keyboardToFilename(std::string const& extension) {
+  std::string name;
+  for (;;) {
+    miniLoop(nullptr);
+    if (!keyboardToString(name)) break;
+    printInfo("Filename: " + name, 10);
+  }
+  printInfo(" ", 10);
+  if (!extension.empty()) addExtension(name, extension);
+  // Escape must not also end the program from the frame loop.
+  for (int k = 0; k < 256; k++) keys[k] = false;
+  return name;
 }

@@ -40,3 +40,6 @@ void clearKeys();
 void clearInput();
 bool keyboardToString(std::string& text);
 bool keyboardToNum(std::string& text);
+// Modal entry of a file name on info line 10, ended by Return or Escape; the extension, when
+// given, is added. The key that ended the entry is cleared so that the frame does not act on it.
+std::string keyboardToFilename(std::string const& extension);

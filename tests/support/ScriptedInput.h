@@ -1,5 +1,6 @@
 // An input source that a test scripts frame by frame: keys held down, modifiers, the pointer
 // and its buttons, and the events the next frame will find. Installed for its lifetime.
+// As with SDL, a key's state changes only when its event is taken from the queue.
 #pragma once
 
 #include <deque>
@@ -12,16 +13,10 @@ class ScriptedInput : public InputSource {
   ScriptedInput() { setInputSource(this); }
   ~ScriptedInput() override { setInputSource(nullptr); }
 
-  // The key goes down (key-down event, and held in the key state until released).
-  void press(int key) {
-    down.insert(key);
-    queueKey(SDL_KEYDOWN, key);
-  }
-  void release(int key) {
-    down.erase(key);
-    queueKey(SDL_KEYUP, key);
-  }
-  // Down and up between two frames: both events, never seen in the key state.
+  // The key goes down, and stays down in the key state until released.
+  void press(int key) { queueKey(SDL_KEYDOWN, key); }
+  void release(int key) { queueKey(SDL_KEYUP, key); }
+  // Down and up between two frames: both events; the key state never shows it at a frame start.
   void tap(int key) {
     queueKey(SDL_KEYDOWN, key);
     queueKey(SDL_KEYUP, key);
@@ -81,6 +76,8 @@ class ScriptedInput : public InputSource {
     if (events.empty()) return false;
     event = events.front();
     events.pop_front();
+    if (event.type == SDL_KEYDOWN) down.insert(event.key.keysym.sym);
+    if (event.type == SDL_KEYUP) down.erase(event.key.keysym.sym);
     return true;
   }
 
