@@ -23,8 +23,12 @@ void runFrame(Profiler& p, TestClock& clock, Lines const& names, Ints const& gap
   p.stop();
 }
 
+// Info lines with cleared lines shown as "", however the main module blanks them.
 Lines infoLines(int from, int count) {
-  return Lines(info.begin() + from, info.begin() + from + count);
+  Lines lines(info.begin() + from, info.begin() + from + count);
+  for (std::string& line : lines)
+    if (line.find_first_not_of(' ') == std::string::npos) line.clear();
+  return lines;
 }
 }  // namespace
 

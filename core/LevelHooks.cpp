@@ -1,0 +1,10 @@
+#include "core/LevelHooks.h"
+
+std::string getLevelExtension() { return ".lev"; }
+std::string getCurrentLevel() { return ""; }
+ItemHolder* getHolder() { return nullptr; }
+int getMaxLevel() { return -1; }
+bool anyLevelLoaded() { return false; }
+void setLevelBounds() {}
+void clearLevels() {}
+void saveGame() {}

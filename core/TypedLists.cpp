@@ -1,0 +1,19 @@
+#include "core/TypedLists.h"
+
+ObjectVector<Ship*> allShips;
+ObjectVector<Ship*> friendlyShips;
+ObjectVector<Shootable*> shootables;
+ObjectVector<Collider*> colliders;
+ObjectVector<PathFollower*> pathFollowers;
+ObjectVector<Projectile*> projectiles;
+ObjectVector<Visible*> allVisible;
+ObjectVector<Obstacle*> obstacles;
+ObjectVector<Tile*> allTiles;
+ObjectVector<Tile*> editorTiles;
+ObjectVector<Fence*> fences;
+ObjectVector<FenceNode*> fenceNodes;
+ObjectVector<Barrier*> barriers;
+ObjectVector<Explosion*> explosions;
+ObjectVector<Activatable*> activatables;
+ObjectVector<Persistant*> persistants;
+ObjectVector<Collidable*> opaques;
