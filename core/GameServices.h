@@ -14,3 +14,14 @@ void printInfo(int line, std::stringstream& text);
 void clearInfo(int line);
 float getScreenWidth();
 float getScreenHeight();
+
+// Geometry's needs of game play.
+class Ship;
+class SimpleRect;
+// The global speed setting of the data files (1.0 unless "speed_multiplier" sets it).
+extern float speedMultiplier;
+float getXmlSpeedMultiplier();
+// The ship under the user's control, null when there is none.
+extern Ship* player;
+// The player ship's own rectangle, null when there is no player.
+SimpleRect const* getPlayerRect();

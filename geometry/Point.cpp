@@ -1,9 +1,11 @@
 #include "geometry/Point.h"
 
 #include <cmath>
+#include <cstdlib>
 
 #include "core/Debug.h"
 #include "core/Utils.h"
+#include "presentation/View.h"
 
 double Point::getMagnitude() const { return std::sqrt(x * x + y * y); }
 
@@ -108,4 +110,13 @@ Point randomPointNear(Point const& base, double range) {
   double yOffset = randRange(range);
   double xOffset = randRange(range);
   return Point(base.x + xOffset, base.y + yOffset);
+}
+
+Point randomPointInView() {
+  // A camera side shorter than one unit truncates to 0, which must not become a divisor.
+  int height = static_cast<int>(view.getHeight());
+  int width = static_cast<int>(view.getWidth());
+  int y = height > 0 ? rand() % height : 0;
+  int x = width > 0 ? rand() % width : 0;
+  return Point(x, y);
 }

@@ -1,0 +1,46 @@
+// The motion layer between VerletMobile and Shape: every shape, sprite and world object can
+// follow a path of PathNodes, which it owns. This file holds the base: fields, ownership, the
+// base speed and the movement step of a follower without a path.
+#pragma once
+
+#include "core/VectorUtils.h"
+#include "geometry/Mobile.h"
+
+class PathNode;
+
+class PathFollower : public VerletMobile {
+ public:
+  PathFollower();
+  // A copy never shares the original's nodes: it starts without a path (see the .cpp).
+  PathFollower(PathFollower const& other);
+  PathFollower& operator=(PathFollower const& other);
+  // Deletes every node of the path.
+  ~PathFollower() override;
+
+  // The Verlet step, then the path step when there is a path and a destination.
+  void handleMovement() override;
+  // Paths are drawn by the node maps, not by their followers.
+  virtual void draw() {}
+  virtual Point getCenter() const = 0;
+
+  VectorInterface<PathNode*>& getPathRef() { return pathNodes; }
+  int pathSize() { return pathNodes.size(); }
+  int getPathSize() { return pathNodes.size(); }
+  void setPrevNode(PathNode* newNode) { prevNode = newNode; }
+  void setDestNode(PathNode* newNode) { destNode = newNode; }
+  // A single node is no path.
+  bool hasPath() { return pathNodes.size() > 1; }
+  float getBaseSpeed();
+  void setBaseSpeed(float newSpeed);
+
+ protected:
+  // Distance to the destination at the previous step; -1 when there is none.
+  float prevDist;
+  VectorInterface<PathNode*> pathNodes;
+  PathNode* destNode;
+  PathNode* prevNode;
+
+ private:
+  float speed;
+  bool bSetSpeed;
+};

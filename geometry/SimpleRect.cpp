@@ -1,0 +1,385 @@
+#include "geometry/SimpleRect.h"
+
+#include <GL/gl.h>
+
+#include <cmath>
+#include <sstream>
+
+#include "core/Debug.h"
+#include "core/GameServices.h"
+#include "core/GetParents.h"
+#include "geometry/Overlap.h"
+#include "geometry/Rect.h"
+#include "presentation/Draw.h"
+#include "presentation/Mouse.h"
+#include "presentation/View.h"
+
+// The default rectangle is all four corners at (0, 10), of zero size, as the four numbers say.
+SimpleRect::SimpleRect() : SimpleRect(0, 10, 0, 10) {}
+
+SimpleRect::SimpleRect(float left, float top, float right, float bottom)
+    : bFilled(false), bInView(true), bSetPointA(false), bSetPointB(false) {
+  setRect(left, top, right, bottom);
+}
+
+SimpleRect& SimpleRect::operator=(SimpleRect const& other) {
+  color = other.color;
+  borderColor = other.borderColor;
+  setRect(other);
+  return *this;
+}
+
+SimpleRect& SimpleRect::operator=(SimpleRect const* other) {
+  if (other) *this = *other;
+  return *this;
+}
+
+float SimpleRect::getXCenter() const { return static_cast<float>((topLeft.x + topRight.x) / 2); }
+
+float SimpleRect::getYCenter() const { return static_cast<float>((topLeft.y + bottomLeft.y) / 2); }
+
+void SimpleRect::move(float dx, float dy) {
+  Point offset(dx, dy);
+  topLeft += offset;
+  topRight += offset;
+  bottomRight += offset;
+  bottomLeft += offset;
+  setPoints();
+}
+
+void SimpleRect::setCenter(float x, float y) { setCenter(Point(x, y)); }
+
+void SimpleRect::setCenter(Point const& p) {
+  Point offset = p - getCenter();
+  topLeft += offset;
+  topRight += offset;
+  bottomRight += offset;
+  bottomLeft += offset;
+  setPoints();
+}
+
+void SimpleRect::debugInfo(std::ofstream& out) const {
+  out << "For SimpleRect" << std::endl;
+  Point const* corners[] = {&topLeft, &topRight, &bottomRight, &bottomLeft};
+  for (Point const* corner : corners) out << "(" << corner->x << ", " << corner->y << ") ";
+  out << std::endl << "-SimpleRect" << std::endl;
+}
+
+void SimpleRect::draw() {
+  Point tl = topLeft;
+  Point tr = topRight;
+  Point br = bottomRight;
+  Point bl = bottomLeft;
+  if (bInView) {
+    view.mapToView(tl);
+    view.mapToView(tr);
+    view.mapToView(br);
+    view.mapToView(bl);
+  }
+  debugFunc("handled mapping to view, getWidth():", getWidth());
+  if (bFilled) {
+    debugFunc("bouta draw filled");
+    drawFilled();
+    debugFunc("drew filled");
+  }
+  debugFunc("bouta draw line");
+  drawLine(static_cast<float>(bl.x), static_cast<float>(bl.y), static_cast<float>(tl.x),
+           static_cast<float>(tl.y), borderColor, false);
+  drawLine(static_cast<float>(tl.x), static_cast<float>(tl.y), static_cast<float>(tr.x),
+           static_cast<float>(tr.y), borderColor, false);
+  drawLine(static_cast<float>(tr.x), static_cast<float>(tr.y), static_cast<float>(br.x),
+           static_cast<float>(br.y), borderColor, false);
+  drawLine(static_cast<float>(br.x), static_cast<float>(br.y), static_cast<float>(bl.x),
+           static_cast<float>(bl.y), borderColor, false);
+  debugFunc("drew line");
+}
+
+// An axis-aligned fill of the rectangle's side lengths about its own (unmapped) centre. The
+// translation is undone afterwards so that whatever is drawn next does not inherit it.
+void SimpleRect::drawFilled() {
+  float w = getWidth();
+  float h = getHeight();
+  glMatrixMode(GL_MODELVIEW);
+  glPushMatrix();
+  glLoadIdentity();
+  glTranslatef(getXCenter(), getYCenter(), 0);
+  color.setGL();
+  glRectf(-w / 2, -h / 2, w / 2, h / 2);
+  clearColor();
+  glPopMatrix();
+}
+
+Point SimpleRect::getCenter() const { return getMidpoint(getPointA(), getPointB()); }
+
+bool SimpleRect::isPtIn(Point const& p) const {
+  return isPtInRect(static_cast<float>(p.x), static_cast<float>(p.y));
+}
+
+void SimpleRect::setColorTo(Color const& c) {
+  borderColor = c;
+  color = c;
+}
+
+void SimpleRect::setRect(float left, float top, float right, float bottom) {
+  topLeft.setPoint(left, top);
+  topRight.setPoint(right, top);
+  bottomRight.setPoint(right, bottom);
+  bottomLeft.setPoint(left, bottom);
+  setPoints();
+}
+
+void SimpleRect::setRect(Point& tl, Point& tr, Point& br, Point& bl) {
+  topLeft = tl;
+  topRight = tr;
+  bottomRight = br;
+  bottomLeft = bl;
+  setPoints();
+}
+
+void SimpleRect::setRect(SimpleRect const& other) {
+  topLeft = other.topLeft;
+  topRight = other.topRight;
+  bottomRight = other.bottomRight;
+  bottomLeft = other.bottomLeft;
+  setPoints();
+}
+
+void SimpleRect::setTopLeft(float x, float y) {
+  topLeft.setPoint(x, y);
+  setPoints();
+}
+
+void SimpleRect::setBottomRight(float x, float y) {
+  bottomRight.setPoint(x, y);
+  setPoints();
+}
+
+void SimpleRect::setDims(float width, float height) {
+  Point center = getCenter();
+  setRect(0, 0, width, height);
+  setCenter(center);
+}
+
+void SimpleRect::setWidth(float w) { setDims(w, getHeight()); }
+
+void SimpleRect::setHeight(float h) { setDims(getWidth(), h); }
+
+void SimpleRect::setLeft(float x) {
+  float w = static_cast<float>(topRight.x - topLeft.x);
+  topLeft.x = bottomLeft.x = x;
+  topRight.x = bottomRight.x = x + w;
+  setPoints();
+}
+
+void SimpleRect::setRight(float x) {
+  float w = static_cast<float>(topRight.x - topLeft.x);
+  topRight.x = bottomRight.x = x;
+  topLeft.x = bottomLeft.x = x - w;
+  setPoints();
+}
+
+void SimpleRect::setTop(float y) {
+  float h = static_cast<float>(bottomRight.y - topRight.y);
+  topLeft.y = topRight.y = y;
+  bottomLeft.y = bottomRight.y = y + h;
+  setPoints();
+}
+
+void SimpleRect::setBottom(float y) {
+  float h = static_cast<float>(bottomRight.y - topRight.y);
+  bottomLeft.y = bottomRight.y = y;
+  topLeft.y = topRight.y = y - h;
+  setPoints();
+}
+
+void SimpleRect::setLeftIndep(float x) {
+  topLeft.x = bottomLeft.x = x;
+  setPoints();
+}
+
+void SimpleRect::setTopIndep(float y) {
+  topLeft.y = topRight.y = y;
+  setPoints();
+}
+
+void SimpleRect::setRightIndep(float x) {
+  topRight.x = bottomRight.x = x;
+  setPoints();
+}
+
+void SimpleRect::setBottomIndep(float y) {
+  bottomRight.y = bottomLeft.y = y;
+  setPoints();
+}
+
+void SimpleRect::increaseTo(Point const& p) {
+  if (p.x < getLeft())
+    setLeftIndep(static_cast<float>(p.x));
+  else if (p.x > getRight())
+    setRightIndep(static_cast<float>(p.x));
+  if (p.y < getTop())
+    setTopIndep(static_cast<float>(p.y));
+  else if (p.y > getBottom())
+    setBottomIndep(static_cast<float>(p.y));
+}
+
+// Each of the four edges is tested on its own: a rectangle that sticks out on both sides of an
+// axis moves both edges, so that the result covers it.
+void SimpleRect::increaseTo(Rect& other) {
+  float left = other.getLeft();
+  float top = other.getTop();
+  float right = other.getRight();
+  float bottom = other.getBottom();
+  if (left < getLeft()) setLeftIndep(left);
+  if (right > getRight()) setRightIndep(right);
+  if (top < getTop()) setTopIndep(top);
+  if (bottom > getBottom()) setBottomIndep(bottom);
+}
+
+void SimpleRect::setMidpoints(Point const& a, Point const& b, float width) {
+  Angle theta(::getAngle(a, b));
+  double half = width / 2;
+  topRight = a + getPointAtAngle(theta + 90, half);
+  topLeft = a + getPointAtAngle(theta - 90, half);
+  bottomRight = b + getPointAtAngle(theta + 90, half);
+  bottomLeft = b + getPointAtAngle(theta - 90, half);
+  setPoints();
+}
+
+void SimpleRect::setPointB(Point const& b) { setMidpoints(getPointA(), b, getWidth()); }
+
+Point SimpleRect::getPointA() const { return getMidpoint(topLeft, topRight); }
+
+Point SimpleRect::getPointB() const { return getMidpoint(bottomRight, bottomLeft); }
+
+Angle SimpleRect::getAngle() { return Angle(::getAngle(bottomLeft, topLeft)); }
+
+float SimpleRect::getWidth() const {
+  if (bDebugFunction) {
+    debugFunc("not ortho");
+    std::ostringstream corners;
+    corners << topRight << " " << topLeft;
+    debugFunc("dist(topRight, topLeft):", corners.str());
+  }
+  return dist(topRight, topLeft);
+}
+
+float SimpleRect::getHeight() const {
+  if (bDebugFunction) {
+    debugFunc("not ortho");
+    std::ostringstream corners;
+    corners << topRight << " " << bottomRight;
+    debugFunc("dist(topRight, bottomRight):", corners.str());
+  }
+  return dist(topRight, bottomRight);
+}
+
+void SimpleRect::setXYVals() const {
+  xVals.clear();
+  yVals.clear();
+  for (Point const& p : points) {
+    xVals.push_back(static_cast<float>(p.x));
+    yVals.push_back(static_cast<float>(p.y));
+  }
+}
+
+float SimpleRect::getLeft() const {
+  setXYVals();
+  return findMin(xVals);
+}
+
+float SimpleRect::getTop() const {
+  setXYVals();
+  return findMin(yVals);
+}
+
+float SimpleRect::getRight() const {
+  setXYVals();
+  return findMax(xVals);
+}
+
+float SimpleRect::getBottom() const {
+  setXYVals();
+  return findMax(yVals);
+}
+
+std::vector<Point> const& SimpleRect::getPointsConst() const {
+  bool bMatches = points.size() == 4 && points[0] == topLeft && points[1] == topRight &&
+                  points[2] == bottomRight && points[3] == bottomLeft;
+  if (!bMatches) {
+    recordError("Error: points don't correspond to rectangle, should call setPoints");
+    recordError(" points.size():", points.size());
+    Point const* corners[] = {&topLeft, &topRight, &bottomRight, &bottomLeft};
+    char const* labels[] = {" points.at(0) == topLeft:", " points.at(1) == topRight:",
+                            " points.at(2) == bottomRight:", " points.at(3) == bottomLeft:"};
+    for (size_t i = 0; i < 4; i++)
+      recordError(labels[i], i < points.size() && points[i] == *corners[i]);
+  }
+  return points;
+}
+
+void SimpleRect::setPoints() {
+  if (points.empty()) points.resize(4);
+  points.at(0) = topLeft;
+  points.at(1) = topRight;
+  points.at(2) = bottomRight;
+  points.at(3) = bottomLeft;
+}
+
+bool SimpleRect::isCollision(SimpleRect& other) {
+  debugFunc("testing collision of ortho rects");
+  bool bHit = polygonIntersect(points, other.points);
+  if (getPlayerRect() && getPlayerRect() == this) {
+    printInfo(2, "poly intersection: %d", bHit ? 1 : 0);
+    printInfo(3, "rect 1: %d %d %d %d", static_cast<int>(getLeft()), static_cast<int>(getTop()),
+              static_cast<int>(getRight()), static_cast<int>(getBottom()));
+    printInfo(4, "rect 2: %d %d %d %d", static_cast<int>(other.getLeft()),
+              static_cast<int>(other.getTop()), static_cast<int>(other.getRight()),
+              static_cast<int>(other.getBottom()));
+  }
+  return bHit;
+}
+
+bool SimpleRect::isCollision(SimpleRect* other) {
+  if (!other) {
+    recordError("Error: NULL rect in isCollision");
+    return false;
+  }
+  return isCollision(*other);
+}
+
+bool SimpleRect::isPtInRect(float x, float y) const {
+  debugFunc("is point in rect?");
+  Rect test(1, 1);
+  test.setCenter(x, y);
+  std::vector<Point> corners = getPointsConst();
+  debugFunc("got points as test");
+  return polygonIntersect(corners, test.getPoints());
+}
+
+int SimpleRect::getClickedQuad() {
+  handleNonOrtho("getClickedQuad");
+  float dx = mouse.x - getXCenter();
+  float dy = mouse.y - getYCenter();
+  if (std::fabs(dx) > std::fabs(dy)) return dx > 0 ? 2 : 0;
+  return dy < 0 ? 1 : 3;
+}
+
+void SimpleRect::handleNonOrtho(std::string const& functionName) const {
+  debugFunc("bouta getType(this) in handle non ortho from function:",
+            functionName + " " + getType(this));
+  if (!isOrtho()) {
+    recordError("Error: this call assumes an orthogonal rectangle, getType(this):", getType(this));
+    recordError("function name:", functionName);
+  }
+  debugFunc("object is ortho");
+}
+
+void SimpleRect::setFillColor(std::string const& name) { color = getColor(name); }
+
+void SimpleRect::setBorderColor(std::string const& name) { borderColor = getColor(name); }
+
+void SimpleRect::setColors(std::string const& name) {
+  setFillColor(name);
+  setBorderColor(name);
+}
