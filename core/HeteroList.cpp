@@ -1,0 +1,3 @@
+#include "core/HeteroList.h"
+
+char const* const END_STRING = "END_OBJECTS";
