@@ -1,0 +1,314 @@
+#include "lockdown/Game.h"
+
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+
+#include "lockdown/Bitmap.h"
+#include "lockdown/Camera.h"
+#include "lockdown/Input.h"
+#include "lockdown/Keys.h"
+#include "lockdown/Log.h"
+#include "lockdown/Object.h"
+#include "lockdown/Screen.h"
+#include "lockdown/platform/Backend.h"
+#include "lockdown/platform/VirtualKeys.h"
+
+namespace lockdown {
+
+Game game;
+
+namespace {
+const char* const kCreditLine = "lockdown - Enter, Space or a click starts, Escape quits";
+}
+
+Game::Game() : levelName(ConcatStrings("1", ".fly")) {
+  ClearMessages();
+  statusLine[0] = 0;
+}
+
+void Game::SetMessage(int line, const char* text) {
+  if (line < 0 || line >= kMessageLines) return;
+  std::snprintf(messages[line], kMessageLength, "%s", text ? text : "");
+}
+
+const char* Game::Message(int line) const { return line >= 0 && line < kMessageLines ? messages[line] : ""; }
+
+void Game::ClearMessages() {
+  for (auto& line : messages) line[0] = 0;
+}
+
+void Game::Init() {
+  BuildTrigTables();
+  sectionMarks.Resize(10);
+  for (int i = 0; i < sectionMarks.Count(); ++i) sectionMarks.At(i) = -1;
+  CreatePrototypes();
+  LoadGraphics();
+  TitleScreen();
+  if (!bEditing) RestartLevel();
+  counter = 0;
+  messageAge = -1;
+  cameraMode = bEditing ? 2 : 0;
+  bLevelComplete = 0;
+}
+
+bool Game::LoadGraphics() {
+  if (!LoadBitmapFile(sheet, "g.dat")) {
+    LogMessage("g.dat not found!");
+    return false;
+  }
+  SetPalette(sheet.palette);
+  gameSprite.Init(28, 28, 585, 170, 1, 1, 1, false, nullptr);
+  titleSprite.Init(620, 100, 1, 390, 1, 1, 1, false, nullptr);
+  UnloadBitmapFile(sheet);
+  return true;
+}
+
+void Game::ReleaseGraphics() {
+  gameSprite.Release();
+  titleSprite.Release();
+}
+
+void Game::TitleScreen() {
+  backgroundColour = 10;
+  titleSprite.x = 100;
+  titleSprite.y = 200;
+  while (PollInput() && !keyCounters[VK_RETURN] && !keyCounters[VK_SPACE] && !input.LeftClicked()) {
+    titleSprite.Draw();
+    DrawText(10, 580, kCreditLine, 255);
+    input.DrawCursor();
+    FlipScreen();
+  }
+  backgroundColour = 6;
+}
+
+void Game::Run() {
+  while (RunFrame()) {
+  }
+}
+
+bool Game::RunFrame() {
+  frameStart = StartClock();
+  PauseWhileInactive();
+  input.Update();
+  UpdateKeyCounters();
+  UpdateCamera();
+  if (bEditing)
+    editor.Update();
+  else
+    UpdateOutcome();
+  if (!HandleGlobalKeys()) return false;
+  Draw();
+  if (bEditing) editor.Draw();
+  DrawSectionTimes();
+  FlipScreen();
+  FreeDestroyedObjects();
+  ++framesRun;
+  // Fixed frames with no catch-up: a slow frame simply takes longer.
+  platform::CurrentBackend().WaitUntil(frameStart + kFrameMilliseconds);
+  return true;
+}
+
+void Game::PauseWhileInactive() {
+  while (bPaused && !bCloseRequested) {
+    platform::Sleep(500);
+    bHadPause = true;
+  }
+  // Software surfaces are never lost, so there is nothing to restore after a pause.
+}
+
+void Game::UpdateCamera() {
+  if (cameraMode == 2) {
+    camera.Follow(input.x, input.y);
+  } else if (cameraMode == 0) {
+    if (zizuzu) camera.Follow(static_cast<int>(zizuzu->Get("x")), static_cast<int>(zizuzu->Get("y")));
+  } else if (cameraMode == 1 && manualObject) {
+    int x = static_cast<int>((manualObject->Get("left") + manualObject->Get("right")) / 2);
+    int y = static_cast<int>((manualObject->Get("top") + manualObject->Get("bottom")) / 2);
+    camera.Follow(x, y);
+  }
+}
+
+bool Game::ZizuzuInPlay() {
+  if (!zizuzu) return true;
+  return zizuzu->Get("lives") > 0 || zizuzu->Get("dyingFrames") > 0;
+}
+
+void Game::UpdateOutcome() {
+  banner.Tick();
+  if (bLevelComplete) {
+    LevelTransition();
+    return;
+  }
+  if (ZizuzuInPlay()) {
+    StepWorld();
+    return;
+  }
+  int savedBackground = backgroundColour;
+  backgroundColour = 10;
+  int frames = 0;
+  while (PollInput()) {
+    backgroundColour = 10;
+    DrawCenteredText("Game Over", 255);
+    if (input.LeftClicked() || frames > 30) {
+      RestartLevel();
+      break;
+    }
+    FlipScreen();
+    ++frames;
+  }
+  backgroundColour = savedBackground;
+}
+
+void Game::StepWorld() {
+  AgeMessages();
+  for (PtrList<Object>::Cursor c(objectList); !c.AtEnd(); c.Next()) c.Current()->bUpdated = false;
+  for (int layer = 0; layer <= 1; ++layer) {
+    for (;;) {
+      // Rescanning from the head lets an update create or destroy objects.
+      Object* next = nullptr;
+      for (PtrList<Object>::Cursor c(objectList); !c.AtEnd(); c.Next()) {
+        Object* object = c.Current();
+        if (object->updateLayer == layer && !object->bUpdated && !object->bDestroyed) {
+          next = object;
+          break;
+        }
+      }
+      if (!next) break;
+      next->bUpdated = true;
+      next->Update();
+    }
+  }
+}
+
+void Game::AgeMessages() {
+  if (messageAge == -1) return;
+  if (++messageAge > 200) {
+    messageAge = -1;
+    ClearMessages();
+  }
+}
+
+void Game::LevelTransition() {
+  if (banner.framesLeft > 0) return;
+  if (nextLevelName.Length() > 0) {
+    LoadLevel(nextLevelName);
+    bLevelComplete = 0;
+    return;
+  }
+  int frame = 0;
+  while (PollInput()) {
+    FillSurface(backBuffer, 10, nullptr);
+    ++frame;
+    if (frame >= 26) DrawText(390 - MeasureText("The End") / 2, 250, "The End", 251);
+    if (frame >= 101) DrawText(390 - MeasureText("Congratulations!") / 2, 300, "Congratulations!", 251);
+    if (frame >= 201) DrawText(385 - MeasureText("Congratulations!") / 2, 320, "Press Esc to quit", 250);
+    FlipScreen();
+  }
+}
+
+bool Game::HandleGlobalKeys() {
+  if (bCloseRequested) return false;
+  if ((platform::GetAsyncKeyState(VK_SHIFT) & 0x8000) && (platform::GetAsyncKeyState(VK_CONTROL) & 0x8000))
+    LoadGraphics();
+  if (keyCounters[VK_F11] == 1) {
+    if (bEditing && !zizuzu) {
+      AskYesNo("No zizuzu.", false);
+      return true;
+    }
+    ToggleEditor();
+  }
+  if (keyCounters[VK_ESCAPE] == 1) {
+    if (!bEditing) return false;
+    return !AskYesNo("Are you sure you want to quit?", true);
+  }
+  return true;
+}
+
+void Game::ToggleEditor() {
+  bEditing = !bEditing;
+  if (zizuzu) input.SetPosition(static_cast<int>(zizuzu->Get("x")), static_cast<int>(zizuzu->Get("y")));
+  if (bEditing) {
+    editor.Enter();
+    cameraMode = 2;
+  } else {
+    editor.Leave();
+    cameraMode = 0;
+    ClearMessages();
+    for (PtrList<Object>::Cursor c(wallList); !c.AtEnd(); c.Next()) c.Current()->Set("FindEdges", 0);
+  }
+}
+
+void Game::RestartLevel() {
+  LoadLevel(levelName);
+  if (!zizuzu) {
+    LogMessage("No Zizuzu.");
+    return;
+  }
+  input.SetPosition(static_cast<int>(zizuzu->Get("x")), static_cast<int>(zizuzu->Get("y")));
+}
+
+bool Game::LoadLevel(const String& name) {
+  std::ifstream in(name.CStr());
+  if (!in) return false;
+  nextLevelName = "";
+  DestroyAllObjects();
+  int width = 0, height = 0;
+  if (!(in >> width >> height) || width <= 0 || height <= 0) {
+    LogMessage(Format("Error: level %s has no proper size: %d %d", name.CStr(), width, height));
+    width = 800;
+    height = 600;
+  }
+  levelWidth = width;
+  levelHeight = height;
+  input.maxX = width;
+  input.maxY = height;
+  camera.levelWidth = width;
+  camera.levelHeight = height;
+  ReadLevelObjects(in);
+  if (!in.eof()) {
+    String next;
+    if (in >> next) {
+      nextLevelName = next;
+      EnsureSuffix(nextLevelName, ".fly");
+    }
+  }
+  for (PtrList<Object>::Cursor c(wallList); !c.AtEnd(); c.Next()) c.Current()->Set("FindEdges", 0);
+  return true;
+}
+
+void Game::Draw() {
+  FillSurface(backBuffer, backgroundColour, nullptr);
+  DrawAllObjects();
+  if (!bEditing) input.DrawCursor();
+  for (int i = 0; i < kMessageLines; ++i) DrawText(10, 30 + 15 * i, messages[i], 255);
+  banner.Draw();
+}
+
+void Game::ShowBanner(const char* text) {
+  banner.SetText(text);
+  banner.x = 400 - MeasureText(banner.text) / 2;
+  banner.y = 290;
+  banner.colour = 0;
+  banner.framesLeft = 30;
+}
+
+void Game::DrawSectionTimes() {
+  int elapsed = static_cast<int>(platform::GetTickCount() - frameStart);
+  if (elapsed < 1) elapsed = 1;
+  for (int i = 0; i < sectionMarks.Count() && sectionMarks.At(i) != -1; ++i) {
+    int previous = i == 0 ? static_cast<int>(frameStart) : sectionMarks.At(i - 1);
+    SetMessage(i + 1, Format("%%%i", (sectionMarks.At(i) - previous) * 100 / elapsed).c_str());
+  }
+}
+
+void Game::Cleanup() {
+  for (PtrList<Object>::Cursor c(prototypeList); !c.AtEnd(); c.Next()) c.Current()->Destroy();
+  prototypeList.Clear();
+  DestroyAllObjects();
+  zizuzu = nullptr;
+  manualObject = nullptr;
+  ReleaseGraphics();
+}
+
+}  // namespace lockdown

@@ -1,0 +1,88 @@
+// The game module: the one Game object with its frame loop, global keys, message lines,
+// banner, title, "Game Over" and ending screens, and level loading.
+#pragma once
+
+#include <atomic>
+#include <cstdint>
+
+#include "lockdown/CheckedVector.h"
+#include "lockdown/Editor.h"
+#include "lockdown/Messages.h"
+#include "lockdown/Sprite.h"
+#include "lockdown/String.h"
+
+namespace lockdown {
+
+class Object;
+
+constexpr int kMessageLines = 20;
+constexpr int kMessageLength = 150;
+constexpr uint32_t kFrameMilliseconds = 30;
+
+class Game {
+ public:
+  Game();
+
+  void Init();
+  // The frame loop: returns when the player quits.
+  void Run();
+  // One pass of the frame loop; false when the game is to end.
+  bool RunFrame();
+  void Cleanup();
+
+  bool LoadLevel(const String& name);
+  void RestartLevel();
+  bool LoadGraphics();
+  void ReleaseGraphics();
+  void ToggleEditor();
+  void Draw();
+  void ShowBanner(const char* text);
+
+  void TitleScreen();
+  void PauseWhileInactive();
+  void UpdateCamera();
+  void UpdateOutcome();
+  void StepWorld();
+  void AgeMessages();
+  void LevelTransition();
+  bool HandleGlobalKeys();
+  void DrawSectionTimes();
+
+  void SetMessage(int line, const char* text);
+  const char* Message(int line) const;
+  void ClearMessages();
+  // Play goes on while the zizuzu has lives or is dying; a level without one runs empty.
+  bool ZizuzuInPlay();
+
+  // Set by the window thread on activation changes; the game sleeps while it is set.
+  std::atomic<bool> bPaused{false};
+  // Set by the window thread when the window is closed.
+  std::atomic<bool> bCloseRequested{false};
+  Editor editor;
+  int counter = 0;
+  String levelName;
+  String nextLevelName;
+  int levelWidth = 800, levelHeight = 600;
+  bool bEditing = false;
+  Object* zizuzu = nullptr;
+  // The object under manual control (camera mode 1).
+  Object* manualObject = nullptr;
+  int bLevelComplete = 0;
+  int cameraMode = 0;  // 0 zizuzu, 1 manual control, 2 free
+  int backgroundColour = 6;
+  char messages[kMessageLines][kMessageLength];
+  int messageAge = -1;
+  Banner banner;
+  uint32_t frameStart = 0;
+  IntVector sectionMarks;
+  Sprite gameSprite;
+  Sprite titleSprite;
+  char statusLine[kMessageLength];
+  bool bHadPause = false;
+  // Frames run by the frame loop, for whoever watches the game from outside.
+  std::atomic<int> framesRun{0};
+};
+
+extern Game game;
+
+}  // namespace lockdown

@@ -1,0 +1,27 @@
+// The one probe that bullets use: a mover stepped from a start point to an end point,
+// hitting the first active object of the wanted types under it.
+#pragma once
+
+#include "lockdown/CheckedVector.h"
+#include "lockdown/Mover.h"
+
+namespace lockdown {
+
+class Object;
+
+class HitScan {
+ public:
+  bool Start(int x0, int y0, int x1, int y1, bool bWalls, bool bStairs, bool bEnemies, bool bZizuzu,
+             double step);
+  bool Run();
+
+  Mover mover;
+  IntVector targetTypes;
+  Object* result = nullptr;
+  double distance = 0;
+  double stepLength = 1;
+};
+
+extern HitScan hitScan;
+
+}  // namespace lockdown

@@ -1,0 +1,166 @@
+#include "lockdown/Object.h"
+
+#include <istream>
+
+#include "lockdown/Game.h"
+#include "lockdown/Input.h"
+#include "lockdown/Log.h"
+
+namespace lockdown {
+
+PtrList<Object> objectList;
+PtrList<Object> prototypeList;
+PtrList<Object> collidableList;
+PtrList<Object> wallList;
+PtrList<Object> enemyList;
+PtrList<Object> controllableList;
+
+namespace {
+PtrList<Object> doomedList;
+}
+
+Object::~Object() {
+  objectList.Remove(this);
+  doomedList.Remove(this);
+}
+
+Object* Object::MakeCopy() {
+  LogMessage("MakeCopy() undefined");
+  return nullptr;
+}
+
+void Object::Load(std::istream&) {}
+
+void Object::Init() { LogMessage("Init function undefined"); }
+
+void Object::Destroy() { LogMessage(Format("Destroy() undefined for objectType %i", objectType)); }
+
+void Object::Update() {}
+
+void Object::Draw() {}
+
+double Object::Get(const char* name) {
+  ReportUnknownVar(name);
+  return 0.0;
+}
+
+void Object::Set(const char* name, double) { ReportUnknownVar(name); }
+
+bool Object::PlaceOnTile(Object*) { return false; }
+
+bool Object::Place() { return false; }
+
+bool Object::IsPtIn(int, int) {
+  LogMessage("IsPtIn undefined.");
+  LogNumber(objectType);
+  return false;
+}
+
+void Object::SetToMouse() { LogMessage(Format("SetToMouse() undefined for objectType %i", objectType)); }
+
+void Object::Move(int, int) {
+  LogMessage("Move() undefined.");
+  LogNumber(objectType);
+}
+
+void Object::Save(std::ostream&) { LogMessage("Save() undefined."); }
+
+void Collidable::Destroy() {
+  collidableList.Remove(this);
+  Unregister();
+  delete this;
+}
+
+void Collidable::Unregister() {}
+
+void Collidable::CollideTest(Object*) { LogMessage("CollideTest undefined"); }
+
+Object* NewObjectOfType(int type) {
+  Object* prototype = nullptr;
+  for (PtrList<Object>::Cursor c(prototypeList); !c.AtEnd(); c.Next())
+    if (c.Current()->objectType == type) {
+      prototype = c.Current();
+      break;
+    }
+  if (!prototype) {
+    LogMessage("Bad object type in NewObjectOfType()");
+    return nullptr;
+  }
+  Object* object = prototype->MakeCopy();
+  if (!object) return nullptr;
+  // Only the editor makes objects by type.
+  object->Init();
+  object->SetToMouse();
+  object->bInitialized = true;
+  objectList.Append(object);
+  return object;
+}
+
+void ReadLevelObjects(std::istream& in) {
+  while (!in.eof()) {
+    int type;
+    if (!(in >> type) || type == -1) break;
+    Object* prototype = nullptr;
+    for (PtrList<Object>::Cursor c(prototypeList); !c.AtEnd(); c.Next())
+      if (c.Current()->objectType == type) {
+        prototype = c.Current();
+        break;
+      }
+    if (!prototype) {
+      LogMessage(Format("Error: Unknown Object Type: %i", type));
+      continue;
+    }
+    Object* object = prototype->MakeCopy();
+    if (!object) continue;
+    object->Load(in);
+    objectList.Append(object);
+  }
+}
+
+Object* FindObjectAt(Object* exclude) {
+  for (PtrList<Object>::Cursor c(objectList); !c.AtEnd(); c.Next()) {
+    Object* object = c.Current();
+    if (object != exclude && !object->bDestroyed && object->IsPtIn(input.x, input.y)) return object;
+  }
+  return nullptr;
+}
+
+void DestroyAllObjects() {
+  for (PtrList<Object>::Cursor c(objectList); !c.AtEnd(); c.Next()) c.Current()->Destroy();
+  // Objects whose class cannot destroy itself are still let go of.
+  objectList.Clear();
+  doomedList.Clear();
+  collidableList.Clear();
+  wallList.Clear();
+  enemyList.Clear();
+  controllableList.Clear();
+}
+
+void DrawAllObjects() {
+  for (int layer = 0; layer <= 3; ++layer)
+    for (PtrList<Object>::Cursor c(objectList); !c.AtEnd(); c.Next()) {
+      Object* object = c.Current();
+      if (object->drawLayer == layer && !object->bDestroyed) object->Draw();
+    }
+}
+
+void ReportUnknownVar(const char* name) {
+  LogMessage("Get/Set call for unkown var:");
+  LogMessage(name ? name : "");
+  LogMessage("");
+}
+
+void DestroyObject(Object* object) {
+  if (!object || object->bDestroyed) return;
+  object->bDestroyed = true;
+  doomedList.Append(object);
+}
+
+void FreeDestroyedObjects() {
+  while (Object* object = doomedList.First()) {
+    doomedList.Remove(object);
+    object->Destroy();
+  }
+}
+
+}  // namespace lockdown

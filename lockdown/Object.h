@@ -1,0 +1,96 @@
+// The object model: every thing in a level is an Object with a small type id, lives in
+// the object list, is made by copying the prototype of its type, is drawn by draw layer
+// and updated by update layer, and reads and sets other objects' state by name.
+//
+// Objects that die during a frame go through DestroyObject: they are marked, every walk
+// skips them, and they are freed at the end of the frame, so no walk and no pointer held
+// for the rest of the frame meets a freed object.
+#pragma once
+
+#include <iosfwd>
+
+#include "lockdown/PtrList.h"
+
+namespace lockdown {
+
+enum ObjectType {
+  kGuardZero = 0,
+  kGuardOne = 1,
+  kTile = 2,
+  kStairs = 3,
+  kZizuzu = 4,
+  kTurret = 5,
+  kDoor = 6,
+  kTerminal = 7,
+  kTank = 8,
+  kExitZone = 9,
+  kBullet = 10,
+  kPrototypeTypes = 10,
+};
+
+class Object {
+ public:
+  Object() = default;
+  Object(const Object&) = default;
+  Object& operator=(const Object&) = default;
+  // Unlinks the object from the object list.
+  virtual ~Object();
+
+  virtual Object* MakeCopy();
+  virtual void Load(std::istream& in);
+  virtual void Init();
+  // Takes the object out of every list and frees it.
+  virtual void Destroy();
+  virtual void Update();
+  virtual void Draw();
+  virtual double Get(const char* name);
+  virtual void Set(const char* name, double value);
+  virtual bool PlaceOnTile(Object* tile);
+  virtual bool Place();
+  virtual bool IsPtIn(int x, int y);
+  virtual void SetToMouse();
+  virtual void Move(int dx, int dy);
+  virtual void Save(std::ostream& out);
+
+  int objectType = -1;
+  bool bUpdated = false;
+  int updateLayer = 0;
+  int drawLayer = 2;
+  bool bInitialized = false;
+  // Destroyed during this frame; freed when the frame ends.
+  bool bDestroyed = false;
+};
+
+class Collidable : public Object {
+ public:
+  // Takes the object out of its collidable list, then Unregister, then frees it.
+  void Destroy() override;
+  // Leaves the typed list or global pointer that names this object.
+  virtual void Unregister();
+  virtual void CollideTest(Object* other);
+};
+
+// Every live object, in order of creation or loading.
+extern PtrList<Object> objectList;
+// One default object of each type, in id order.
+extern PtrList<Object> prototypeList;
+extern PtrList<Object> collidableList;
+// Tiles, stairs and doors.
+extern PtrList<Object> wallList;
+// Guards, turrets and tanks.
+extern PtrList<Object> enemyList;
+extern PtrList<Object> controllableList;
+
+void CreatePrototypes();
+Object* NewObjectOfType(int type);
+void ReadLevelObjects(std::istream& in);
+Object* FindObjectAt(Object* exclude);
+void DestroyAllObjects();
+void DrawAllObjects();
+void ReportUnknownVar(const char* name);
+
+// Frame-safe destruction: mark now, free at the end of the frame.
+void DestroyObject(Object* object);
+void FreeDestroyedObjects();
+
+}  // namespace lockdown

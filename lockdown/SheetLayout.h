@@ -1,0 +1,24 @@
+// Where each sprite lies on the sprite sheet "g.dat". The table is generated at build
+// time from data/lockdown/sheet_layout.txt, the same table the sheet is drawn from.
+#pragma once
+
+namespace lockdown {
+
+class Sprite;
+
+struct SheetCell {
+  const char* name;
+  int width, height;
+  int sheetX, sheetY;
+  int frames, perRow, rows;
+  bool bReflections;
+};
+
+int SheetCellCount();
+const SheetCell& SheetCellAt(int i);
+// Null when the table has no such sprite.
+const SheetCell* FindSheetCell(const char* name);
+// Cuts the named sprite from the loaded sheet; false (logged) when it cannot.
+bool CutSprite(Sprite& sprite, const char* name);
+
+}  // namespace lockdown
