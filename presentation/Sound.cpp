@@ -3,7 +3,7 @@
 #include "core/Debug.h"
 #include "core/Files.h"
 
-std::vector<Sound> sounds;
+std::vector<Sound>& sounds = *new std::vector<Sound>;
 Mix_Music* music = nullptr;
 
 namespace {

@@ -17,7 +17,8 @@ class Sound {
   std::string name;
 };
 
-extern std::vector<Sound> sounds;
+// Kept until the process ends, past the destructors of the globals.
+extern std::vector<Sound>& sounds;
 extern Mix_Music* music;
 
 void loadSound(std::string name);

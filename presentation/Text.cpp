@@ -4,7 +4,7 @@
 #include "core/GameServices.h"
 #include "core/StringConversions.h"
 
-std::vector<font_data> fonts;
+std::vector<font_data>& fonts = *new std::vector<font_data>;
 
 void loadFont(std::string fontName, int size) {
   if (getExtension(fontName) != ".ttf") fontName += ".ttf";

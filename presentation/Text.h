@@ -8,8 +8,9 @@
 
 #include "presentation/Font.h"
 
-// Every font loaded, by order of loading; font 0 is the one the game draws with.
-extern std::vector<font_data> fonts;
+// Every font loaded, by order of loading; font 0 is the one the game draws with. Fonts are
+// kept until the process ends, past the destructors of the globals.
+extern std::vector<font_data>& fonts;
 
 // Adds ".ttf" unless the name has it; a file that cannot be opened ends the program.
 void loadFont(std::string fontName, int size);

@@ -1,0 +1,227 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "game/Console.h"
+#include "presentation/Text.h"
+#include "support/LogCapture.h"
+#include "support/QorScreen.h"
+
+TEST(FontTest, NextPowerOfTwo) {
+  struct Case {
+    int in, out;
+  };
+  for (Case c :
+       std::vector<Case>{{-3, 1}, {0, 1}, {1, 1}, {2, 2}, {3, 4}, {13, 16}, {16, 16}, {17, 32}})
+    EXPECT_EQ(next_p2(c.in), c.out) << c.in;
+}
+
+TEST(TextTest, UppercaseTurnsOnlyLowerCaseLetters) {
+  std::string s = "abc XYZ 09 !?-_{} z";
+  uppercase(s);
+  EXPECT_EQ(s, "ABC XYZ 09 !?-_{} Z");
+}
+
+namespace {
+class TextScreenTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    openTestScreen();
+    loadFont("FreeMono", 14);
+    glClear(GL_COLOR_BUFFER_BIT);
+  }
+};
+
+// The lit box of what was drawn, over the whole screen.
+struct Box {
+  int left = 0, top = 0, right = 0, bottom = 0;
+  bool found = false;
+};
+Box litBox(int x0 = 0, int y0 = 0, int x1 = 800, int y1 = 600) {
+  Box b;
+  b.found = litBounds(x0, y0, x1, y1, b.left, b.top, b.right, b.bottom);
+  return b;
+}
+}  // namespace
+
+TEST_F(TextScreenTest, FontsAreNumberedInTheOrderOfLoadingAndTheExtensionIsAddedOnce) {
+  ASSERT_EQ(fonts.size(), 1u);
+  loadFont("FreeMono.ttf", 20);
+  ASSERT_EQ(fonts.size(), 2u);
+  EXPECT_EQ(getTextHeight(0), 14);
+  EXPECT_EQ(getTextHeight(1), 20);
+  EXPECT_GT(getTextWidth("M", 1), getTextWidth("M", 0));
+}
+
+TEST_F(TextScreenTest, GlyphUploadsRestoreTheUnpackAlignment) {
+  GLint alignment = 0;
+  glGetIntegerv(GL_UNPACK_ALIGNMENT, &alignment);
+  EXPECT_EQ(alignment, 4);
+}
+
+TEST_F(TextScreenTest, GlyphTexturesHoldFreeTypesCoverageRowByRow) {
+  // At size 11 '|' is one pixel wide: its rows of one two-byte pixel are not 4-byte aligned.
+  loadFont("FreeMono", 11);
+  FT_Library library;
+  ASSERT_EQ(FT_Init_FreeType(&library), 0);
+  FT_Face face;
+  ASSERT_EQ(FT_New_Face(library, "FreeMono.ttf", 0, &face), 0);
+  for (int font = 0; font < 2; font++) {
+    unsigned size = static_cast<unsigned>(fonts[font].h);
+    FT_Set_Char_Size(face, size << 6, size << 6, 96, 96);
+    for (char ch : std::string("AiW.|g@")) {
+      ASSERT_EQ(FT_Load_Char(face, static_cast<unsigned char>(ch), FT_LOAD_RENDER), 0);
+      FT_Bitmap& bitmap = face->glyph->bitmap;
+      int width = static_cast<int>(bitmap.width), rows = static_cast<int>(bitmap.rows);
+      int width2 = next_p2(width), height2 = next_p2(rows);
+      glBindTexture(GL_TEXTURE_2D, fonts[font].textures[static_cast<int>(ch)]);
+      GLint texWidth = 0, texHeight = 0;
+      glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &texWidth);
+      glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_HEIGHT, &texHeight);
+      ASSERT_EQ(texWidth, width2) << ch;
+      ASSERT_EQ(texHeight, height2) << ch;
+      std::vector<unsigned char> alpha(width2 * height2);
+      glPixelStorei(GL_PACK_ALIGNMENT, 1);
+      glGetTexImage(GL_TEXTURE_2D, 0, GL_ALPHA, GL_UNSIGNED_BYTE, alpha.data());
+      int mismatches = 0;
+      for (int j = 0; j < height2; j++)
+        for (int i = 0; i < width2; i++) {
+          int expected = (i < width && j < rows) ? bitmap.buffer[j * bitmap.pitch + i] : 0;
+          if (alpha[j * width2 + i] != expected) mismatches++;
+        }
+      EXPECT_EQ(mismatches, 0) << "size " << size << " '" << ch << "'";
+    }
+  }
+  FT_Done_Face(face);
+  FT_Done_FreeType(library);
+}
+
+TEST_F(TextScreenTest, TextCountsYUpwardFromTheBottomAndGlyphsHangFromThePen) {
+  drawText("H", 10, 30, 16);
+  Box h = litBox();
+  ASSERT_TRUE(h.found);
+  // Pen at screen row 600 - 30; a capital without descender hangs from it.
+  EXPECT_NEAR(h.top, 570, 1);
+  EXPECT_GT(h.bottom, 575);
+  EXPECT_LT(h.bottom, 585);
+  EXPECT_GE(h.left, 10);
+  EXPECT_LT(h.left, 14);
+
+  glClear(GL_COLOR_BUFFER_BIT);
+  drawText("H", 10, 10, 16);
+  Box low = litBox();
+  ASSERT_TRUE(low.found);
+  EXPECT_NEAR(low.top, 590, 1);
+  EXPECT_EQ(low.left, h.left);
+}
+
+TEST_F(TextScreenTest, EachLineOfATextLiesOneLineHeightAboveThePreviousOne) {
+  drawText("H\nH", 100, 300, 16);
+  Box first = litBox(0, 290, 800, 320);
+  Box second = litBox(0, 260, 800, 290);
+  ASSERT_TRUE(first.found);
+  ASSERT_TRUE(second.found);
+  EXPECT_NEAR(first.top, 300, 1);
+  // 14 / 0.63 = 22.2 pixels.
+  EXPECT_NEAR(first.top - second.top, 22, 1);
+  EXPECT_EQ(first.left, second.left);
+
+  // A trailing newline makes an empty second line: nothing more is drawn.
+  glClear(GL_COLOR_BUFFER_BIT);
+  drawText("H\n", 100, 300, 16);
+  EXPECT_FALSE(litBox(0, 200, 800, 290).found);
+  EXPECT_TRUE(litBox(0, 290, 800, 320).found);
+}
+
+TEST_F(TextScreenTest, BytesAbove127AreNotDrawn) {
+  drawText("H", 200, 300, 16);
+  Box plain = litBox();
+  int plainLit = countLit(0, 0, 800, 600);
+  glClear(GL_COLOR_BUFFER_BIT);
+  drawText("\xC3\xA9H\xFF", 200, 300, 16);
+  Box withHighBytes = litBox();
+  ASSERT_TRUE(withHighBytes.found);
+  EXPECT_EQ(withHighBytes.left, plain.left);
+  EXPECT_EQ(withHighBytes.right, plain.right);
+  EXPECT_EQ(countLit(0, 0, 800, 600), plainLit);
+  EXPECT_EQ(getTextWidth("\xC3\xA9H\xFF", 0), getTextWidth("H", 0));
+}
+
+TEST_F(TextScreenTest, MeasuredWidthIsThePenAdvanceOfTheWidestLineAndDrawsNothing) {
+  int m = getTextWidth('M', 0);
+  EXPECT_GT(m, 5);
+  EXPECT_EQ(getTextWidth("MMMM", 0), 4 * m);
+  EXPECT_EQ(getStringWidth("MM\nMMMM\nM", 0), 4 * m);
+  EXPECT_EQ(getTextWidth("", 0), 0);
+  EXPECT_EQ(countLit(0, 0, 800, 600), 0);
+
+  drawText("MMMM", 100, 300, 16);
+  Box drawn = litBox();
+  ASSERT_TRUE(drawn.found);
+  EXPECT_LE(drawn.right, 100 + 4 * m);
+  EXPECT_GT(drawn.right, 100 + 3 * m);
+
+  // Measuring leaves the projection and the colour mask as they were.
+  glClear(GL_COLOR_BUFFER_BIT);
+  getTextWidth("MMMM", 0);
+  drawText("M", 100, 300, 16);
+  EXPECT_TRUE(litBox().found);
+}
+
+TEST_F(TextScreenTest, NumbersAreDrawnInDecimal) {
+  drawText(42, 100, 300, 0);
+  Box number = litBox();
+  glClear(GL_COLOR_BUFFER_BIT);
+  drawText("42", 100, 300, 16);
+  Box text = litBox();
+  ASSERT_TRUE(number.found);
+  EXPECT_EQ(number.left, text.left);
+  EXPECT_EQ(number.right, text.right);
+  EXPECT_EQ(number.top, text.top);
+}
+
+TEST_F(TextScreenTest, AGlyphThatFailsToLoadOnlyMovesThePen) {
+  GLuint list = glGenLists(1);
+  makeAdvanceOnlyList(list, 37);
+  glMatrixMode(GL_MODELVIEW);
+  glLoadIdentity();
+  glCallList(list);
+  GLfloat matrix[16];
+  glGetFloatv(GL_MODELVIEW_MATRIX, matrix);
+  EXPECT_FLOAT_EQ(matrix[12], 37);
+  EXPECT_FLOAT_EQ(matrix[13], 0);
+  EXPECT_EQ(countLit(0, 0, 800, 600), 0);
+  glLoadIdentity();
+}
+
+namespace {
+struct ProgramEnded {
+  int status;
+};
+}  // namespace
+
+TEST_F(TextScreenTest, AFontFileThatCannotBeOpenedEndsTheProgramWithStatus1) {
+  LogCapture log;
+  setExitHook([](int status) { throw ProgramEnded{status}; });
+  try {
+    loadFont("NoSuchFont", 14);
+    FAIL() << "the program went on";
+  } catch (ProgramEnded const& ended) {
+    EXPECT_EQ(ended.status, 1);
+  }
+  setExitHook(nullptr);
+  EXPECT_EQ(log.lines(),
+            (std::vector<std::string>{
+                "Error: FT_New_Face failed (there is probably a problem with your font file)",
+                "font file: NoSuchFont.ttf"}));
+}
+
+TEST(TextDeathTest, AFontFileThatCannotBeOpenedEndsTheProcess) {
+  EXPECT_EXIT(
+      {
+        openTestScreen();
+        loadFont("NoSuchFont.ttf", 14);
+      },
+      ::testing::ExitedWithCode(1), "");
+}

@@ -1,0 +1,87 @@
+// Opens qor's 800 by 600 OpenGL screen in a window (not full screen) for tests under Xvfb, and
+// reads pixels back in the logical screen's coordinates (y downward).
+#pragma once
+
+#include <GL/gl.h>
+#include <SDL.h>
+#include <dlfcn.h>
+#include <link.h>
+
+#include <vector>
+
+#include "game/Console.h"
+
+// Keeps every library loaded so far in memory for the rest of the process: the GL driver is
+// otherwise unloaded when SDL shuts down, and the leak checker could then no longer name (and
+// so no longer suppress) what the driver keeps allocated.
+inline void pinLoadedLibraries() {
+  dl_iterate_phdr(
+      [](dl_phdr_info* library, size_t, void*) {
+        if (library->dlpi_name && library->dlpi_name[0])
+          dlopen(library->dlpi_name, RTLD_NOW | RTLD_NOLOAD | RTLD_NODELETE);
+        return 0;
+      },
+      nullptr);
+}
+
+// SDL video and the screen as start-up sets it, in a window.
+inline void openTestScreen() {
+  bFullscreen = false;
+  SDL_Init(SDL_INIT_VIDEO);
+  setVideoMode();
+  pinLoadedLibraries();
+}
+
+struct Pixel {
+  int r, g, b;
+  bool isBlack() const { return r == 0 && g == 0 && b == 0; }
+};
+
+// The pixel of the back buffer at logical (x, y), y counted downward, on an 800 by 600 window.
+inline Pixel readPixel(int x, int y) {
+  unsigned char rgb[4] = {0, 0, 0, 0};
+  glPixelStorei(GL_PACK_ALIGNMENT, 1);
+  glReadPixels(x, getWindowHeight() - 1 - y, 1, 1, GL_RGB, GL_UNSIGNED_BYTE, rgb);
+  return Pixel{rgb[0], rgb[1], rgb[2]};
+}
+
+// How many pixels of the rectangle [x0, x1) by [y0, y1) are not black.
+inline int countLit(int x0, int y0, int x1, int y1) {
+  int w = x1 - x0, h = y1 - y0;
+  if (w <= 0 || h <= 0) return 0;
+  std::vector<unsigned char> rgb(3 * w * h);
+  glPixelStorei(GL_PACK_ALIGNMENT, 1);
+  glReadPixels(x0, getWindowHeight() - y1, w, h, GL_RGB, GL_UNSIGNED_BYTE, rgb.data());
+  int lit = 0;
+  for (int i = 0; i < w * h; i++)
+    if (rgb[3 * i] || rgb[3 * i + 1] || rgb[3 * i + 2]) lit++;
+  return lit;
+}
+
+// The bounding box of the lit pixels of the rectangle, as [left, right] by [top, bottom];
+// false when none is lit.
+inline bool litBounds(int x0, int y0, int x1, int y1, int& left, int& top, int& right,
+                      int& bottom) {
+  int w = x1 - x0, h = y1 - y0;
+  std::vector<unsigned char> rgb(3 * w * h);
+  glPixelStorei(GL_PACK_ALIGNMENT, 1);
+  glReadPixels(x0, getWindowHeight() - y1, w, h, GL_RGB, GL_UNSIGNED_BYTE, rgb.data());
+  bool found = false;
+  for (int row = 0; row < h; row++)
+    for (int col = 0; col < w; col++) {
+      int i = row * w + col;
+      if (!(rgb[3 * i] || rgb[3 * i + 1] || rgb[3 * i + 2])) continue;
+      // Rows come bottom-up from OpenGL.
+      int x = x0 + col, y = y1 - 1 - row;
+      if (!found) {
+        left = right = x;
+        top = bottom = y;
+        found = true;
+      }
+      if (x < left) left = x;
+      if (x > right) right = x;
+      if (y < top) top = y;
+      if (y > bottom) bottom = y;
+    }
+  return found;
+}
