@@ -25,3 +25,8 @@ float getXmlSpeedMultiplier();
 extern Ship* player;
 // The player ship's own rectangle, null when there is no player.
 SimpleRect const* getPlayerRect();
+
+// The game's object manager (deferred self-deletion deletes through it; the debug object
+// selection walks it). Its class lives in game/QorObjMan.h.
+class QorObjMan;
+extern QorObjMan objMan;

@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "geometry/Rect.h"
+
 class ItemHolder;
 
 std::string getLevelExtension();
@@ -11,6 +13,7 @@ std::string getCurrentLevel();
 ItemHolder* getHolder();
 int getMaxLevel();
 bool anyLevelLoaded();
+Rect getLevelBounds();
 void setLevelBounds();
 void clearLevels();
 void saveGame();

@@ -1,0 +1,22 @@
+#include "game/QorObjMan.h"
+
+#include <string>
+
+#include "core/GetParents.h"
+#include "core/MultiListed.h"
+#include "game/Prototypes.h"
+
+QorObjMan objMan;
+
+QorObjMan::QorObjMan() : ObjMan2d(getPrototypes()) {}
+
+void QorObjMan::newObject(Creatable2d* obj) {
+  ObjectManager::newObject(obj);
+  std::string const type = getType(obj);
+  if (type == "Fence" || type == "FenceNode") {
+    bAddingObject = true;
+    // Fences and posts stay registered in the grid after they are deleted: no removal here.
+    // TODO(region grid): drawRegions.modify(obj); -- the one registration, once drawRegions
+    // exists.
+  }
+}

@@ -1,0 +1,13 @@
+// The game's object manager: also registers fences and fence posts in the draw regions.
+#pragma once
+
+#include "core/ObjectManager.h"
+
+class QorObjMan : public ObjMan2d {
+ public:
+  QorObjMan();
+
+  void newObject(Creatable2d* obj) override;
+};
+
+extern QorObjMan objMan;
