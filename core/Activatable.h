@@ -16,7 +16,7 @@ class Activatable {
   virtual void activate(Activator* activator) = 0;
   // The object's own rectangle when it is a Rect; other classes must override it.
   virtual Rect getActivatableRect(Activator* activator);
-  virtual Point getCenter() = 0;
+  virtual Point getCenter() const = 0;
 
   // Reach in world units.
   int range;
@@ -26,8 +26,8 @@ class Activator {
  public:
   virtual ~Activator() {}
 
-  virtual float getXCenter() = 0;
-  virtual float getYCenter() = 0;
+  virtual float getXCenter() const = 0;
+  virtual float getYCenter() const = 0;
 
   void activateObject();
 };

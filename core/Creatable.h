@@ -24,7 +24,7 @@ class Creatable2d : public Creatable {
   Creatable2d() : layer(1) {}
 
   virtual Rect getBounds() = 0;
-  virtual Point getCenter() = 0;
+  virtual Point getCenter() const = 0;
 
   // Draw layer of the managers that draw by layer.
   int layer;

@@ -3,7 +3,7 @@
 #include "core/Debug.h"
 #include "core/GetParents.h"
 
-Point Editable::getCenter() { return Point(getXCenter(), getYCenter()); }
+Point Editable::getCenter() const { return Point(getXCenter(), getYCenter()); }
 
 Rect Editable::getRect() {
   if (isOfType(this, "Rect")) {

@@ -11,7 +11,7 @@ class Tile;
 class VoidSelectable {
  public:
   virtual ~VoidSelectable() {}
-  virtual Point getCenter() = 0;
+  virtual Point getCenter() const = 0;
 };
 
 class Editable : public SaveLoad, public VoidSelectable {
@@ -20,15 +20,15 @@ class Editable : public SaveLoad, public VoidSelectable {
 
   void draw() override = 0;
   // The point (getXCenter(), getYCenter()).
-  Point getCenter() override;
+  Point getCenter() const override;
 
   virtual void setToMouse() = 0;
   virtual void move(float x, float y) = 0;
-  virtual bool isPtIn(float x, float y) = 0;
-  virtual float getXCenter() = 0;
-  virtual float getYCenter() = 0;
-  virtual float getWidth() = 0;
-  virtual float getHeight() = 0;
+  virtual bool isPtIn(float x, float y) const = 0;
+  virtual float getXCenter() const = 0;
+  virtual float getYCenter() const = 0;
+  virtual float getWidth() const = 0;
+  virtual float getHeight() const = 0;
   // The object's own rectangle when it is a Rect by the class table.
   virtual Rect getRect();
   virtual void initForEditor() = 0;

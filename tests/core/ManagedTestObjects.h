@@ -49,7 +49,7 @@ class ManagedTestObj : public SaveLoad {
   }
   void draw() override { managedTestEvents().push_back("draw " + name); }
   Rect getBounds() override { return Rect(0, 0, 10, 10); }
-  Point getCenter() override { return Point(5, 5); }
+  Point getCenter() const override { return Point(5, 5); }
   SaveLoad* makeCopy() override { return new ManagedTestObj; }
   void initFromFile(std::istream& in) override { in >> name >> procLayer; }
   void saveToFile(std::ostream& out) override { out << name << " " << procLayer; }
