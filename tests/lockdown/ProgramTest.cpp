@@ -1,0 +1,139 @@
+// The real program on an X display (the tests run under Xvfb): its screen shows the
+// title, window events pause it, and it ends with status 0.
+#include <gtest/gtest.h>
+
+#include <SDL.h>
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <thread>
+
+#include "lockdown/Game.h"
+#include "lockdown/Program.h"
+
+namespace lockdown {
+namespace {
+
+using namespace std::chrono_literals;
+
+void PushKey(SDLKey key) {
+  for (Uint8 type : {Uint8(SDL_KEYDOWN), Uint8(SDL_KEYUP)}) {
+    SDL_Event event{};
+    event.type = type;
+    event.key.keysym.sym = key;
+    SDL_PushEvent(&event);
+  }
+}
+
+void PushActivation(bool bGain) {
+  SDL_Event event{};
+  event.type = SDL_ACTIVEEVENT;
+  event.active.gain = bGain ? 1 : 0;
+  event.active.state = SDL_APPINPUTFOCUS;
+  SDL_PushEvent(&event);
+}
+
+template <class F>
+bool WaitFor(F condition, std::chrono::milliseconds limit) {
+  auto end = std::chrono::steady_clock::now() + limit;
+  while (std::chrono::steady_clock::now() < end) {
+    if (condition()) return true;
+    std::this_thread::sleep_for(10ms);
+  }
+  return condition();
+}
+
+TEST(Program, PausesWhileInactiveAndEscapeEndsWithStatusZero) {
+  if (!std::getenv("DISPLAY")) GTEST_SKIP() << "no X display";
+  std::thread driver([] {
+    std::this_thread::sleep_for(700ms);
+    PushKey(SDLK_RETURN);  // leave the title
+    ASSERT_TRUE(WaitFor([] { return game.framesRun > 5; }, 5000ms));
+    PushActivation(true);  // a gain while active changes nothing
+    std::this_thread::sleep_for(200ms);
+    EXPECT_FALSE(game.bPaused);
+    PushActivation(false);
+    ASSERT_TRUE(WaitFor([] { return game.bPaused.load(); }, 2000ms));
+    std::this_thread::sleep_for(200ms);
+    int frozen = game.framesRun;
+    std::this_thread::sleep_for(800ms);
+    EXPECT_EQ(game.framesRun, frozen);
+    PushActivation(true);
+    EXPECT_TRUE(WaitFor([&] { return game.framesRun > frozen + 3; }, 3000ms));
+    PushKey(SDLK_ESCAPE);
+  });
+  EXPECT_EQ(RunProgram(ProgramOptions{true}), 0);
+  driver.join();
+  EXPECT_TRUE(bQuit);
+}
+
+// Reads the root window; the screen's top-left is where the background colour begins.
+struct Screenshot {
+  XImage* image = nullptr;
+  int originX = -1, originY = -1;
+  unsigned long Pixel(int x, int y) const { return XGetPixel(image, originX + x, originY + y); }
+};
+
+unsigned long Rgb(int r, int g, int b) { return (static_cast<unsigned long>(r) << 16) | (g << 8) | b; }
+
+TEST(Program, FullScreenShowsTheTitleAndEndsCleanlyWhenClosed) {
+  if (!std::getenv("DISPLAY")) GTEST_SKIP() << "no X display";
+  Display* display = XOpenDisplay(nullptr);
+  ASSERT_NE(display, nullptr);
+  pid_t child = fork();
+  if (child == 0) {
+    execl(LOCKDOWN_EXE, LOCKDOWN_EXE, static_cast<char*>(nullptr));
+    _exit(127);
+  }
+  ASSERT_GT(child, 0);
+  Window root = DefaultRootWindow(display);
+  XWindowAttributes attributes;
+  XGetWindowAttributes(display, root, &attributes);
+  const unsigned long background = Rgb(12, 16, 40);  // palette entry 10
+  Screenshot shot;
+  bool bShown = WaitFor(
+      [&] {
+        if (shot.image) XDestroyImage(shot.image);
+        shot.image = XGetImage(display, root, 0, 0, attributes.width, attributes.height, AllPlanes, ZPixmap);
+        for (int y = 0; y < attributes.height && shot.originX < 0; ++y)
+          for (int x = 0; x < attributes.width; ++x)
+            if ((XGetPixel(shot.image, x, y) & 0xFFFFFF) == background) {
+              shot.originX = x;
+              shot.originY = y;
+              break;
+            }
+        return shot.originX >= 0;
+      },
+      10000ms);
+  ASSERT_TRUE(bShown);
+  std::this_thread::sleep_for(300ms);
+  XDestroyImage(shot.image);
+  shot.image = XGetImage(display, root, 0, 0, attributes.width, attributes.height, AllPlanes, ZPixmap);
+  EXPECT_EQ(shot.Pixel(700, 100) & 0xFFFFFF, background);
+  EXPECT_EQ(shot.Pixel(799, 599) & 0xFFFFFF, background);
+  EXPECT_EQ(shot.Pixel(300, 200) & 0xFFFFFF, Rgb(80, 160, 255));  // the title's top rule
+  int yellow = 0, white = 0;
+  for (int y = 200; y < 300; ++y)
+    for (int x = 100; x < 720; ++x) yellow += (shot.Pixel(x, y) & 0xFFFFFF) == Rgb(255, 230, 80);
+  for (int y = 580; y < 595; ++y)
+    for (int x = 10; x < 400; ++x) white += (shot.Pixel(x, y) & 0xFFFFFF) == Rgb(255, 255, 255);
+  EXPECT_GT(yellow, 1000);
+  EXPECT_GT(white, 50);
+  XDestroyImage(shot.image);
+  XCloseDisplay(display);
+
+  // Closing (SDL turns the terminate signal into a quit event) ends the game normally.
+  kill(child, SIGTERM);
+  int status = 0;
+  ASSERT_EQ(waitpid(child, &status, 0), child);
+  ASSERT_TRUE(WIFEXITED(status));
+  EXPECT_EQ(WEXITSTATUS(status), 0);
+}
+
+}  // namespace
+}  // namespace lockdown
