@@ -13,7 +13,7 @@ run: build
 	cd $(BUILD)/run && ../qor
 
 lockdown: build
-	cd $(BUILD)/run-lockdown && ../lockdown/lockdown
+	cd $(BUILD)/run-lockdown && ../lockdown/lockdown $(ARGS)
 
 build: deps
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTS=OFF
