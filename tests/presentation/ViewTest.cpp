@@ -1,0 +1,119 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "presentation/View.h"
+
+// Reaches the rotation pivots, which nothing sets yet.
+class TestGeoView : public View {
+ public:
+  void setPivots(Point const& world, Point const& screen) {
+    worldBasePoint = world;
+    viewBasePoint = screen;
+  }
+};
+
+namespace {
+void expectNear(Point const& p, double x, double y, double tolerance = 1e-4) {
+  EXPECT_NEAR(p.x, x, tolerance);
+  EXPECT_NEAR(p.y, y, tolerance);
+}
+}  // namespace
+
+TEST(ViewTest, DefaultViewIsTheScreen) {
+  View v;
+  EXPECT_EQ(v.getLeft(), 0);
+  EXPECT_EQ(v.getTop(), 0);
+  EXPECT_EQ(v.getRight(), 800);
+  EXPECT_EQ(v.getBottom(), 600);
+  EXPECT_EQ(v.getScale(), 1.0);
+  EXPECT_EQ(v.getAngle(), 0.0);
+  EXPECT_EQ(view.getWidth(), 800);
+  EXPECT_EQ(view.getHeight(), 600);
+}
+
+TEST(ViewTest, MapToViewScalesTheViewOntoTheScreen) {
+  View v;
+  Point corner(123.5, 456.25);
+  v.mapToView(corner);
+  EXPECT_EQ(corner, Point(123.5, 456.25));
+  v.setRect(100, 50, 500, 350);
+  Point p(300, 200);
+  v.mapToView(p);
+  EXPECT_EQ(p, Point(400, 300));
+  Point origin(100, 50);
+  v.mapToView(origin);
+  EXPECT_EQ(origin, Point(0, 0));
+  EXPECT_EQ(v.getScale(), 2.0);
+}
+
+TEST(ViewTest, RotationTurnsAboutTheViewCentre) {
+  View v;
+  v.setAngle(90);
+  Point right(401, 300);
+  v.mapToView(right);
+  expectNear(right, 400, 301);
+  v.setAngle(450);
+  Point again(401, 300);
+  v.mapToView(again);
+  expectNear(again, 400, 301);
+  EXPECT_EQ(v.getAngle(), 90);
+}
+
+TEST(ViewTest, PivotsCountOnlyWhileTurned) {
+  TestGeoView v;
+  v.setPivots(Point(0, 0), Point(100, 100));
+  Point p(10, 0);
+  v.mapToView(p);
+  EXPECT_EQ(p, Point(10, 0)) << "an angle of exactly 0 skips the rotation and its pivots";
+  v.setAngle(90);
+  Point q(10, 0);
+  v.mapToView(q);
+  expectNear(q, 100, 110);
+}
+
+TEST(ViewTest, AngleIsStoredAsGivenAndWrappedWhenRead) {
+  View v;
+  v.setAngle(-90);
+  EXPECT_EQ(v.getAngle(), 270);
+  v.setAngle(720);
+  EXPECT_EQ(v.getAngle(), 0);
+}
+
+TEST(ViewTest, RandomPointInViewDrawsYFirstWithinTheCameraSize) {
+  view.setRect(1000, 2000, 1100, 2050);
+  srand(5);
+  int y = rand() % 50;
+  int x = rand() % 100;
+  srand(5);
+  Point p = randomPointInView();
+  EXPECT_EQ(p, Point(x, y));
+  EXPECT_TRUE(p.isSet());
+  for (int i = 0; i < 200; i++) {
+    Point q = randomPointInView();
+    EXPECT_GE(q.x, 0);
+    EXPECT_LT(q.x, 100);
+    EXPECT_GE(q.y, 0);
+    EXPECT_LT(q.y, 50);
+  }
+}
+
+TEST(ViewTest, RandomPointInANarrowViewIsZeroOnThatAxis) {
+  view.setRect(0, 0, 0.5f, 600);
+  for (int i = 0; i < 20; i++) {
+    Point p = randomPointInView();
+    EXPECT_EQ(p.x, 0);
+    EXPECT_LT(p.y, 600);
+  }
+  view.setRect(0, 0, 800, 0.9f);
+  Point p = randomPointInView();
+  EXPECT_EQ(p.y, 0);
+  view.setRect(0, 0, 0, 0);
+  EXPECT_EQ(randomPointInView(), Point(0, 0));
+}
+
+TEST(ViewTest, WorldBoundsIsARect) {
+  worldBounds.setRect(-1000, -1000, 1000, 1000);
+  EXPECT_EQ(worldBounds.getWidth(), 2000);
+  EXPECT_TRUE(worldBounds.isCollision(view));
+}
