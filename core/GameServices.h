@@ -30,3 +30,11 @@ SimpleRect const* getPlayerRect();
 // selection walks it). Its class lives in game/QorObjMan.h.
 class QorObjMan;
 extern QorObjMan objMan;
+
+// The obstacles near a rectangle, from the level's obstacle quad tree (the collision response
+// asks for them). Defined in game/ObstacleTree.cpp.
+class Obstacle;
+class Rect;
+template <class T>
+class VectorInterface;
+void getNearbyObstacles(Rect rect, VectorInterface<Obstacle*>& list);

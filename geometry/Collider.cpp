@@ -1,0 +1,131 @@
+#include "geometry/Collider.h"
+
+#include "core/Debug.h"
+#include "core/GameServices.h"
+#include "core/GetParents.h"
+#include "core/VectorUtils.h"
+#include "game/Obstacle.h"
+
+namespace {
+// An unturned obstacle's frame is its world position shifted: boxes are carried by exact
+// translation there, so that a box touching a side is not pushed by the rounding of the angle
+// conversions, whose two degree factors do not quite invert each other.
+bool isUnturned(Angle const& angle) { return angle.val() == 0; }
+
+// The point at p in the frame where obsRect is orthoRect, back in the world.
+Point fromObstacleFrame(Rect& obsRect, Rect& orthoRect, Point const& p) {
+  Angle angleDiff = orthoRect.getAngle() - obsRect.getAngle();
+  if (isUnturned(angleDiff)) return obsRect.getTopLeft() + (p - orthoRect.getTopLeft());
+  float offsetDist = dist(orthoRect.getTopLeft(), p);
+  float offsetAngle = static_cast<float>(getAngle(orthoRect.getTopLeft(), p));
+  offsetAngle = static_cast<float>(offsetAngle - angleDiff.val());
+  return getPointAtAngle(obsRect.getTopLeft(), Angle(offsetAngle), offsetDist);
+}
+
+// A w by w square centred on center whose up is the heading angle.
+void buildBox(Rect& box, Point const& center, Angle const& angle, float w) {
+  if (isUnturned(angle)) {
+    box.setRect(static_cast<float>(center.x - w / 2), static_cast<float>(center.y - w / 2),
+                static_cast<float>(center.x + w / 2), static_cast<float>(center.y + w / 2));
+    return;
+  }
+  Point a = center + getPointAtAngle(angle, w / 2);
+  Point b = center + getPointAtAngle(angle + 180.0, w / 2);
+  box.setMidpoints(a, b, w);
+}
+}  // namespace
+
+// The flags describe the last response; before any there was no contact.
+Collider::Collider() : bCollLeft(false), bCollTop(false), bCollRight(false), bCollBottom(false) {}
+
+void Collider::process() {
+  debugFunc("processing as Collider:", getType(this));
+  VectorInterface<Obstacle*> nearObstacles;
+  getNearbyObstacles(getBounds(), nearObstacles);
+  for (int i = 0; i < nearObstacles.size(); i++) handleCollision(nearObstacles.at(i));
+  for (int i = 0; i < nearObstacles.size(); i++) collidingWithObstacle(nearObstacles.at(i));
+}
+
+void Collider::handleCollision(Obstacle* obstacle) {
+  debugFunc("bouta handleCollision");
+  Rect obsRect = obstacle->getObstacleRect();
+  Rect lastObsRect = obstacle->getLastRect();
+  createBoundingBoxes(obsRect.getAngle(), lastObsRect.getAngle());
+
+  Rect obstacleRect = getOrthoRect(obsRect);
+  Rect lastObstacleRect = getOrthoRect(lastObsRect);
+  orthoBox = getOrthoRect(bbox);
+  lastOrthoBox = getOrthoRect(lastBox);
+  placeBoxes(obsRect, obstacleRect, bbox, orthoBox);
+  placeBoxes(lastObsRect, lastObstacleRect, lastBox, lastOrthoBox);
+
+  describeCollision(obstacleRect, lastObstacleRect);
+  pushOut(obstacleRect);
+
+  // Back into the world: the box's centre keeps its distance from the obstacle's top-left
+  // corner and turns back by the obstacle's angle.
+  SimpleRect::setCenter(fromObstacleFrame(obsRect, obstacleRect, orthoBox.getCenter()));
+  lastRect.setCenter(fromObstacleFrame(lastObsRect, lastObstacleRect, lastOrthoBox.getCenter()));
+  debugFunc("done colliding");
+  debugFunc("getXCenter():", getXCenter());
+}
+
+bool Collider::collidingWithObstacle(Obstacle* /*obstacle*/) { return false; }
+
+void Collider::debugDraw() {
+  VectorInterface<Obstacle*> nearObstacles;
+  getNearbyObstacles(getBounds(), nearObstacles);
+}
+
+Rect Collider::getBounds() { return Rect(*this); }
+
+void Collider::createBoundingBoxes(Angle const& rectAngle, Angle const& lastRectAngle) {
+  float w = getWidth();
+  // The rectangle's own centre, whatever a subclass answers for its centre.
+  buildBox(bbox, SimpleRect::getCenter(), rectAngle, w);
+  buildBox(lastBox, getLastCenter(), lastRectAngle, w);
+}
+
+void Collider::describeCollision(Rect& obstacleRect, Rect& lastObstacleRect) {
+  Rect& box = orthoBox;
+  Rect& last = lastOrthoBox;
+  bool c1 = box.getLeft() < obstacleRect.getRight();
+  bool c2 = box.getRight() > obstacleRect.getLeft();
+  bool c3 = box.getTop() < obstacleRect.getBottom();
+  bool c4 = box.getBottom() > obstacleRect.getTop();
+  // The last box is judged against where the obstacle was, so that a box that passed wholly
+  // through within one update is still caught on the side it came from.
+  bCollLeft = c3 && c4 && c2 && last.getRight() <= lastObstacleRect.getLeft();
+  bCollRight = c3 && c4 && c1 && last.getLeft() >= lastObstacleRect.getRight();
+  bCollTop = c1 && c2 && c4 && last.getBottom() <= lastObstacleRect.getTop();
+  bCollBottom = c1 && c2 && c3 && last.getTop() >= lastObstacleRect.getBottom();
+}
+
+void Collider::pushOut(Rect& orthoRect) {
+  if (bCollTop)
+    orthoBox.setBottom(orthoRect.getTop() - 1);
+  else if (bCollBottom)
+    orthoBox.setTop(orthoRect.getBottom() + 1);
+  if (bCollLeft)
+    orthoBox.setRight(orthoRect.getLeft() - 1);
+  else if (bCollRight)
+    orthoBox.setLeft(orthoRect.getRight() + 1);
+}
+
+Rect getOrthoRect(Rect& rect) { return Rect(0, 0, rect.getWidth(), rect.getHeight()); }
+
+void placeBoxes(Rect& baseRect, Rect& orthoBase, Rect& otherRect, Rect& otherOrtho) {
+  Angle angleDiff = orthoBase.getAngle() - baseRect.getAngle();
+  Point newTopLeft;
+  if (isUnturned(angleDiff)) {
+    newTopLeft = otherRect.getTopLeft() - baseRect.getTopLeft() + orthoBase.getTopLeft();
+  } else {
+    float offsetAngle = static_cast<float>(getAngle(baseRect.getTopLeft(), otherRect.getTopLeft()));
+    float offsetDist = dist(baseRect.getTopLeft(), otherRect.getTopLeft());
+    offsetAngle = static_cast<float>(angleDiff.val() + offsetAngle);
+    newTopLeft = getPointAtAngle(Angle(offsetAngle), offsetDist);
+    newTopLeft += orthoBase.getTopLeft();
+  }
+  otherOrtho.setLeft(static_cast<float>(newTopLeft.x));
+  otherOrtho.setTop(static_cast<float>(newTopLeft.y));
+}

@@ -1,0 +1,58 @@
+// The spatial index of the level's obstacles: a tree of axis-aligned rectangles over the level
+// bounds whose leaves list the objects lying in them. Built once per level; objects that move
+// report the whole area they can reach as their quad-tree rectangle.
+#pragma once
+
+#include <set>
+#include <vector>
+
+#include "core/VectorUtils.h"
+#include "geometry/Rect.h"
+
+class QuadTreeObject {
+ public:
+  virtual ~QuadTreeObject() {}
+  // The rectangle by which the object is placed in the tree.
+  virtual Rect getQuadTreeRect() = 0;
+};
+
+class QuadTreeNode : public Rect {
+ public:
+  QuadTreeNode();
+  // A node of a quarter of rhs's area (half its width and height), placed by createChildren.
+  explicit QuadTreeNode(QuadTreeNode const* rhs);
+  // A node owns its children: copies would delete them twice.
+  QuadTreeNode(QuadTreeNode const&) = delete;
+  QuadTreeNode& operator=(QuadTreeNode const&) = delete;
+  ~QuadTreeNode() override;
+
+  // Splits while the node is at least minWidth wide and holds more than minPerNode objects;
+  // an object goes to every child its rectangle touches.
+  void buildTree(VectorInterface<QuadTreeObject*>& objectsInNode, float minWidth, float minPerNode);
+  // Adds every object of every leaf whose branch meets bounds: a superset of the objects
+  // touching bounds, each once.
+  void getNearby(Rect& bounds, std::set<QuadTreeObject*>& objects);
+  void remove(QuadTreeObject* object);
+  // Deletes all descendants and forgets the node's own objects.
+  void clear();
+  void draw() override;
+  void createChildren();
+
+  bool isLeaf() const { return children.empty(); }
+  std::vector<QuadTreeNode*> const& getChildren() const { return children; }
+  VectorInterface<QuadTreeObject*>& getObjects() { return myObjects; }
+
+ protected:
+  // Exactly the separating-axis test of isCollision, with the common cases (clearly apart, or
+  // two axis-aligned rectangles clearly overlapping) answered from the bounding boxes.
+  bool touches(Rect& bounds);
+
+  std::vector<QuadTreeNode*> children;
+  // Entries 0 to 3 of children; meaningful only while children is not empty. They hide the
+  // corner points of SimpleRect, which are reached through its accessors here.
+  QuadTreeNode* topLeft;
+  QuadTreeNode* topRight;
+  QuadTreeNode* bottomRight;
+  QuadTreeNode* bottomLeft;
+  VectorInterface<QuadTreeObject*> myObjects;
+};
