@@ -14,6 +14,7 @@
 #include "core/Ticks.h"
 #include "game/Game.h"
 #include "game/GameStates.h"
+#include "presentation/Draw.h"
 #include "presentation/InputSource.h"
 #include "presentation/Keyboard.h"
 #include "presentation/Mouse.h"
@@ -42,6 +43,7 @@ int currentFps = 0;
 
 std::vector<std::string> info(20);
 Mouse mouse;
+Color backColor(0, 0, 0);
 Game myGame;
 
 namespace {
@@ -59,7 +61,7 @@ int windowHeight = 600;
 uint32_t lastFrameEnd = 0;
 uint32_t lastMiniLoopFrameEnd = 0;
 
-void clearScreen() { glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT); }
+void clearBuffers() { glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT); }
 }  // namespace
 
 void endProgram(int status) {
@@ -79,12 +81,7 @@ void fitWindow(int width, int height) {
   if (height == 0) height = 1;
   windowWidth = width;
   windowHeight = height;
-  glViewport(0, 0, width, height);
-  glMatrixMode(GL_PROJECTION);
-  glLoadIdentity();
-  glOrtho(0, getScreenWidth(), getScreenHeight(), 0, -1, 1);
-  glMatrixMode(GL_MODELVIEW);
-  glLoadIdentity();
+  resizeWindow(width, height);
 }
 
 void printInfo(int line, char const* format, ...) {
@@ -189,7 +186,7 @@ void setVideoMode() {
     endProgram(1);
     return;
   }
-  glClearColor(0, 0, 0, 0);
+  initGL();
   fitWindow(width, height);
 }
 
@@ -242,7 +239,7 @@ bool miniLoop(GameState* state) {
   updateKeyTablesFromCounts();
   handleEvents();
   mouse.process();
-  clearScreen();
+  clearBuffers();
   if (state) state->draw();
   if (bLockFps) lockFrameRate(lastMiniLoopFrameEnd);
   return true;
@@ -258,7 +255,7 @@ void runFrame() {
     return;
   }
   if (justPressed('p')) bPaused = !bPaused;
-  clearScreen();
+  clearBuffers();
   myGame.draw();
   drawInfo();
   if (bDrawFps) drawFps();

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "core/GameServices.h"
+#include "presentation/Colors.h"
 
 class Game;
 class GameState;
@@ -35,6 +36,8 @@ extern int currentFps;
 // The on-screen info lines, 20 at start.
 extern std::vector<std::string> info;
 extern Game myGame;
+// Black; the message boxes read it.
+extern Color backColor;
 
 void init();
 void setVideoMode();

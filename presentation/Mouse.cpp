@@ -1,14 +1,18 @@
 #include "presentation/Mouse.h"
 
 #include "game/Console.h"
+#include "geometry/Rect.h"
+#include "presentation/Colors.h"
 #include "presentation/InputSource.h"
+#include "presentation/View.h"
 
 namespace {
 // The point of the camera's unrotated rectangle under a window pixel (truncated toward zero).
 // The window may be resized while the logical screen stays 800 by 600 and fills it, so pixels
 // are taken as shares of the window.
 void mapPixelToWorld(int pixelX, int pixelY, int& worldX, int& worldY) {
-  float left = 0, top = 0, width = 800, height = 600;
+  float left = view.getLeft(), top = view.getTop();
+  float width = view.getWidth(), height = view.getHeight();
   float windowWidth = static_cast<float>(getWindowWidth());
   float windowHeight = static_cast<float>(getWindowHeight());
   worldX = static_cast<int>(left + width * (static_cast<float>(pixelX) / windowWidth));
@@ -70,4 +74,15 @@ void Mouse::clearClicks() {
   bRight = false;
   bLastLeft = false;
   bLastRight = false;
+}
+
+void Mouse::draw() { draw("red"); }
+
+void Mouse::draw(std::string const& colorName) {
+  float half = view.getWidth() / 200;
+  Rect cursor(x - half, y - half, x + half, y + half);
+  cursor.bInView = bInView;
+  cursor.setBorderColor(getColor(colorName));
+  cursor.bFilled = false;
+  cursor.SimpleRect::draw();
 }

@@ -2,6 +2,10 @@
 // camera, and its buttons beside their states of the previous poll, for the edges.
 #pragma once
 
+#include <string>
+
+#include "geometry/Point.h"
+
 class Mouse {
  public:
   Mouse();
@@ -22,6 +26,10 @@ class Mouse {
   int getX() const { return x; }
   int getY() const { return y; }
   float getRelX() const { return static_cast<float>(relX); }
+  Point getPoint() const { return Point(x, y); }
+  // The cursor square: a hundredth of the camera's width, so it keeps its size on screen.
+  void draw();
+  void draw(std::string const& colorName);
 
   int x, y;
   int lastX, lastY;

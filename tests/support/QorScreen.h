@@ -7,6 +7,7 @@
 #include <dlfcn.h>
 #include <link.h>
 
+#include <cstdlib>
 #include <vector>
 
 #include "game/Console.h"
@@ -24,10 +25,22 @@ inline void pinLoadedLibraries() {
       nullptr);
 }
 
+// Tests run on Xvfb; without this, SDL may fall back to another driver (a text-mode one)
+// when the display is busy with other tests.
+// A display shared by tests running side by side can refuse a connection for a moment, so the
+// connection is retried.
+inline void startVideo() {
+  setenv("SDL_VIDEODRIVER", "x11", 0);
+  for (int attempt = 0; attempt < 20; attempt++) {
+    if (SDL_InitSubSystem(SDL_INIT_VIDEO) == 0) return;
+    SDL_Delay(100);
+  }
+}
+
 // SDL video and the screen as start-up sets it, in a window.
 inline void openTestScreen() {
+  startVideo();
   bFullscreen = false;
-  SDL_Init(SDL_INIT_VIDEO);
   setVideoMode();
   pinLoadedLibraries();
 }

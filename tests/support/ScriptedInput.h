@@ -21,6 +21,13 @@ class ScriptedInput : public InputSource {
     queueKey(SDL_KEYDOWN, key);
     queueKey(SDL_KEYUP, key);
   }
+  // Events queued after this are left for the next frame: the current frame's event loop
+  // stops here.
+  void nextFrame() {
+    SDL_Event e;
+    e.type = SDL_NOEVENT;
+    events.push_back(e);
+  }
   void setMods(int newMods) { mods = newMods; }
   // Moves the pointer to a window pixel, adding the motion to the relative reading.
   void moveTo(int newX, int newY) {
@@ -76,6 +83,7 @@ class ScriptedInput : public InputSource {
     if (events.empty()) return false;
     event = events.front();
     events.pop_front();
+    if (event.type == SDL_NOEVENT) return false;
     if (event.type == SDL_KEYDOWN) down.insert(event.key.keysym.sym);
     if (event.type == SDL_KEYUP) down.erase(event.key.keysym.sym);
     return true;
