@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "presentation/Mouse.h"
+#include "presentation/View.h"
+#include "support/QorScreen.h"
 #include "support/ScriptedInput.h"
 
 TEST(MouseTest, BeforeTheFirstPollThePointerIsFarOff) {
@@ -104,4 +108,77 @@ TEST(MouseTest, AfterClearClicksNoEdgeIsReportedUntilTheNextPoll) {
   EXPECT_FALSE(m.leftReleased());
   EXPECT_FALSE(m.leftClicked());
   EXPECT_FALSE(m.rightReleased());
+}
+
+namespace {
+class MouseCameraTest : public ::testing::Test {
+ protected:
+  void TearDown() override {
+    view.setRect(0, 0, 800, 600);
+    view.setAngle(0);
+  }
+  // Polls a fresh mouse with the pointer at a window pixel.
+  Point pollAt(int pixelX, int pixelY) {
+    input.moveTo(pixelX, pixelY);
+    Mouse m;
+    m.process();
+    return m.getPoint();
+  }
+  ScriptedInput input;
+};
+}  // namespace
+
+TEST_F(MouseCameraTest, PointerMapsThroughTheCamerasUnrotatedRectangle) {
+  struct Case {
+    float left, top, width, height, angle;
+    int pixelX, pixelY;
+    int x, y;
+  };
+  std::vector<Case> cases = {
+      {0, 0, 800, 600, 0, 400, 300, 400, 300},
+      {0, 0, 800, 600, 0, 1, 1, 1, 1},
+      {100, 50, 1600, 1200, 0, 400, 300, 900, 650},
+      // The rotation is not applied.
+      {100, 50, 1600, 1200, 90, 400, 300, 900, 650},
+      // Truncated toward zero, on both sides of it.
+      {0.5f, 0.5f, 800, 600, 0, 3, 3, 3, 3},
+      {-10.5f, -20.7f, 800, 600, 0, 0, 0, -10, -20},
+      {0, 0, 400, 300, 0, 3, 3, 1, 1},
+  };
+  for (Case const& c : cases) {
+    view.setRect(c.left, c.top, c.left + c.width, c.top + c.height);
+    view.setAngle(c.angle);
+    Point p = pollAt(c.pixelX, c.pixelY);
+    EXPECT_EQ(p.x, c.x) << c.left << " " << c.pixelX;
+    EXPECT_EQ(p.y, c.y) << c.top << " " << c.pixelY;
+    EXPECT_TRUE(p.isSet());
+  }
+}
+
+TEST_F(MouseCameraTest, TheCursorSquareKeepsItsSizeOnScreenAtEveryZoom) {
+  openTestScreen();
+  view.setRect(0, 0, 1600, 1200);
+  input.moveTo(200, 150);
+  Mouse m;
+  m.process();
+  ASSERT_EQ(m.x, 400);
+  ASSERT_EQ(m.y, 300);
+  glClear(GL_COLOR_BUFFER_BIT);
+  m.draw();
+  int left, top, right, bottom;
+  ASSERT_TRUE(litBounds(0, 0, 800, 600, left, top, right, bottom));
+  // Half a side of 8 world units, 4 pixels at this zoom, centred on screen pixel (200, 150).
+  EXPECT_NEAR(left, 196, 1);
+  EXPECT_NEAR(right, 204, 1);
+  EXPECT_NEAR(top, 146, 1);
+  EXPECT_NEAR(bottom, 154, 1);
+  Pixel edge = readPixel(200, top);
+  EXPECT_GT(edge.r, 200);
+  EXPECT_LT(edge.g, 50);
+  EXPECT_TRUE(readPixel(200, 150).isBlack());
+
+  glClear(GL_COLOR_BUFFER_BIT);
+  m.draw("white");
+  Pixel white = readPixel(200, top);
+  EXPECT_GT(white.g, 200);
 }
