@@ -2,12 +2,20 @@
 
 #include <cmath>
 
+#include "geometry/Circle.h"
 #include "geometry/Rect.h"
 #include "geometry/SelectRect.h"
+#include "geometry/Triangle.h"
 #include "presentation/Draw.h"
 #include "presentation/Mouse.h"
 #include "presentation/View.h"
 #include "support/QorScreen.h"
+
+class TestGeoDrawTriangle : public Triangle {
+ public:
+  using Triangle::Triangle;
+  Point getCenter() const override { return Point(getXCenter(), getYCenter()); }
+};
 
 namespace {
 class DrawTest : public ::testing::Test {
@@ -268,4 +276,50 @@ TEST_F(DrawTest, SelectRectOutlinesOnlyASelectionInYellow) {
   EXPECT_EQ(edge.r, 255);
   EXPECT_EQ(edge.g, 255);
   EXPECT_EQ(edge.b, 0);
+}
+
+TEST_F(DrawTest, CircleIsADiscOfItsRadiusInPixelsAtAnyZoom) {
+  // World (800, 600) is the screen's centre through a camera that halves everything.
+  view.setRect(0, 0, 1600, 1200);
+  Circle circle(800, 600, 10);
+  circle.setColorTo(getColor("blue"));
+  circle.draw();
+  expectPixel(400, 300, 0, 0, 255);
+  EXPECT_FALSE(readPixel(407, 300).isBlack());
+  EXPECT_FALSE(readPixel(400, 292).isBlack());
+  EXPECT_TRUE(readPixel(413, 300).isBlack());
+  EXPECT_TRUE(readPixel(400, 287).isBlack());
+  Box box = litBox();
+  ASSERT_TRUE(box.found);
+  EXPECT_NEAR(box.right - box.left, 20, 2);
+  EXPECT_NEAR(box.bottom - box.top, 20, 2);
+  expectWhiteCurrentColour();
+  EXPECT_FALSE(glIsEnabled(GL_POINT_SMOOTH));
+  glPointSize(1);
+}
+
+TEST_F(DrawTest, DrawCircleDrawsATemporaryCircle) {
+  Color red = getColor("red");
+  drawCircle(100, 100, 5, red, true);
+  expectPixel(100, 100, 255, 0, 0);
+  EXPECT_TRUE(readPixel(108, 100).isBlack());
+  glPointSize(1);
+}
+
+TEST_F(DrawTest, TriangleOutlineThroughTheCamera) {
+  view.setRect(0, 0, 400, 300);
+  TestGeoDrawTriangle triangle(50.25f, 50.25f, 150.25f, 50.25f, 50.25f, 100.25f);
+  triangle.setColorTo(getColor("white"));
+  triangle.draw();
+  Box box = litBox();
+  ASSERT_TRUE(box.found);
+  EXPECT_NEAR(box.left, 100, 1);
+  EXPECT_NEAR(box.right, 300, 1);
+  EXPECT_NEAR(box.top, 100, 1);
+  EXPECT_NEAR(box.bottom, 200, 1);
+  EXPECT_TRUE(litNear(200, 100));
+  EXPECT_TRUE(litNear(100, 150));
+  EXPECT_TRUE(litNear(200, 150));
+  EXPECT_FALSE(litNear(140, 130));
+  expectWhiteCurrentColour();
 }
