@@ -31,6 +31,11 @@ SimpleRect const* getPlayerRect();
 class QorObjMan;
 extern QorObjMan objMan;
 
+// The current game state, drawn under modal boxes and prompts by the one-frame pump; null
+// until the game enters its first state. Its class lives in game/GameStates.h.
+class GameState;
+extern GameState* gameState;
+
 // The obstacles near a rectangle, from the level's obstacle quad tree (the collision response
 // asks for them). Defined in game/ObstacleTree.cpp.
 class Obstacle;

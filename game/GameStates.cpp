@@ -1,0 +1,5 @@
+#include "game/GameStates.h"
+
+#include "core/GameServices.h"
+
+GameState* gameState = nullptr;

@@ -1,0 +1,158 @@
+#include "presentation/Messages.h"
+
+#include <SDL.h>
+
+#include <algorithm>
+
+#include "core/GameServices.h"
+#include "core/StringConversions.h"
+#include "game/Console.h"
+#include "presentation/Keyboard.h"
+#include "presentation/Mouse.h"
+#include "presentation/Text.h"
+#include "presentation/View.h"
+
+std::vector<std::string> currMessage;
+bool bYesno = false;
+Rect backRect;
+Rect yRect;
+Rect nRect;
+Color selectColor(100, 255, 255);
+Color defaultColor("blue");
+int messageFont = 0;
+Timer timeDisplayed;
+float horizTextGap = 15.0f;
+float vertTextGap = 10.0f;
+
+namespace {
+const int openingGuardMs = 300;
+
+// The box's loop saw the answering key or click; the caller's frame must not act on it again
+// (an Escape that answers "no" would otherwise end the program in the frame loop).
+void consumeAnswer() {
+  keys[SDLK_ESCAPE] = false;
+  keys['y'] = false;
+  keys['n'] = false;
+  if (mouse.leftReleased() || mouse.rightReleased()) mouse.clearClicks();
+}
+
+bool isHovered(Rect const& button, float reach) {
+  return dist(Point(static_cast<float>(mouse.x), static_cast<float>(mouse.y)), button.getCenter()) <
+         reach;
+}
+}  // namespace
+
+void drawTextInWorld(std::string const& text, float x, float y, int font) {
+  Point topLeft(x, y);
+  view.mapToView(topLeft);
+  // Glyphs hang from the pen, and the pen counts y upward from the screen's bottom edge.
+  drawText(text, static_cast<float>(topLeft.x), getScreenHeight() - static_cast<float>(topLeft.y),
+           16, font);
+}
+
+bool message(std::string const& line, bool bYesNo) {
+  std::vector<std::string> lines(1, line);
+  return message(lines, bYesNo);
+}
+
+bool message(std::vector<std::string>& lines, bool bYesNo) {
+  currMessage = lines;
+  bYesno = bYesNo;
+  initMessage();
+  for (;;) {
+    miniLoop(gameState);
+    std::string result = processMessage();
+    if (result == "continue") {
+      drawMessage();
+      continue;
+    }
+    consumeAnswer();
+    return result != "no";
+  }
+}
+
+bool message(int number) {
+  std::string text;
+  addNumToString(text, number);
+  return message(text, false);
+}
+
+void initMessage() {
+  pauseTimers();
+  timeDisplayed.unPause();
+  timeDisplayed.set(openingGuardMs);
+  selectColor = Color(100, 255, 255);
+  defaultColor = getColor("blue");
+  if (static_cast<int>(currMessage.size()) > maxMessageLines) currMessage.resize(maxMessageLines);
+
+  float h = static_cast<float>(getTextHeight(messageFont));
+  float innerHeight = h + static_cast<float>(currMessage.size()) * (0.4f * h + h);
+  int widest = 30;
+  for (std::string const& line : currMessage) widest = std::max(widest, getTextWidth(line, 0));
+  float width = static_cast<float>(widest) + 2 * horizTextGap;
+
+  float middle = view.getLeft() + view.getWidth() / 2;
+  float top = view.getTop() + view.getHeight() / 4;
+  backRect.setRect(middle - width / 2, top, middle + width / 2, top + innerHeight);
+  backRect.bFilled = true;
+  backRect.setColorTo(defaultColor);
+  backRect.setBorderColor("white");
+
+  if (!bYesno) return;
+  backRect.setBottomIndep(backRect.getBottom() + 2 * h);
+  float buttonWidth = static_cast<float>(getTextWidth('W', 0));
+  float buttonHeight = static_cast<float>(getTextHeight(0));
+  float y = backRect.getBottom() - 0.16f * backRect.getHeight();
+  float yesX = backRect.getCenter().x - 0.3f * backRect.getWidth();
+  float noX = backRect.getCenter().x + 0.3f * backRect.getWidth();
+  yRect.setRect(yesX - buttonWidth / 2, y - buttonHeight / 2, yesX + buttonWidth / 2,
+                y + buttonHeight / 2);
+  nRect.setRect(noX - buttonWidth / 2, y - buttonHeight / 2, noX + buttonWidth / 2,
+                y + buttonHeight / 2);
+  yRect.bFilled = false;
+  nRect.bFilled = false;
+}
+
+std::string processMessage() {
+  if (!bYesno) {
+    // The guard keeps the key or click that opened the box from closing it.
+    if (anyKey() && timeDisplayed.isUp()) {
+      unPauseTimers();
+      return "done";
+    }
+    return "continue";
+  }
+  float reach = 0.4f * dist(yRect.getCenter(), nRect.getCenter());
+  bool bYesHovered = isHovered(yRect, reach);
+  bool bNoHovered = isHovered(nRect, reach);
+  yRect.setColorTo(bYesHovered ? selectColor : defaultColor);
+  nRect.setColorTo(bNoHovered ? selectColor : defaultColor);
+  if (justPressed('y') || (mouse.leftReleased() && bYesHovered)) {
+    unPauseTimers();
+    return "yes";
+  }
+  if (justPressed('n') || justPressed(SDLK_ESCAPE) || (mouse.leftReleased() && bNoHovered)) {
+    unPauseTimers();
+    return "no";
+  }
+  return "continue";
+}
+
+void drawMessage() {
+  backRect.draw();
+  for (int i = static_cast<int>(currMessage.size()) - 1; i >= 0; i--) printInfo(currMessage[i], i);
+  float h = static_cast<float>(getTextHeight(messageFont));
+  for (size_t i = 0; i < currMessage.size(); i++) {
+    float row = static_cast<float>(i);
+    drawTextInWorld(currMessage[i], backRect.getLeft() + horizTextGap,
+                    backRect.getTop() + vertTextGap + row * h + 0.5f * h * row, 0);
+  }
+  if (bYesno) {
+    yRect.draw();
+    nRect.draw();
+    drawTextInWorld("Y", yRect.getLeft() + 0.1f * static_cast<float>(getTextWidth("Y", 0)),
+                    yRect.getTop() + 0.1f * h, 0);
+    drawTextInWorld("N", nRect.getLeft() + 0.1f * static_cast<float>(getTextWidth("N", 0)),
+                    nRect.getTop() + 0.1f * h, 0);
+  }
+}
