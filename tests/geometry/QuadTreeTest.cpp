@@ -1,0 +1,303 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+#include <random>
+#include <set>
+#include <vector>
+
+#include "geometry/QuadTree.h"
+#include "support/LogCapture.h"
+
+class TestQtObject : public QuadTreeObject {
+ public:
+  TestQtObject(float l, float t, float r, float b) : rect(l, t, r, b) {}
+  explicit TestQtObject(Rect const& r) : rect(r) {}
+  Rect getQuadTreeRect() override { return Rect(rect); }
+  Rect rect;
+};
+
+namespace {
+using Objects = std::vector<std::unique_ptr<TestQtObject>>;
+
+VectorInterface<QuadTreeObject*> listOf(Objects const& objects) {
+  VectorInterface<QuadTreeObject*> list;
+  for (auto const& o : objects) list.push_back(o.get());
+  return list;
+}
+
+// n small boxes spread along the top edge of a root of the given width.
+Objects boxesAlongTop(int n, float width) {
+  Objects result;
+  for (int i = 0; i < n; i++) {
+    float left = width * i / (n + 1);
+    result.emplace_back(new TestQtObject(left, 1, left + 1, 2));
+  }
+  return result;
+}
+
+std::set<QuadTreeObject*> nearby(QuadTreeNode& root, Rect bounds) {
+  std::set<QuadTreeObject*> found;
+  root.getNearby(bounds, found);
+  return found;
+}
+
+// The query as written out, with the full separating-axis test at every node.
+void referenceNearby(QuadTreeNode const& node, Rect& bounds, std::set<QuadTreeObject*>& found) {
+  QuadTreeNode& n = const_cast<QuadTreeNode&>(node);
+  if (n.isLeaf()) {
+    for (QuadTreeObject* o : n.getObjects().getVect()) found.insert(o);
+    return;
+  }
+  for (QuadTreeNode* child : n.getChildren())
+    if (child->isCollision(bounds)) referenceNearby(*child, bounds, found);
+}
+
+int leafCountHolding(QuadTreeNode& node, QuadTreeObject* object) {
+  if (node.isLeaf()) {
+    auto const& v = node.getObjects().getVect();
+    return static_cast<int>(std::count(v.begin(), v.end(), object));
+  }
+  int count = 0;
+  for (QuadTreeNode* child : node.getChildren()) count += leafCountHolding(*child, object);
+  return count;
+}
+}  // namespace
+
+struct SplitCase {
+  float width;
+  int objects;
+  bool bSplits;
+};
+
+TEST(QuadTreeTest, SplitsOnlyWhenWideEnoughAndFullEnough) {
+  SplitCase const table[] = {
+      {2000, 4, false}, {2000, 5, true}, {99.9f, 5, false}, {99.9f, 50, false},
+      {100, 5, true},   {100, 4, false}, {0.5f, 9, false},
+  };
+  for (SplitCase const& c : table) {
+    SCOPED_TRACE(testing::Message() << c.width << " wide, " << c.objects << " objects");
+    QuadTreeNode root;
+    root.setRect(0, 0, c.width, c.width);
+    Objects objects = boxesAlongTop(c.objects, c.width);
+    auto list = listOf(objects);
+    root.buildTree(list, 100.0f, 4.0f);
+    EXPECT_EQ(!root.isLeaf(), c.bSplits);
+    if (!c.bSplits) {
+      EXPECT_EQ(root.getObjects().size(), c.objects) << "a leaf keeps them all";
+    }
+  }
+}
+
+// The smallest leaves of a 2000 wide level are 62.5 wide.
+TEST(QuadTreeTest, DenseLevelSplitsDownTo62AndAHalf) {
+  QuadTreeNode root;
+  root.setRect(0, 0, 2000, 2000);
+  Objects objects;
+  for (int i = 0; i < 10; i++) objects.emplace_back(new TestQtObject(1, 1, 2, 2));
+  auto list = listOf(objects);
+  root.buildTree(list, 100.0f, 4.0f);
+  QuadTreeNode* node = &root;
+  int depth = 0;
+  while (!node->isLeaf()) {
+    node = node->getChildren().at(0);
+    depth++;
+  }
+  EXPECT_EQ(depth, 5);
+  EXPECT_FLOAT_EQ(node->getWidth(), 62.5f);
+  EXPECT_FLOAT_EQ(node->getLeft(), 0);
+  EXPECT_EQ(node->getObjects().size(), 10);
+}
+
+TEST(QuadTreeTest, ChildrenTileTheParentInOrder) {
+  QuadTreeNode root;
+  root.setRect(-100, 20, 300, 220);
+  root.createChildren();
+  ASSERT_EQ(root.getChildren().size(), 4u);
+  float const expected[4][4] = {
+      {-100, 20, 100, 120}, {100, 20, 300, 120}, {100, 120, 300, 220}, {-100, 120, 100, 220}};
+  for (int i = 0; i < 4; i++) {
+    QuadTreeNode* child = root.getChildren()[i];
+    EXPECT_FLOAT_EQ(child->getLeft(), expected[i][0]) << i;
+    EXPECT_FLOAT_EQ(child->getTop(), expected[i][1]) << i;
+    EXPECT_FLOAT_EQ(child->getRight(), expected[i][2]) << i;
+    EXPECT_FLOAT_EQ(child->getBottom(), expected[i][3]) << i;
+    EXPECT_EQ(child->borderColor, Color(200, 172, 0));
+  }
+}
+
+TEST(QuadTreeTest, ObjectsOnCentreLinesGoToEveryChildTheyTouch) {
+  QuadTreeNode root;
+  root.setRect(0, 0, 1000, 1000);
+  Objects objects = boxesAlongTop(4, 1000);
+  // Touches the vertical centre line from the left, in the top half.
+  objects.emplace_back(new TestQtObject(480, 100, 500, 120));
+  // Covers the centre point: all four quarters.
+  objects.emplace_back(new TestQtObject(490, 490, 510, 510));
+  auto list = listOf(objects);
+  root.buildTree(list, 600.0f, 4.0f);
+  ASSERT_FALSE(root.isLeaf());
+  auto const& children = root.getChildren();
+  auto holds = [&](int i, int object) {
+    auto const& v = children[i]->getObjects().getVect();
+    return std::count(v.begin(), v.end(), objects[object].get()) == 1;
+  };
+  EXPECT_TRUE(holds(0, 4));
+  EXPECT_TRUE(holds(1, 4));
+  EXPECT_FALSE(holds(2, 4));
+  EXPECT_FALSE(holds(3, 4));
+  for (int i = 0; i < 4; i++) EXPECT_TRUE(holds(i, 5)) << i;
+}
+
+TEST(QuadTreeTest, ObjectOutsideTheRootSurvivesOnlyInALeafRoot) {
+  TestQtObject outside(5000, 5000, 5010, 5010);
+  Objects few = boxesAlongTop(3, 1000);
+  auto list = listOf(few);
+  list.push_back(&outside);
+  QuadTreeNode leafRoot;
+  leafRoot.setRect(0, 0, 1000, 1000);
+  leafRoot.buildTree(list, 100.0f, 4.0f);
+  ASSERT_TRUE(leafRoot.isLeaf());
+  EXPECT_EQ(nearby(leafRoot, Rect(0, 0, 1, 1)).count(&outside), 1u);
+
+  Objects more = boxesAlongTop(6, 1000);
+  auto bigList = listOf(more);
+  bigList.push_back(&outside);
+  QuadTreeNode splitRoot;
+  splitRoot.setRect(0, 0, 1000, 1000);
+  splitRoot.buildTree(bigList, 100.0f, 4.0f);
+  ASSERT_FALSE(splitRoot.isLeaf());
+  EXPECT_EQ(leafCountHolding(splitRoot, &outside), 0);
+  EXPECT_EQ(nearby(splitRoot, Rect(0, 0, 1000, 1000)).count(&outside), 0u);
+}
+
+TEST(QuadTreeTest, QueryTouchingAChildsEdgeReachesIt) {
+  QuadTreeNode root;
+  root.setRect(0, 0, 1000, 1000);
+  Objects objects;
+  // One object in each quarter, and one more in the top-left one to force the split.
+  objects.emplace_back(new TestQtObject(100, 100, 110, 110));
+  objects.emplace_back(new TestQtObject(120, 100, 130, 110));
+  objects.emplace_back(new TestQtObject(800, 100, 810, 110));
+  objects.emplace_back(new TestQtObject(800, 800, 810, 810));
+  objects.emplace_back(new TestQtObject(100, 800, 110, 810));
+  auto list = listOf(objects);
+  root.buildTree(list, 600.0f, 4.0f);
+  ASSERT_FALSE(root.isLeaf());
+  // Wholly in the top-left quarter, its right edge on the centre line.
+  auto found = nearby(root, Rect(300, 100, 500, 200));
+  EXPECT_EQ(found.count(objects[2].get()), 1u) << "the top-right quarter was reached";
+  EXPECT_EQ(found.count(objects[3].get()), 0u);
+  auto apart = nearby(root, Rect(300, 100, 499.9f, 200));
+  EXPECT_EQ(apart.count(objects[2].get()), 0u);
+  EXPECT_EQ(apart.size(), 2u);
+}
+
+TEST(QuadTreeTest, ObjectInSeveralLeavesIsAnsweredOnce) {
+  QuadTreeNode root;
+  root.setRect(0, 0, 1000, 1000);
+  Objects objects = boxesAlongTop(5, 1000);
+  // Across the vertical centre line and down into the bottom half: three leaves below.
+  objects.emplace_back(new TestQtObject(400, 100, 600, 600));
+  auto list = listOf(objects);
+  root.buildTree(list, 300.0f, 4.0f);
+  EXPECT_GE(leafCountHolding(root, objects.back().get()), 3);
+  std::set<QuadTreeObject*> found;
+  Rect everywhere(0, 0, 1000, 1000);
+  root.getNearby(everywhere, found);
+  EXPECT_EQ(found.size(), objects.size());
+}
+
+TEST(QuadTreeTest, LeafRootAnswersAllForAnyBounds) {
+  QuadTreeNode root;
+  root.setRect(0, 0, 1000, 1000);
+  Objects objects = boxesAlongTop(3, 1000);
+  auto list = listOf(objects);
+  root.buildTree(list, 100.0f, 4.0f);
+  EXPECT_EQ(nearby(root, Rect(-9000, -9000, -8990, -8990)).size(), 3u);
+}
+
+TEST(QuadTreeTest, CreateChildrenTwiceLogsAndKeepsTheChildren) {
+  LogCapture log;
+  QuadTreeNode root;
+  root.setRect(0, 0, 100, 100);
+  root.createChildren();
+  std::vector<QuadTreeNode*> before = root.getChildren();
+  root.createChildren();
+  EXPECT_EQ(root.getChildren(), before);
+  EXPECT_EQ(log.lines(), std::vector<std::string>{"Error: tree node already has children"});
+}
+
+TEST(QuadTreeTest, ClearAndRebuildAnswersOnlyTheNewObjects) {
+  QuadTreeNode root;
+  root.setRect(0, 0, 1000, 1000);
+  Objects old = boxesAlongTop(8, 1000);
+  auto oldList = listOf(old);
+  root.buildTree(oldList, 100.0f, 4.0f);
+  root.clear();
+  EXPECT_TRUE(root.isLeaf());
+  EXPECT_EQ(root.getObjects().size(), 0);
+
+  root.setRect(0, 0, 500, 500);
+  Objects fresh = boxesAlongTop(6, 500);
+  auto freshList = listOf(fresh);
+  root.buildTree(freshList, 100.0f, 4.0f);
+  auto found = nearby(root, Rect(0, 0, 500, 500));
+  EXPECT_EQ(found.size(), 6u);
+  for (auto const& o : old) EXPECT_EQ(found.count(o.get()), 0u);
+}
+
+TEST(QuadTreeTest, RemoveTakesTheObjectOutOfItsLeaves) {
+  QuadTreeNode root;
+  root.setRect(0, 0, 1000, 1000);
+  Objects objects = boxesAlongTop(5, 1000);
+  objects.emplace_back(new TestQtObject(490, 490, 510, 510));
+  auto list = listOf(objects);
+  root.buildTree(list, 100.0f, 4.0f);
+  QuadTreeObject* centre = objects.back().get();
+  ASSERT_EQ(leafCountHolding(root, centre), 4);
+  root.remove(centre);
+  EXPECT_EQ(leafCountHolding(root, centre), 0);
+  EXPECT_EQ(leafCountHolding(root, objects[0].get()), 1);
+}
+
+// Property: on random boxes (fixed seed), every query answers a superset of the boxes that
+// the query rectangle touches, and exactly what the full per-node test reaches; turned query
+// rectangles included.
+TEST(QuadTreeTest, QueriesAnswerASupersetOfTheBruteForceHits) {
+  std::mt19937 random(20240607);
+  // Boxes wholly inside the root; queries also reach past it.
+  std::uniform_real_distribution<float> inside(-1000, 880);
+  std::uniform_real_distribution<float> position(-1100, 1100);
+  std::uniform_real_distribution<float> size(1, 120);
+  std::uniform_real_distribution<double> turn(0, 360);
+  Objects objects;
+  for (int i = 0; i < 400; i++) {
+    float l = inside(random), t = inside(random);
+    objects.emplace_back(new TestQtObject(l, t, l + size(random), t + size(random)));
+  }
+  QuadTreeNode root;
+  root.setRect(-1000, -1000, 1000, 1000);
+  auto list = listOf(objects);
+  root.buildTree(list, 100.0f, 4.0f);
+  for (int q = 0; q < 300; q++) {
+    float l = position(random), t = position(random);
+    Rect query(l, t, l + size(random) * 3, t + size(random) * 2);
+    if (q % 3 == 0) {
+      Point c = query.getCenter();
+      query.setMidpoints(getPointAtAngle(c, Angle(turn(random)), 40),
+                         getPointAtAngle(c, Angle(turn(random)), -40), size(random));
+    }
+    std::set<QuadTreeObject*> found;
+    root.getNearby(query, found);
+    std::set<QuadTreeObject*> reference;
+    referenceNearby(root, query, reference);
+    EXPECT_EQ(found, reference) << "query " << q;
+    for (auto const& o : objects) {
+      Rect r = o->getQuadTreeRect();
+      if (query.isCollision(r)) {
+        EXPECT_EQ(found.count(o.get()), 1u) << "query " << q;
+      }
+    }
+  }
+}
