@@ -58,6 +58,8 @@ void Timer::set(int time) {
     startTime = now();
     runTime = time;
   } else {
+    // Resumes as a fresh run of the new length: unPause starts it from scratch.
+    runTime = time;
     timeLeft = time;
   }
 }
