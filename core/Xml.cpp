@@ -66,7 +66,9 @@ void readElement(std::istream& in, XmlElement& element, std::string const& newTa
   }
   debugFunc("set tag to:", element.getTag());
   debugFunc("at the gates of the loop");
-  while (true) {
+  bool bQuit = false;
+  while (!bQuit) {
+    debugFunc("here we go, bQuit:", bQuit);
     if (!canRead(in)) {
       recordError("Error: hit end of file in readElement");
       return;
@@ -77,30 +79,30 @@ void readElement(std::istream& in, XmlElement& element, std::string const& newTa
     if (!isTag(s)) {
       debugFunc("adding argument:", s);
       element.addArgument(s);
-      continue;
+    } else {
+      debugFunc("is a tag");
+      std::string name = stripTag(s);
+      if (isEmptyTag(s)) {
+        skipEmptyTag(s);
+      } else if (name == "/" + element.getTag()) {
+        debugFunc("hit end tag for element with tag:", element.getTag());
+        bQuit = true;
+        debugFunc("bQuit:", bQuit);
+      } else if (name[0] == '/') {
+        recordError("Unexpected end tag found: /", name);
+        recordError("Expected: /", element.getTag());
+      } else {
+        debugFunc("Reading additional Element:", name);
+        XmlElement child;
+        readElement(in, child, name);
+        debugFunc("done reading sub-element:", name);
+        debugFunc("parent element:", element.getTag());
+        element.addArgument(child);
+      }
     }
-    debugFunc("is a tag");
-    if (isEmptyTag(s)) {
-      skipEmptyTag(s);
-      continue;
-    }
-    std::string name = stripTag(s);
-    if (name == "/" + element.getTag()) {
-      debugFunc("hit end tag for element with tag:", element.getTag());
-      return;
-    }
-    if (name[0] == '/') {
-      recordError("Unexpected end tag found: /", name);
-      recordError("Expected: /", element.getTag());
-      continue;
-    }
-    debugFunc("Reading additional Element:", name);
-    XmlElement child;
-    readElement(in, child, name);
-    debugFunc("done reading sub-element:", name);
-    debugFunc("parent element:", element.getTag());
-    element.addArgument(child);
+    debugFunc("still looping, bQuit:", bQuit);
   }
+  debugFunc("outside of loop");
 }
 
 // ---- Writing
