@@ -10,7 +10,10 @@ int profilerInfoIndex = 10;
 namespace {
 int now() { return static_cast<int>(getTicks()); }
 
-int percentOf(int part, int total) { return total == 0 ? 0 : part * 100 / total; }
+// Wide arithmetic: a frame held up for hours (a message box left open) must not overflow.
+int percentOf(int part, int total) {
+  return total == 0 ? 0 : static_cast<int>(static_cast<long long>(part) * 100 / total);
+}
 
 // The info line reads "%<percent> <name>".
 void showLine(int line, int percent, std::string const& name) {
