@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdlib>
 
 #include "geometry/Circle.h"
 #include "geometry/Rect.h"
@@ -21,8 +22,9 @@ namespace {
 class DrawTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    // Opening the display now and then fails at once on a busy machine; it works when tried
-    // again.
+    // Opening the display now and then fails at once on a busy machine, and SDL would then
+    // fall back to a text-mode driver without OpenGL: insist on X11 and try again.
+    setenv("SDL_VIDEODRIVER", "x11", 1);
     for (int tries = 0; tries < 50 && SDL_Init(SDL_INIT_VIDEO) != 0; tries++) SDL_Delay(100);
     openTestScreen();
     resizeWindow(800, 600);
