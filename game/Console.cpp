@@ -10,6 +10,7 @@
 
 #include "core/Debug.h"
 #include "core/GetParents.h"
+#include "core/Profiler.h"
 #include "core/StringConversions.h"
 #include "core/Ticks.h"
 #include "game/Game.h"
@@ -246,20 +247,28 @@ bool miniLoop(GameState* state) {
 }
 
 void runFrame() {
+  if (bGeneralProfile) profiler.start("start");
   updateKeyTables();
   handleEvents();
   mouse.process();
+  if (bGeneralProfile) profiler.setPoint("-processing time");
   if (!bPaused) myGame.process();
+  // After the game's processing: a frame in which Escape goes down is still processed.
   if (bEscapeQuits && keys[SDLK_ESCAPE]) {
     endProgram(0);
     return;
   }
   if (justPressed('p')) bPaused = !bPaused;
+  if (bGeneralProfile) profiler.setPoint("-clearing screen");
   clearBuffers();
+  if (bGeneralProfile) profiler.setPoint("-drawing game");
   myGame.draw();
+  if (bGeneralProfile) profiler.setPoint("-drawing other stuff");
   drawInfo();
   if (bDrawFps) drawFps();
+  if (bGeneralProfile) profiler.setPoint("-swapping buffers");
   SDL_GL_SwapBuffers();
+  if (bGeneralProfile) profiler.stop();
   if (bLockFps) lockFrameRate(lastFrameEnd);
   bFirstCycle = false;
 }

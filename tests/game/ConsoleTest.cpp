@@ -441,3 +441,15 @@ TEST(ExitTest, AMissingFontEndsTheRealProgramWithStatus1) {
       ::testing::ExitedWithCode(1), "");
   rmdir(dir.c_str());
 }
+
+TEST(FrameLoopTest, TheFrameProfilerSharesOutTheFrameOnTheInfoLines) {
+  startQor();
+  ScriptedInput input;
+  bLockFps = false;
+  for (int frame = 0; frame < 3; frame++) runFrame();
+  std::string shown;
+  for (std::string const& line : info) shown += line + "\n";
+  for (char const* point : {"-processing time", "-clearing screen", "-drawing game",
+                            "-drawing other stuff", "-swapping buffers"})
+    EXPECT_NE(shown.find(point), std::string::npos) << point << " in\n" << shown;
+}
