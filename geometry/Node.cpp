@@ -1,0 +1,94 @@
+#include "geometry/Node.h"
+
+#include <string>
+#include <vector>
+
+#include "geometry/Rect.h"
+#include "presentation/Draw.h"
+
+int nextNodeId = 1;
+
+Node::Node() : nodeId(-1), bChecked(false), bConnected(false) {}
+
+namespace {
+void drawMark(Node& node, float side, char const* color) {
+  Rect mark(side, side);
+  mark.setCenter(node.getCenter());
+  mark.setBorderColor(color);
+  mark.draw();
+}
+}  // namespace
+
+void Node::drawHighlighted() { drawMark(*this, 1.5f * getRadius(), "red"); }
+
+void Node::drawSelected() { drawMark(*this, 2 * getRadius(), "white"); }
+
+// A record cut short (end of input, or a word where a number belongs) keeps what was read and
+// stops: the reading never runs past the end of the file.
+void Node::initFromFile(std::istream& in) {
+  std::string typeWord;
+  int id = -1;
+  if (!(in >> typeWord) || !(in >> id)) {
+    recordError("Error: Node record ended before its id");
+    return;
+  }
+  nodeId = id;
+  if (nodeId >= nextNodeId) nextNodeId = nodeId + 1;
+  int linkId = 0;
+  while (in >> linkId) {
+    if (linkId == -1) return;
+    connectedIds.push_back(linkId);
+  }
+  recordError("Error: Node record ended before its closing -1, node id:", nodeId);
+}
+
+void Node::saveToFile(std::ostream& out) {
+  out << "Node" << std::endl;
+  out << nodeId << std::endl;
+  for (int i = 0; i < connected.size(); i++) out << connected.at(i)->getNodeId() << std::endl;
+  out << -1 << std::endl;
+}
+
+void Node::drawConnection(Node* otherNode) {
+  drawLine(getCenter(), otherNode->getCenter(), "white");
+}
+
+void Node::setNodeId() { nodeId = nextNodeId++; }
+
+void Node::connectTo(Node* node) {
+  if (!node) {
+    recordError("Error: NULL node in connectTo");
+    return;
+  }
+  if (isConnected(node)) {
+    recordError("Error: already connected to the node");
+    return;
+  }
+  connected.push_back(node);
+  if (!node->isConnected(this)) node->connectTo(this);
+}
+
+bool Node::isConnected(Node* node) {
+  for (int i = 0; i < connected.size(); i++)
+    if (connected.at(i) == node) return true;
+  return false;
+}
+
+void Node::selfDestruct() {
+  std::vector<Node*> links = connected.getVect();
+  for (Node* link : links)
+    if (link != this) link->removeConnection(this);
+  connected.clear();
+  connectedIds.clear();
+  delete this;
+}
+
+void drawNode(Node* node) {
+  node->setChecked();
+  VectorInterface<Node*>& links = node->getConnected();
+  for (int i = 0; i < links.size(); i++)
+    if (!links.at(i)->beenChecked()) node->drawConnection(links.at(i));
+  for (int i = 0; i < links.size(); i++)
+    if (!links.at(i)->beenChecked()) drawNode(links.at(i));
+  node->draw();
+}
