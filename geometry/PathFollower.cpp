@@ -1,7 +1,11 @@
 #include "geometry/PathFollower.h"
 
+#include <string>
+
 #include "core/Debug.h"
+#include "core/GameServices.h"
 #include "core/GetParents.h"
+#include "geometry/Rect.h"
 
 #if __has_include("geometry/PathNode.h")
 #include "geometry/PathNode.h"
@@ -38,6 +42,59 @@ PathFollower::~PathFollower() {
 }
 
 void PathFollower::handleMovement() { VerletMobile::handleMovement(); }
+
+// A record cut short (end of input, or anything but 0 or 1 where a flag belongs) keeps the
+// nodes read so far and stops.
+void PathFollower::initFromFile(std::istream& in) {
+  std::string typeWord;
+  if (!(in >> typeWord)) {
+    recordError("Error: PathFollower record ended before its nodes");
+    return;
+  }
+  int flag = 0;
+  while (in >> flag) {
+    if (flag == 0) return;
+    if (flag != 1) {
+      recordError("Error: PathFollower record has a flag other than 0 or 1:", flag);
+      return;
+    }
+    pathNodes.push_back(new PathNode(in));
+  }
+  recordError("Error: PathFollower record ended before its closing 0");
+}
+
+void PathFollower::saveToFile(std::ostream& out) {
+  out << "PathFollower" << std::endl;
+  for (int i = 0; i < pathNodes.size(); i++) {
+    out << 1 << std::endl;
+    pathNodes.at(i)->saveToFile(out);
+  }
+  out << 0 << std::endl;
+}
+
+PathNode* PathFollower::getFirstNode() {
+  if (pathNodes.size() == 0) {
+    recordError("Error: no pathNodes in call to getFirstNode");
+    return nullptr;
+  }
+  return pathNodes.at(0);
+}
+
+void PathFollower::deleteNode(PathNode* node) {
+  if (!node) return;
+  pathNodes.erase(node);
+  // No pointer into the path may outlive the node.
+  if (destNode == node) destNode = nullptr;
+  if (prevNode == node) prevNode = nullptr;
+  node->selfDestruct();
+}
+
+Rect PathFollower::getPotentialBounds() {
+  Rect bounds(1, 1);
+  bounds.setCenter(getCenter());
+  for (int i = 0; i < pathNodes.size(); i++) bounds.increaseTo(pathNodes.at(i)->getCenter());
+  return bounds;
+}
 
 float PathFollower::getBaseSpeed() {
   if (!bSetSpeed) recordError("Error: base speed not set for:", getType(this));

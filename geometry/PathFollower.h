@@ -3,10 +3,14 @@
 // base speed and the movement step of a follower without a path.
 #pragma once
 
+#include <istream>
+#include <ostream>
+
 #include "core/VectorUtils.h"
 #include "geometry/Mobile.h"
 
 class PathNode;
+class Rect;
 
 class PathFollower : public VerletMobile {
  public:
@@ -17,8 +21,18 @@ class PathFollower : public VerletMobile {
   // Deletes every node of the path.
   ~PathFollower() override;
 
+  // The record: "PathFollower", then 1 and a PathNode record per node, then 0. Links stay ids
+  // until connectPathNodes.
+  virtual void initFromFile(std::istream& in);
+  virtual void saveToFile(std::ostream& out);
   // The Verlet step, then the path step when there is a path and a destination.
   void handleMovement() override;
+  void addToPath(PathNode* newNode) { pathNodes.push_back(newNode); }
+  PathNode* getFirstNode();
+  // Takes the node out of the path, unlinks and deletes it.
+  void deleteNode(PathNode* node);
+  // The area the follower can reach along its path: its centre and every node's centre.
+  Rect getPotentialBounds();
   // Paths are drawn by the node maps, not by their followers.
   virtual void draw() {}
   virtual Point getCenter() const = 0;

@@ -1,0 +1,148 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "core/GameServices.h"
+#include "geometry/PathNode.h"
+#include "geometry/Rect.h"
+#include "support/LogCapture.h"
+
+// A rectangle that walks its path by the Verlet and path step, as ships and fence posts do.
+class TestPathWalker : public Rect {
+ public:
+  explicit TestPathWalker(Point at) : Rect(20, 20) {
+    SimpleRect::setCenter(at);
+    clearAcceleration();
+  }
+  void step() { PathFollower::handleMovement(); }
+  PathNode* dest() { return destNode; }
+  PathNode* prev() { return prevNode; }
+  float lastDistance() { return prevDist; }
+  PathNode* node(int i) { return pathNodes.at(i); }
+};
+
+namespace {
+std::string recordOf(PathFollower& follower) {
+  std::ostringstream out;
+  follower.saveToFile(out);
+  return out.str();
+}
+
+PathNode* addNode(PathFollower& follower, Point at, bool bArrow = false) {
+  PathNode* node = new PathNode(at, bArrow);
+  node->setNodeId();
+  follower.addToPath(node);
+  return node;
+}
+}  // namespace
+
+TEST(PathFollowingTest, EmptyFollowerRecord) {
+  TestPathWalker walker(Point(0, 0));
+  EXPECT_EQ(recordOf(walker), "PathFollower\n0\n");
+  TestPathWalker copy(Point(0, 0));
+  std::istringstream in(recordOf(walker));
+  copy.initFromFile(in);
+  EXPECT_EQ(copy.pathSize(), 0);
+}
+
+TEST(PathFollowingTest, RecordRoundTrip) {
+  nextNodeId = 1;
+  TestPathWalker walker(Point(0, 0));
+  PathNode* a = addNode(walker, Point(10.5, -20));
+  PathNode* b = addNode(walker, Point(1234567, 3), true);
+  a->setSpeedMult(0.75f);
+  a->connectTo(b);
+  std::string const text =
+      "PathFollower\n1\n10.5 -20\n0.75\n0\nNode\n1\n2\n-1\n"
+      "1\n1.23457e+06 3\n0.5\n1\nNode\n2\n1\n-1\n0\n";
+  EXPECT_EQ(recordOf(walker), text);
+
+  TestPathWalker loaded(Point(0, 0));
+  std::istringstream in(text);
+  loaded.initFromFile(in);
+  ASSERT_EQ(loaded.pathSize(), 2);
+  EXPECT_TRUE(loaded.node(0)->getConnected().getVect().empty()) << "ids until resolved";
+  EXPECT_EQ(loaded.node(0)->getCenter(), Point(10.5, -20));
+  EXPECT_EQ(loaded.node(1)->getCenter(), Point(1234570, 3)) << "six significant digits";
+  EXPECT_EQ(loaded.node(0)->getSpeedMult(), 0.75f);
+  EXPECT_FALSE(loaded.node(0)->isArrow());
+  EXPECT_TRUE(loaded.node(1)->isArrow());
+  EXPECT_EQ(loaded.getFirstNode(), loaded.node(0));
+}
+
+// A record cut short stops with a log line, keeps the nodes read so far and never loops.
+TEST(PathFollowingTest, TruncatedRecordsStop) {
+  struct Case {
+    char const* text;
+    std::vector<std::string> errors;
+    int nodes;
+  } const table[] = {
+      {"", {"Error: PathFollower record ended before its nodes"}, 0},
+      {"PathFollower", {"Error: PathFollower record ended before its closing 0"}, 0},
+      {"PathFollower 1 5 6 0.5 0 Node 1 -1",
+       {"Error: PathFollower record ended before its closing 0"},
+       1},
+      {"PathFollower 1 5 6 0.5 0 Node 1 -1 2 1 7 8 0.5 0 Node 2 -1 0",
+       {"Error: PathFollower record has a flag other than 0 or 1: 2"},
+       1},
+      {"PathFollower 1 5 6 0.5 0 Node 1 -1 x",
+       {"Error: PathFollower record ended before its closing 0"},
+       1},
+      {"PathFollower 1 5 6 0.5 0 Node 1 -1 1 7 8",
+       {"Error: PathNode record ended before its speed factor and arrow mark",
+        "Error: PathFollower record ended before its closing 0"},
+       2},
+  };
+  for (auto const& c : table) {
+    SCOPED_TRACE(c.text);
+    LogCapture log;
+    TestPathWalker walker(Point(0, 0));
+    std::istringstream in(c.text);
+    walker.initFromFile(in);
+    EXPECT_EQ(log.lines(), c.errors);
+    EXPECT_EQ(walker.pathSize(), c.nodes);
+  }
+}
+
+TEST(PathFollowingTest, FirstNodeOfAnEmptyPathIsLoggedNull) {
+  LogCapture log;
+  TestPathWalker walker(Point(0, 0));
+  EXPECT_EQ(walker.getFirstNode(), nullptr);
+  EXPECT_EQ(log.lines(), std::vector<std::string>{"Error: no pathNodes in call to getFirstNode"});
+}
+
+TEST(PathFollowingTest, DeleteNodeUnlinksAndDeletesIt) {
+  TestPathWalker walker(Point(0, 0));
+  PathNode* a = addNode(walker, Point(0, 0));
+  PathNode* b = addNode(walker, Point(100, 0));
+  PathNode* c = addNode(walker, Point(200, 0));
+  a->connectTo(b);
+  b->connectTo(c);
+  walker.setPrevNode(a);
+  walker.setDestNode(b);
+  walker.deleteNode(b);
+  EXPECT_EQ(walker.pathSize(), 2);
+  EXPECT_EQ(walker.node(1), c);
+  EXPECT_TRUE(a->getConnected().getVect().empty());
+  EXPECT_TRUE(c->getConnected().getVect().empty());
+  EXPECT_EQ(walker.dest(), nullptr) << "no pointer to the deleted node is kept";
+  EXPECT_EQ(walker.prev(), a);
+}
+
+TEST(PathFollowingTest, PotentialBoundsCoverTheFollowerAndItsNodes) {
+  TestPathWalker walker(Point(0, 0));
+  addNode(walker, Point(100, 50));
+  addNode(walker, Point(-20, 200));
+  Rect bounds = walker.getPotentialBounds();
+  EXPECT_FLOAT_EQ(bounds.getLeft(), -20);
+  EXPECT_FLOAT_EQ(bounds.getTop(), -0.5f);
+  EXPECT_FLOAT_EQ(bounds.getRight(), 100);
+  EXPECT_FLOAT_EQ(bounds.getBottom(), 200);
+  TestPathWalker still(Point(7, 7));
+  Rect small = still.getPotentialBounds();
+  EXPECT_FLOAT_EQ(small.getWidth(), 1);
+  EXPECT_EQ(small.getCenter(), Point(7, 7));
+}
