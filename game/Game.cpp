@@ -1,9 +1,15 @@
 #include "game/Game.h"
 
+#include "core/GameServices.h"
 #include "presentation/InputSource.h"
 #include "presentation/Sound.h"
 
 Game* game = nullptr;
+float zoom = 2.0f;
+
+void setZoom(float newZoom) { zoom = newZoom; }
+
+float getZoom() { return zoom; }
 
 Game::Game() { game = this; }
 

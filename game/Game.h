@@ -14,3 +14,6 @@ class Game {
 
 // The game, from its construction on.
 extern Game* game;
+
+// The camera in play is 800 x zoom by 600 x zoom world units.
+extern float zoom;
