@@ -6,6 +6,8 @@
 
 #include "geometry/Rect.h"
 
+class GameState;
+
 class View : public Rect {
  public:
   View();
@@ -19,6 +21,24 @@ class View : public Rect {
   double getAngle();
   // Stored as given.
   void setAngle(double newAngle) { angle = newAngle; }
+  void setScrollSpeed(double newSpeed) { scrollSpeed = newSpeed; }
+  // One step of the view's centre toward the point: scrollSpeed screen pixels at any zoom.
+  void scrollToPoint(double x, double y);
+  // Centres the view on the point at once, kept inside the level's lower and right edges and
+  // above and left of 0.
+  void instantScroll(double x, double y);
+  // Grows worldBounds to contain the view; it never shrinks here.
+  void increaseBoundsToView();
+  // Scales the view about its centre; above 1 shows more of the world. A factor of 0 or less
+  // is ignored.
+  void adjustZoom(double factor);
+  // Fits the view, at least the zoom setting's size and 4:3, to the editor's objects.
+  void seeAll();
+  // Switches to the plain screen mapping and back, for drawing in screen coordinates.
+  void turnOff();
+  void turnOn();
+  void setSpinParameters(Point newWorldBase, Point newViewBase, double newAngle);
+  void setOffset(double x, double y);
 
  protected:
   // Screen pixels per scroll step, scaled by the zoom where used.
@@ -37,3 +57,11 @@ class View : public Rect {
 extern View view;
 // The extent of the current level.
 extern Rect worldBounds;
+
+// Animates the camera to the centre, size and angle over totalTime milliseconds, drawing the
+// state every frame while the world stands still; 'q' skips to the end. Nothing happens when
+// the view already has the new width; with no time given it jumps to the end.
+void cameraTransition(Point newPoint, double newWidth, double newHeight, double totalTime,
+                      double newAngle, GameState& drawState);
+// The editor's default level extent.
+void setDefaultWorldBounds();
