@@ -13,7 +13,9 @@ namespace {
 uint32_t Read32(const std::vector<uint8_t>& d, size_t at) {
   return d[at] | (d[at + 1] << 8) | (d[at + 2] << 16) | (static_cast<uint32_t>(d[at + 3]) << 24);
 }
-uint16_t Read16(const std::vector<uint8_t>& d, size_t at) { return static_cast<uint16_t>(d[at] | (d[at + 1] << 8)); }
+uint16_t Read16(const std::vector<uint8_t>& d, size_t at) {
+  return static_cast<uint16_t>(d[at] | (d[at + 1] << 8));
+}
 
 constexpr size_t kFileHeaderSize = 14;
 constexpr size_t kMinInfoHeaderSize = 40;
@@ -34,7 +36,8 @@ bool LoadBitmapFile(Bitmap& bitmap, const char* name) {
   std::vector<uint8_t> data((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
   if (data.size() < 2 || data[0] != 'B' || data[1] != 'M') return false;
   if (data.size() < kFileHeaderSize + kMinInfoHeaderSize)
-    return Fail(bitmap, Format("Error: bitmap %s is too short for its headers: %zu bytes", name, data.size()));
+    return Fail(bitmap, Format("Error: bitmap %s is too short for its headers: %zu bytes", name,
+                               data.size()));
 
   uint32_t pixelOffset = Read32(data, 10);
   uint32_t infoSize = Read32(data, 14);
@@ -45,8 +48,10 @@ bool LoadBitmapFile(Bitmap& bitmap, const char* name) {
   uint16_t bitCount = Read16(data, 28);
   uint32_t compression = Read32(data, 30);
   uint32_t coloursUsed = Read32(data, 46);
-  if (bitCount != 8) return Fail(bitmap, Format("Error: bitmap %s is not 8 bits per pixel: %u", name, bitCount));
-  if (compression != 0) return Fail(bitmap, Format("Error: bitmap %s is compressed: %u", name, compression));
+  if (bitCount != 8)
+    return Fail(bitmap, Format("Error: bitmap %s is not 8 bits per pixel: %u", name, bitCount));
+  if (compression != 0)
+    return Fail(bitmap, Format("Error: bitmap %s is compressed: %u", name, compression));
   int64_t rows = height < 0 ? -static_cast<int64_t>(height) : height;
   if (width <= 0 || rows == 0 || static_cast<int64_t>(width) * rows > kMaxPixels)
     return Fail(bitmap, Format("Error: bitmap %s has a bad size: %d by %d", name, width, height));
@@ -89,7 +94,8 @@ void UnloadBitmapFile(Bitmap& bitmap) {
 void FlipBitmap(uint8_t* pixels, int bytesPerRow, int rows) {
   if (!pixels || bytesPerRow <= 0) return;
   for (int top = 0, bottom = rows - 1; top < bottom; ++top, --bottom)
-    std::swap_ranges(pixels + static_cast<size_t>(top) * bytesPerRow, pixels + static_cast<size_t>(top + 1) * bytesPerRow,
+    std::swap_ranges(pixels + static_cast<size_t>(top) * bytesPerRow,
+                     pixels + static_cast<size_t>(top + 1) * bytesPerRow,
                      pixels + static_cast<size_t>(bottom) * bytesPerRow);
 }
 

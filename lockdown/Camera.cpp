@@ -1,5 +1,6 @@
 #include "lockdown/Camera.h"
 
+#include "lockdown/Gun.h"
 #include "lockdown/Keys.h"
 #include "lockdown/Messages.h"
 #include "lockdown/Particle.h"
@@ -41,12 +42,18 @@ void Camera::Follow(int x, int y) {
       if (keyCounters[VK_LEFT] % 3 == 1 && xMode > 0) --xMode;
       if (keyCounters[VK_DOWN] % 3 == 1 && yMode < 2) ++yMode;
       if (keyCounters[VK_UP] % 3 == 1 && yMode > 0) --yMode;
-      if (xMode == 0) view.Offset((x - view.right) / 30, 0);
-      else if (xMode == 2) view.Offset((x - view.left) / 30, 0);
-      else EdgeScrollX(x);
-      if (yMode == 0) view.Offset(0, (y - view.bottom) / 30);
-      else if (yMode == 2) view.Offset(0, (y - view.top) / 30);
-      else EdgeScrollY(y);
+      if (xMode == 0)
+        view.Offset((x - view.right) / 30, 0);
+      else if (xMode == 2)
+        view.Offset((x - view.left) / 30, 0);
+      else
+        EdgeScrollX(x);
+      if (yMode == 0)
+        view.Offset(0, (y - view.bottom) / 30);
+      else if (yMode == 2)
+        view.Offset(0, (y - view.top) / 30);
+      else
+        EdgeScrollY(y);
       break;
     default:
       break;
@@ -81,6 +88,15 @@ void Camera::DrawParticle(Particle& particle) const {
   particle.y = static_cast<float>(static_cast<int>(particle.y + view.top));
 }
 
+void Camera::DrawGun(Gun& gun) const {
+  if (gun.x < view.left || gun.x > view.right) return;
+  gun.PrepareBarrel();
+  gun.barrel.x0 = gun.x - view.left;
+  gun.barrel.y0 = gun.y - view.top;
+  gun.barrel.Draw();
+  gun.PrepareBarrel();
+}
+
 void PlotPixelInView(int x, int y, int colour) {
   if (x < camera.view.left || y < camera.view.top) return;
   LockBackBuffer();
@@ -100,8 +116,12 @@ void DrawLine(int x1, int y1, int x2, int y2, int colour) {
   if (!bWasLocked) UnlockBackBuffer();
 }
 
-void DrawText(int x, int y, const char* text, int colour) { DrawTextGdi(text, x, y, colour, backBuffer); }
+void DrawText(int x, int y, const char* text, int colour) {
+  DrawTextGdi(text, x, y, colour, backBuffer);
+}
 
-void DrawCenteredText(const char* text, int colour) { DrawText(400 - MeasureText(text) / 2, 390, text, colour); }
+void DrawCenteredText(const char* text, int colour) {
+  DrawText(400 - MeasureText(text) / 2, 390, text, colour);
+}
 
 }  // namespace lockdown

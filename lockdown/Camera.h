@@ -8,6 +8,7 @@ namespace lockdown {
 
 class Sprite;
 class Particle;
+class Gun;
 
 class Camera {
  public:
@@ -18,6 +19,8 @@ class Camera {
   void DrawSprite(Sprite& sprite) const;
   void FillRect(Rect& rect) const;
   void DrawParticle(Particle& particle) const;
+  // The barrel at the gun's pivot, when the pivot lies within the view's width.
+  void DrawGun(Gun& gun) const;
 
   Rect view;
   int levelWidth = 800, levelHeight = 600;

@@ -1,16 +1,55 @@
-// The level editor's place in the frame loop. Its tools (placing, selecting, saving and
-// loading levels) arrive with the world objects; until then entering it frees the
-// camera to follow the mouse.
+// The level editor: places objects of every type with a ghost that follows the mouse,
+// lays rows of tiles and runs of stairs, selects and moves objects, deletes them, sizes
+// the level, and loads, saves and clears levels. The world stands still meanwhile.
 #pragma once
+
+#include "lockdown/PtrList.h"
+#include "lockdown/String.h"
 
 namespace lockdown {
 
+class Object;
+
 class Editor {
  public:
-  void Enter() {}
-  void Leave() {}
-  void Update() {}
-  void Draw() {}
+  enum Command { kPlace = 0, kAdjust = 1 };
+
+  void Enter();
+  void Leave();
+  void Update();
+  void Draw();
+  // Writes the level under this name; true when it was saved.
+  bool SaveLevel(const String& name);
+  // An object is going away: no pointer of the editor may keep it.
+  void Forget(const Object* object);
+
+  void PlaceMode();
+  void AdjustMode();
+  void PlaceGhost();
+  void DropOnTile(Object* tile);
+  void PlaceStairs();
+  void SelectUnderMouse();
+  void MoveSelection();
+  bool DeleteUnderMouse();
+  void SwitchGhostType();
+  void ResizeLevel();
+  void ClearLevel();
+  void LoadLevel();
+  void DrawCommandBar();
+  void NewGhost(int type);
+  void RemoveGhost();
+  bool IsSelected(const Object* object) const { return selection.Contains(object); }
+  int SelectionCount() const { return selection.Count(); }
+
+  int command = kPlace;
+  Object* ghost = nullptr;
+  Object* lastTile = nullptr;
+  PtrList<Object> selection;
 };
+
+// The level's records: every object but doors first, then the doors.
+void WriteLevelObjects(std::ostream& out);
+// A line feed and the next level's name: the known one, or the saved name's number + 1.
+void WriteNextLevelName(std::ostream& out, const String& savedName);
 
 }  // namespace lockdown

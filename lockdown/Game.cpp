@@ -1,16 +1,21 @@
 #include "lockdown/Game.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <fstream>
 
 #include "lockdown/Bitmap.h"
 #include "lockdown/Camera.h"
+#include "lockdown/Guard.h"
 #include "lockdown/Input.h"
 #include "lockdown/Keys.h"
 #include "lockdown/Log.h"
 #include "lockdown/Object.h"
 #include "lockdown/Screen.h"
+#include "lockdown/World.h"
+#include "lockdown/WorldSprites.h"
+#include "lockdown/Zizuzu.h"
 #include "lockdown/platform/Backend.h"
 #include "lockdown/platform/VirtualKeys.h"
 
@@ -32,7 +37,9 @@ void Game::SetMessage(int line, const char* text) {
   std::snprintf(messages[line], kMessageLength, "%s", text ? text : "");
 }
 
-const char* Game::Message(int line) const { return line >= 0 && line < kMessageLines ? messages[line] : ""; }
+const char* Game::Message(int line) const {
+  return line >= 0 && line < kMessageLines ? messages[line] : "";
+}
 
 void Game::ClearMessages() {
   for (auto& line : messages) line[0] = 0;
@@ -42,6 +49,7 @@ void Game::Init() {
   BuildTrigTables();
   sectionMarks.Resize(10);
   for (int i = 0; i < sectionMarks.Count(); ++i) sectionMarks.At(i) = -1;
+  BuildComputerMenus();
   CreatePrototypes();
   LoadGraphics();
   TitleScreen();
@@ -58,6 +66,16 @@ bool Game::LoadGraphics() {
     return false;
   }
   SetPalette(sheet.palette);
+  worldSprites.Cut();
+  // The second guard look: colour scheme 1 of every guard sprite, from a guard of type 1.
+  for (PtrList<Object>::Cursor c(prototypeList); !c.AtEnd(); c.Next()) {
+    if (c.Current()->objectType != kGuardOne) continue;
+    Guard* copy = static_cast<Guard*>(c.Current()->MakeCopy());
+    std::vector<int> from, to;
+    if (copy->GetColorScheme(from, to))
+      for (int i = 0; i < kGuardSprites; ++i) worldSprites.Guard(i).NewColorScheme(from, to);
+    delete copy;
+  }
   gameSprite.Init(28, 28, 585, 170, 1, 1, 1, false, nullptr);
   titleSprite.Init(620, 100, 1, 390, 1, 1, 1, false, nullptr);
   UnloadBitmapFile(sheet);
@@ -65,6 +83,7 @@ bool Game::LoadGraphics() {
 }
 
 void Game::ReleaseGraphics() {
+  worldSprites.Release();
   gameSprite.Release();
   titleSprite.Release();
 }
@@ -121,7 +140,8 @@ void Game::UpdateCamera() {
   if (cameraMode == 2) {
     camera.Follow(input.x, input.y);
   } else if (cameraMode == 0) {
-    if (zizuzu) camera.Follow(static_cast<int>(zizuzu->Get("x")), static_cast<int>(zizuzu->Get("y")));
+    if (zizuzu)
+      camera.Follow(static_cast<int>(zizuzu->Get("x")), static_cast<int>(zizuzu->Get("y")));
   } else if (cameraMode == 1 && manualObject) {
     int x = static_cast<int>((manualObject->Get("left") + manualObject->Get("right")) / 2);
     int y = static_cast<int>((manualObject->Get("top") + manualObject->Get("bottom")) / 2);
@@ -186,6 +206,9 @@ void Game::AgeMessages() {
   if (++messageAge > 200) {
     messageAge = -1;
     ClearMessages();
+    statusLine[0] = 0;
+    FindAllEdges();
+    PrepareLevel();
   }
 }
 
@@ -201,15 +224,18 @@ void Game::LevelTransition() {
     FillSurface(backBuffer, 10, nullptr);
     ++frame;
     if (frame >= 26) DrawText(390 - MeasureText("The End") / 2, 250, "The End", 251);
-    if (frame >= 101) DrawText(390 - MeasureText("Congratulations!") / 2, 300, "Congratulations!", 251);
-    if (frame >= 201) DrawText(385 - MeasureText("Congratulations!") / 2, 320, "Press Esc to quit", 250);
+    if (frame >= 101)
+      DrawText(390 - MeasureText("Congratulations!") / 2, 300, "Congratulations!", 251);
+    if (frame >= 201)
+      DrawText(385 - MeasureText("Congratulations!") / 2, 320, "Press Esc to quit", 250);
     FlipScreen();
   }
 }
 
 bool Game::HandleGlobalKeys() {
   if (bCloseRequested) return false;
-  if ((platform::GetAsyncKeyState(VK_SHIFT) & 0x8000) && (platform::GetAsyncKeyState(VK_CONTROL) & 0x8000))
+  if ((platform::GetAsyncKeyState(VK_SHIFT) & 0x8000) &&
+      (platform::GetAsyncKeyState(VK_CONTROL) & 0x8000))
     LoadGraphics();
   if (keyCounters[VK_F11] == 1) {
     if (bEditing && !zizuzu) {
@@ -227,7 +253,8 @@ bool Game::HandleGlobalKeys() {
 
 void Game::ToggleEditor() {
   bEditing = !bEditing;
-  if (zizuzu) input.SetPosition(static_cast<int>(zizuzu->Get("x")), static_cast<int>(zizuzu->Get("y")));
+  if (zizuzu)
+    input.SetPosition(static_cast<int>(zizuzu->Get("x")), static_cast<int>(zizuzu->Get("y")));
   if (bEditing) {
     editor.Enter();
     cameraMode = 2;
@@ -235,7 +262,9 @@ void Game::ToggleEditor() {
     editor.Leave();
     cameraMode = 0;
     ClearMessages();
-    for (PtrList<Object>::Cursor c(wallList); !c.AtEnd(); c.Next()) c.Current()->Set("FindEdges", 0);
+    // Edges are found on the tiles as laid; merging then keeps them on the merged walls.
+    FindAllEdges();
+    PrepareLevel();
   }
 }
 
@@ -252,34 +281,103 @@ bool Game::LoadLevel(const String& name) {
   std::ifstream in(name.CStr());
   if (!in) return false;
   nextLevelName = "";
+  computer.Reset();
+  ClearRegionGrid();
   DestroyAllObjects();
+  zizuzu = nullptr;
+  flashIndex = -1;
+  bLevelComplete = 0;
   int width = 0, height = 0;
   if (!(in >> width >> height) || width <= 0 || height <= 0) {
     LogMessage(Format("Error: level %s has no proper size: %d %d", name.CStr(), width, height));
     width = 800;
     height = 600;
   }
+  if (width > kMaxLevelSize || height > kMaxLevelSize) {
+    LogMessage(Format("Error: level %s is larger than %d by %d and is cut to it", name.CStr(),
+                      kMaxLevelSize, kMaxLevelSize));
+    width = std::min(width, kMaxLevelSize);
+    height = std::min(height, kMaxLevelSize);
+  }
   levelWidth = width;
   levelHeight = height;
-  input.maxX = width;
-  input.maxY = height;
-  camera.levelWidth = width;
-  camera.levelHeight = height;
+  ApplyLevelSize();
   ReadLevelObjects(in);
   if (!in.eof()) {
+    in.clear();
     String next;
     if (in >> next) {
       nextLevelName = next;
       EnsureSuffix(nextLevelName, ".fly");
     }
   }
-  for (PtrList<Object>::Cursor c(wallList); !c.AtEnd(); c.Next()) c.Current()->Set("FindEdges", 0);
+  FindAllEdges();
+  if (!bEditing) PrepareLevel();
   return true;
+}
+
+void Game::ApplyLevelSize() {
+  input.maxX = levelWidth;
+  input.maxY = levelHeight;
+  camera.levelWidth = levelWidth;
+  camera.levelHeight = levelHeight;
+}
+
+void Game::ResetMouseToZizuzu() {
+  if (zizuzu)
+    input.SetPosition(static_cast<int>(zizuzu->Get("x")), static_cast<int>(zizuzu->Get("y")));
+}
+
+void Game::SetStatus(const char* text) {
+  std::snprintf(statusLine, kMessageLength, "%s", text ? text : "");
+  messageAge = 0;
+}
+
+Controllable* Game::ControllableOf(Object* object) { return dynamic_cast<Controllable*>(object); }
+
+void Game::BuildComputerMenus() {
+  deviceMenus.Resize(0);
+  deviceMenus.Resize(kMenuKinds);
+  deviceMenus.At(kTurretMenu).AddItem("Activate/Deactivate", 2);
+  deviceMenus.At(kTurretMenu).AddItem("Manual Control", 3);
+  deviceMenus.At(kTankMenu).AddItem("Activate/Deactivate", 3);
+  deviceMenus.At(kTankMenu).AddItem("Manual Control", 4);
+  deviceMenus.At(kDoorMenu).AddItem("Open/Close", 0);
+  terminalMenu = TerminalMenu();
+  terminalMenu.AddItem("Deactivate all turrets", 2, kTurretMenu);
+  terminalMenu.AddItem("Deactivate all tanks", 3, kTankMenu);
+  terminalMenu.AddItem("Open all doors", 0, kDoorMenu);
+}
+
+void Game::DrawZizuzuOverlay() {
+  Zizuzu* z = dynamic_cast<Zizuzu*>(zizuzu);
+  if (!z || !z->bOverride) return;
+  if (!z->bOverrideEngaged) {
+    for (PtrList<Object>::Cursor c(controllableList); !c.AtEnd(); c.Next()) {
+      Controllable* d = ControllableOf(c.Current());
+      if (!d || !Live(c.Current()) || !d->IsOperational()) continue;
+      Rect r = d->GetRect();
+      Rect frame(r.left - 4, r.right + 3, r.top - 4, r.bottom + 3);
+      frame.color = d == computer.device ? 250 : 10;
+      frame.DrawFrame(2);
+    }
+    terminalMenu.Draw();
+    if (Menu* open = computer.OpenDeviceMenu()) open->Draw();
+    int mx = input.x - camera.view.left, my = input.y - camera.view.top;
+    DrawLine(0, my, 799, my, 250);
+    DrawLine(mx, 0, mx, 599, 250);
+  } else {
+    std::snprintf(statusLine, kMessageLength, "%s",
+                  "Security Override Activated (Right-Click to Cancel)");
+  }
+  FillRectOnSurface(0, 580, 800, 600, 251, backBuffer);
+  DrawText(10, 580, statusLine, 10);
 }
 
 void Game::Draw() {
   FillSurface(backBuffer, backgroundColour, nullptr);
   DrawAllObjects();
+  if (zizuzu) DrawZizuzuOverlay();
   if (!bEditing) input.DrawCursor();
   for (int i = 0; i < kMessageLines; ++i) DrawText(10, 30 + 15 * i, messages[i], 255);
   banner.Draw();
@@ -305,6 +403,8 @@ void Game::DrawSectionTimes() {
 void Game::Cleanup() {
   for (PtrList<Object>::Cursor c(prototypeList); !c.AtEnd(); c.Next()) c.Current()->Destroy();
   prototypeList.Clear();
+  computer.Reset();
+  ClearRegionGrid();
   DestroyAllObjects();
   zizuzu = nullptr;
   manualObject = nullptr;

@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "lockdown/CheckedVector.h"
+#include "lockdown/Computer.h"
 #include "lockdown/Editor.h"
 #include "lockdown/Messages.h"
 #include "lockdown/Sprite.h"
@@ -18,6 +19,8 @@ class Object;
 constexpr int kMessageLines = 20;
 constexpr int kMessageLength = 150;
 constexpr uint32_t kFrameMilliseconds = 30;
+// Levels larger than this each way are cut to it when read.
+constexpr int kMaxLevelSize = 20000;
 
 class Game {
  public:
@@ -47,6 +50,15 @@ class Game {
   void LevelTransition();
   bool HandleGlobalKeys();
   void DrawSectionTimes();
+  void BuildComputerMenus();
+  void DrawZizuzuOverlay();
+  // The level size becomes the mouse's travel limits and the camera's bounds.
+  void ApplyLevelSize();
+  void ResetMouseToZizuzu();
+  // The status line under the override; the age of the messages starts again.
+  void SetStatus(const char* text);
+  DeviceMenu& DeviceMenuAt(int i) { return deviceMenus.At(i); }
+  Controllable* ControllableOf(Object* object);
 
   void SetMessage(int line, const char* text);
   const char* Message(int line) const;
@@ -79,6 +91,12 @@ class Game {
   Sprite titleSprite;
   char statusLine[kMessageLength];
   bool bHadPause = false;
+  Computer computer;
+  TerminalMenu terminalMenu;
+  CheckedVector<DeviceMenu> deviceMenus;
+  // The command a device is asked to run.
+  String currentCommand;
+  int cursorMode = 0;  // 0 normal, 1 device menu open, 2 override active
   // Frames run by the frame loop, for whoever watches the game from outside.
   std::atomic<int> framesRun{0};
 };

@@ -16,7 +16,10 @@ int HeadingTo(int x0, int y0, int x1, int y1) {
   double dx = x1 - x0, dy = y1 - y0;
   // Straight up or down is the arctangent of an infinite slope; a point on itself
   // counts as straight right.
-  double degrees = dx != 0 ? std::atan(dy / dx) * 57.295827908797776 : (dy < 0 ? -90.0 : dy > 0 ? 90.0 : 0.0);
+  double degrees = dx != 0 ? std::atan(dy / dx) * 57.295827908797776
+                           : (dy < 0   ? -90.0
+                              : dy > 0 ? 90.0
+                                       : 0.0);
   degrees += dx >= 0 ? 90 : 270;
   return static_cast<int>(degrees);
 }

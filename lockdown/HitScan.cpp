@@ -6,8 +6,8 @@ namespace lockdown {
 
 HitScan hitScan;
 
-bool HitScan::Start(int x0, int y0, int x1, int y1, bool bWalls, bool bStairs, bool bEnemies, bool bZizuzu,
-                    double step) {
+bool HitScan::Start(int x0, int y0, int x1, int y1, bool bWalls, bool bStairs, bool bEnemies,
+                    bool bZizuzu, double step) {
   mover.Init(x0, y0, 4.0, 160, 10, 10, true);
   mover.SetTarget(x1, y1);
   // A step below one pixel would never arrive.
@@ -40,7 +40,8 @@ bool HitScan::Run() {
       Object* object = c.Current();
       if (object->bDestroyed || object->objectType == kBullet) continue;
       bool bWanted = false;
-      for (int i = 0; i < targetTypes.Count(); ++i) bWanted = bWanted || targetTypes.At(i) == object->objectType;
+      for (int i = 0; i < targetTypes.Count(); ++i)
+        bWanted = bWanted || targetTypes.At(i) == object->objectType;
       if (!bWanted || object->Get("IsActive") == 0) continue;
       if (object->IsPtIn(px, py)) {
         result = object;

@@ -34,7 +34,8 @@ bool AskYesNo(const char* text, bool bQuestion) {
     int mx = input.x - camera.view.left, my = input.y - camera.view.top;
     if (bQuestion) {
       if (keyCounters['Y'] || (input.LeftClicked() && yesBox.Contains(mx, my))) return true;
-      if (keyCounters['N'] || keyCounters[VK_ESCAPE] == 1 || (input.LeftClicked() && noBox.Contains(mx, my)))
+      if (keyCounters['N'] || keyCounters[VK_ESCAPE] == 1 ||
+          (input.LeftClicked() && noBox.Contains(mx, my)))
         return false;
     } else if (keyCounters[VK_RETURN] == 1 || input.LeftClicked()) {
       return true;

@@ -117,7 +117,9 @@ void Mover::SetBottom(int v) {
   y = top + h / 2;
 }
 
-bool Mover::Contains(int px, int py) const { return left <= px && px < right && top <= py && py < bottom; }
+bool Mover::Contains(int px, int py) const {
+  return left <= px && px < right && top <= py && py < bottom;
+}
 
 bool Mover::Overlaps(const Rect& r) const {
   return left < r.right && r.left < right && top < r.bottom && r.top < bottom;

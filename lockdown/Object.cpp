@@ -14,12 +14,15 @@ PtrList<Object> collidableList;
 PtrList<Object> wallList;
 PtrList<Object> enemyList;
 PtrList<Object> controllableList;
+PtrList<Object> terminalList;
+PtrList<Object> doorList;
 
 namespace {
 PtrList<Object> doomedList;
 }
 
 Object::~Object() {
+  game.editor.Forget(this);
   objectList.Remove(this);
   doomedList.Remove(this);
 }
@@ -56,7 +59,9 @@ bool Object::IsPtIn(int, int) {
   return false;
 }
 
-void Object::SetToMouse() { LogMessage(Format("SetToMouse() undefined for objectType %i", objectType)); }
+void Object::SetToMouse() {
+  LogMessage(Format("SetToMouse() undefined for objectType %i", objectType));
+}
 
 void Object::Move(int, int) {
   LogMessage("Move() undefined.");
@@ -134,6 +139,8 @@ void DestroyAllObjects() {
   wallList.Clear();
   enemyList.Clear();
   controllableList.Clear();
+  terminalList.Clear();
+  doorList.Clear();
 }
 
 void DrawAllObjects() {

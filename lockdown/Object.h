@@ -10,6 +10,7 @@
 #include <iosfwd>
 
 #include "lockdown/PtrList.h"
+#include "lockdown/Rect.h"
 
 namespace lockdown {
 
@@ -51,6 +52,8 @@ class Object {
   virtual void SetToMouse();
   virtual void Move(int dx, int dy);
   virtual void Save(std::ostream& out);
+  // The object's extent in the level, for the editor's markers; empty when it has none.
+  virtual Rect Box() { return Rect(0, 0, 0, 0); }
 
   int objectType = -1;
   bool bUpdated = false;
@@ -80,6 +83,8 @@ extern PtrList<Object> wallList;
 // Guards, turrets and tanks.
 extern PtrList<Object> enemyList;
 extern PtrList<Object> controllableList;
+extern PtrList<Object> terminalList;
+extern PtrList<Object> doorList;
 
 void CreatePrototypes();
 Object* NewObjectOfType(int type);

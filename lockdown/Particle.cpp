@@ -85,8 +85,10 @@ void ParticleBurst::Start(int px, int py) {
   y = py;
   for (int i = 0; i < count; ++i) {
     // A spread of 0 throws every particle straight from the point.
-    float vx = spread > 0 ? static_cast<float>(std::rand() % spread - spread / 2 + RandomFraction()) : 0;
-    float vy = spread > 0 ? static_cast<float>(std::rand() % spread - spread / 2 + RandomFraction()) : 0;
+    float vx =
+        spread > 0 ? static_cast<float>(std::rand() % spread - spread / 2 + RandomFraction()) : 0;
+    float vy =
+        spread > 0 ? static_cast<float>(std::rand() % spread - spread / 2 + RandomFraction()) : 0;
     Particle p;
     p.Init(static_cast<float>(px), static_cast<float>(py), vx, vy,
            colours[RandomRange(0, static_cast<int>(colours.size()) - 1)]);

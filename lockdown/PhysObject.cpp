@@ -25,14 +25,22 @@ double PhysObject::Get(const char* name) {
 
 void PhysObject::Set(const char* name, double value) {
   int v = static_cast<int>(value);
-  if (!std::strcmp(name, "left")) rect.MoveLeftTo(v);
-  else if (!std::strcmp(name, "top")) rect.MoveTopTo(v);
-  else if (!std::strcmp(name, "right")) rect.MoveRightTo(v);
-  else if (!std::strcmp(name, "bottom")) rect.MoveBottomTo(v);
-  else if (!std::strcmp(name, "xVel")) xVel = value;
-  else if (!std::strcmp(name, "yVel")) yVel = value;
-  else if (!std::strcmp(name, "elasticity")) elasticity = value;
-  else Collidable::Set(name, value);
+  if (!std::strcmp(name, "left"))
+    rect.MoveLeftTo(v);
+  else if (!std::strcmp(name, "top"))
+    rect.MoveTopTo(v);
+  else if (!std::strcmp(name, "right"))
+    rect.MoveRightTo(v);
+  else if (!std::strcmp(name, "bottom"))
+    rect.MoveBottomTo(v);
+  else if (!std::strcmp(name, "xVel"))
+    xVel = value;
+  else if (!std::strcmp(name, "yVel"))
+    yVel = value;
+  else if (!std::strcmp(name, "elasticity"))
+    elasticity = value;
+  else
+    Collidable::Set(name, value);
 }
 
 void PhysObject::ApplyVelocity() {
@@ -72,9 +80,12 @@ void PhysObject::CollideTest(Object* wall) {
                wall->Get("bTopEdge") != 0;
   bHitFromBelow = bOverlapsLeft && bOverlapsRight && bOverlapsTop && lastRect.top >= w.bottom &&
                   wall->Get("bBottomEdge") != 0;
-  if (bLandOnTop)
+  if (bLandOnTop) {
     rect.MoveBottomTo(w.top);
-  else if (bHitFromBelow)
+    // Standing on a floor ends the fall; speed kept from falling would one day carry the
+    // body through the floor in a single frame.
+    if (yVel > 0) yVel = 0;
+  } else if (bHitFromBelow)
     rect.MoveTopTo(w.bottom);
   // Once the vertical push has freed the body, a sideways push would only shove it off
   // the wall it stands on.

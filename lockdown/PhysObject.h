@@ -12,6 +12,7 @@ class PhysObject : public Collidable {
   double Get(const char* name) override;
   void Set(const char* name, double value) override;
   void CollideTest(Object* wall) override;
+  Rect Box() override { return rect; }
   bool Overlaps(const Rect& other) const { return rect.Overlaps(other); }
   // Runs after each push out of a wall.
   virtual void AfterPush() {}

@@ -12,7 +12,8 @@ namespace lockdown {
 
 Rect::Rect() : left(-1), right(-1), top(-1), bottom(-1), color(RandomRange(0, 255)) {}
 
-Rect::Rect(int l, int r, int t, int b) : left(l), right(r), top(t), bottom(b), color(RandomRange(0, 255)) {}
+Rect::Rect(int l, int r, int t, int b)
+    : left(l), right(r), top(t), bottom(b), color(RandomRange(0, 255)) {}
 
 void Rect::Set(int l, int t, int r, int b) {
   left = l;

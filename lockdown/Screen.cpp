@@ -134,7 +134,8 @@ uint32_t StartClock() {
 }
 
 void PlotPixel(int x, int y, int colour, uint8_t* buffer, int pitch) {
-  if (!buffer || x < clipRect.minX || x > clipRect.maxX || y < clipRect.minY || y > clipRect.maxY) return;
+  if (!buffer || x < clipRect.minX || x > clipRect.maxX || y < clipRect.minY || y > clipRect.maxY)
+    return;
   buffer[static_cast<long>(y) * pitch + x] = static_cast<uint8_t>(colour);
 }
 
@@ -216,8 +217,8 @@ void DrawHLine(int x0, int x1, int y, int colour, uint8_t* buffer, int pitch) {
   if (x1 < clipRect.minX || x0 > clipRect.maxX) return;
   x0 = std::max(x0, clipRect.minX);
   x1 = std::min(x1, clipRect.maxX);
-  std::fill(buffer + static_cast<long>(y) * pitch + x0, buffer + static_cast<long>(y) * pitch + x1 + 1,
-            static_cast<uint8_t>(colour));
+  std::fill(buffer + static_cast<long>(y) * pitch + x0,
+            buffer + static_cast<long>(y) * pitch + x1 + 1, static_cast<uint8_t>(colour));
 }
 
 void DrawVLine(int y0, int y1, int x, int colour, uint8_t* buffer, int pitch) {
@@ -226,7 +227,8 @@ void DrawVLine(int y0, int y1, int x, int colour, uint8_t* buffer, int pitch) {
   if (y1 < clipRect.minY || y0 > clipRect.maxY) return;
   y0 = std::max(y0, clipRect.minY);
   y1 = std::min(y1, clipRect.maxY);
-  for (int y = y0; y <= y1; ++y) buffer[static_cast<long>(y) * pitch + x] = static_cast<uint8_t>(colour);
+  for (int y = y0; y <= y1; ++y)
+    buffer[static_cast<long>(y) * pitch + x] = static_cast<uint8_t>(colour);
 }
 
 void RotatePolygon(VertexPolygon& polygon, int degrees) {
@@ -245,8 +247,8 @@ void DrawPolygon8(const VertexPolygon& polygon, uint8_t* buffer, int pitch) {
     const PolygonPoint& a = polygon.vertices[i];
     const PolygonPoint& b = polygon.vertices[(i + 1) % n];
     DrawLine8(polygon.x0 + static_cast<int>(a.x), polygon.y0 + static_cast<int>(a.y),
-              polygon.x0 + static_cast<int>(b.x), polygon.y0 + static_cast<int>(b.y), polygon.colour, buffer,
-              pitch);
+              polygon.x0 + static_cast<int>(b.x), polygon.y0 + static_cast<int>(b.y),
+              polygon.colour, buffer, pitch);
   }
 }
 
@@ -281,7 +283,8 @@ void FillPolygon8(const VertexPolygon& polygon, uint8_t* buffer, int pitch) {
       if (to < from) continue;
       if (to < clipRect.minX || from > clipRect.maxX) continue;
       DrawHLine(static_cast<int>(std::max<double>(from, clipRect.minX)),
-                static_cast<int>(std::min<double>(to, clipRect.maxX)), y, polygon.colour, buffer, pitch);
+                static_cast<int>(std::min<double>(to, clipRect.maxX)), y, polygon.colour, buffer,
+                pitch);
     }
   }
 }
@@ -292,7 +295,8 @@ bool LoadPaletteFile(const char* name, PaletteTable& table) {
   int entries = 0;
   for (; entries < 256; ++entries) {
     int values[4];
-    if (std::fscanf(file, "%d %d %d %d", &values[0], &values[1], &values[2], &values[3]) != 4) break;
+    if (std::fscanf(file, "%d %d %d %d", &values[0], &values[1], &values[2], &values[3]) != 4)
+      break;
     for (int& v : values) v = std::clamp(v, 0, 255);
     table[entries] = PaletteEntry{static_cast<uint8_t>(values[0]), static_cast<uint8_t>(values[1]),
                                   static_cast<uint8_t>(values[2]), static_cast<uint8_t>(values[3])};

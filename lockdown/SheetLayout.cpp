@@ -28,8 +28,8 @@ bool CutSprite(Sprite& sprite, const char* name) {
     LogMessage(Format("Error: no sprite named %s on the sheet", name));
     return false;
   }
-  return sprite.Init(cell->width, cell->height, cell->sheetX, cell->sheetY, cell->frames, cell->perRow, cell->rows,
-                     cell->bReflections, nullptr);
+  return sprite.Init(cell->width, cell->height, cell->sheetX, cell->sheetY, cell->frames,
+                     cell->perRow, cell->rows, cell->bReflections, nullptr);
 }
 
 }  // namespace lockdown

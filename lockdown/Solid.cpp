@@ -16,7 +16,8 @@ double Solid::Get(const char* name) {
 
 void Solid::CollideTest(Object* other) {
   wall = other;
-  int wallLeft = static_cast<int>(wall->Get("left")), wallRight = static_cast<int>(wall->Get("right"));
+  int wallLeft = static_cast<int>(wall->Get("left")),
+      wallRight = static_cast<int>(wall->Get("right"));
   int wallTop = static_cast<int>(wall->Get("top"));
   bool bAcrossTop = mover.top <= wallTop && mover.bottom > wallTop;
   bool bWithinWidth = mover.right > wallLeft && mover.left < wallRight;

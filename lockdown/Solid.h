@@ -10,6 +10,7 @@ class Solid : public Collidable {
  public:
   double Get(const char* name) override;
   void CollideTest(Object* wall) override;
+  Rect Box() override { return Rect(mover.left, mover.right, mover.top, mover.bottom); }
   // Runs after every wall test.
   virtual void AfterCollision() {}
 

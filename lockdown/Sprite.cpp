@@ -17,8 +17,9 @@ bool Sprite::Init(int width, int height, int sheetX, int sheetY, int frames, int
   int count = bReflections ? frames * 2 : frames;
   if (frames <= 0 || perRow <= 0 || rows <= 0 || width <= 0 || height <= 0 ||
       (customReflections && static_cast<int>(customReflections->size()) != count)) {
-    LogMessage(Format("Error: bad sprite cutting: %d by %d at (%d, %d), %d frames, %d per row, %d rows", width,
-                      height, sheetX, sheetY, frames, perRow, rows));
+    LogMessage(
+        Format("Error: bad sprite cutting: %d by %d at (%d, %d), %d frames, %d per row, %d rows",
+               width, height, sheetX, sheetY, frames, perRow, rows));
     return false;
   }
   stores.resize(1);
@@ -49,7 +50,8 @@ bool Sprite::Init(int width, int height, int sheetX, int sheetY, int frames, int
       for (int i = count / 2; i < count; ++i) Mirror(i, i - count / 2);
   }
   for (Surface& surface : stores[0].frames)
-    ownedBuffers.emplace_back(surface.Pixels(), surface.Pixels() + surface.Pitch() * surface.Height());
+    ownedBuffers.emplace_back(surface.Pixels(),
+                              surface.Pixels() + surface.Pitch() * surface.Height());
   return true;
 }
 
@@ -57,16 +59,17 @@ void Sprite::CutCell(int frameIndex, int cell, int perRow, int rows, int sheetX,
   SurfaceSprite& store = stores[0];
   int row = cell / perRow, column = cell % perRow;
   int cx = sheetX + column * (store.width + 1), cy = sheetY + row * (store.height + 1);
-  if (row >= rows || cx < 0 || cy < 0 || cx + store.width > sheet.width || cy + store.height > sheet.height) {
-    LogMessage(Format("Error: sprite cell outside the sheet: %d by %d at (%d, %d)", store.width, store.height, cx,
-                      cy));
+  if (row >= rows || cx < 0 || cy < 0 || cx + store.width > sheet.width ||
+      cy + store.height > sheet.height) {
+    LogMessage(Format("Error: sprite cell outside the sheet: %d by %d at (%d, %d)", store.width,
+                      store.height, cx, cy));
     return;
   }
   Surface& surface = store.frames[frameIndex];
   uint8_t* to = surface.Lock();
   for (int y = 0; y < store.height; ++y)
-    std::memcpy(to + y * surface.Pitch(), &sheet.pixels[static_cast<size_t>(cy + y) * sheet.width + cx],
-                store.width);
+    std::memcpy(to + y * surface.Pitch(),
+                &sheet.pixels[static_cast<size_t>(cy + y) * sheet.width + cx], store.width);
   surface.Unlock();
 }
 
@@ -84,8 +87,9 @@ bool Sprite::InitFrom(const SpriteInfo& info) {
     LogMessage("bReflections is false, but customReflections is not empty");
     return false;
   }
-  return Init(info.width, info.height, info.sheetX, info.sheetY, info.frames, info.perRow, info.rows,
-              info.bReflections, info.customReflections.empty() ? nullptr : &info.customReflections);
+  return Init(info.width, info.height, info.sheetX, info.sheetY, info.frames, info.perRow,
+              info.rows, info.bReflections,
+              info.customReflections.empty() ? nullptr : &info.customReflections);
 }
 
 void Sprite::Draw() {

@@ -32,8 +32,8 @@ class Sprite {
   Sprite& operator=(const Sprite&) = default;
   virtual ~Sprite() = default;
 
-  bool Init(int width, int height, int sheetX, int sheetY, int frames, int perRow, int rows, bool bReflections,
-            const std::vector<int>* customReflections);
+  bool Init(int width, int height, int sheetX, int sheetY, int frames, int perRow, int rows,
+            bool bReflections, const std::vector<int>* customReflections);
   bool InitFrom(const SpriteInfo& info);
   virtual void Draw();
   void NewColorScheme(const std::vector<int>& from, const std::vector<int>& to);

@@ -1,0 +1,46 @@
+// The world queries the machines use (sight of the zizuzu, rays that stop at walls, free
+// space ahead) and the region grid of walls that makes rays cheap. Level preparation
+// merges runs of equal tiles into single walls before the grid is built.
+#pragma once
+
+#include "lockdown/Rect.h"
+
+namespace lockdown {
+
+class Mover;
+class Object;
+
+constexpr int kRegionSize = 160;
+
+// True for objects still in play this frame.
+inline bool Live(const Object* o);
+
+// Merges tiles, then builds the region grid; run whenever play takes over a level.
+void PrepareLevel();
+void MergeTiles();
+void BuildRegionGrid();
+void ClearRegionGrid();
+// Takes a wall out of every cell that holds it (walls leaving play).
+void RemoveFromRegionGrid(const Object* wall);
+int RegionColumns();
+int RegionRows();
+// Walls in the cell under a level point; 0 outside the grid.
+int WallsInCellAt(int x, int y);
+
+// Steps the mover toward its target at `speed` steps per call; true when it arrives,
+// false when its point lies in a wall first (the wall in *hit when asked).
+bool TraceRay(Mover& ray, bool bIncludeStairs, int* distance = nullptr, Object** hit = nullptr,
+              double speed = 20.0);
+bool CanSeeZizuzu(int eyeX, int eyeY, const Rect& area);
+// The rectangle moved by (dx, -1) overlaps no wall (stairs count only when asked).
+bool IsSpaceFree(const Rect& rect, int dx, bool bCountStairs = false);
+Rect ObjectBox(Object* object);
+void FindAllEdges();
+
+}  // namespace lockdown
+
+#include "lockdown/Object.h"
+
+namespace lockdown {
+inline bool Live(const Object* o) { return o && !o->bDestroyed; }
+}  // namespace lockdown
