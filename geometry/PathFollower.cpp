@@ -41,7 +41,59 @@ PathFollower::~PathFollower() {
   pathNodes.clear();
 }
 
-void PathFollower::handleMovement() { VerletMobile::handleMovement(); }
+// The force toward the destination has the speed factor of the node left, not of the one ahead.
+void PathFollower::handleMovement() {
+  VerletMobile::handleMovement();
+  if (!hasPath() || !destNode) return;
+  if (reachedPoint(destNode->getCenter())) beginMovingToNextPoint();
+  // Without a node left behind there is no leg, so no speed factor to move by.
+  if (!destNode || !prevNode) return;
+  float moveSpeed = getBaseSpeed() * prevNode->getSpeedMult();
+  Angle heading(::getAngle(getCenter(), destNode->getCenter()));
+  applyForce(moveSpeed, heading);
+}
+
+void PathFollower::connectPathNodes() {
+  for (int i = 0; i < pathNodes.size(); i++) pathNodes.at(i)->connect(pathNodes);
+  if (pathNodes.size() > 1) {
+    prevNode = pathNodes.at(0);
+    destNode = prevNode->getNext(nullptr);
+  }
+}
+
+bool PathFollower::reachedPoint(Point const& p) {
+  float d = dist(getCenter(), p);
+  if (prevDist != -1 && prevDist < d) {
+    prevDist = -1;
+    return true;
+  }
+  prevDist = d;
+  return false;
+}
+
+// No velocity carries over into the next Verlet step. An arrow holds the follower: it stays
+// the destination, and the follower is pulled back onto it whenever it drifts away.
+void PathFollower::beginMovingToNextPoint() {
+  setCenter(destNode->getCenter());
+  clearAcceleration();
+  updateLastPosition();
+  if (destNode->isArrow()) return;
+  PathNode* next = destNode->getNext(prevNode);
+  prevNode = destNode;
+  destNode = next;
+}
+
+float PathFollower::calcMoveSpeed() {
+  float baseSpeed = getBaseSpeed();
+  float alpha = 0;
+  if (prevNode && destNode) {
+    float legLength = dist(prevNode->getCenter(), destNode->getCenter());
+    if (legLength != 0) alpha = dist(prevNode->getCenter(), getCenter()) / legLength;
+  }
+  float sum = (1 - alpha) * baseSpeed + alpha * baseSpeed;
+  if (getType(this) == "HoloDisplay") printInfo(7, "baseSpeed: %d", static_cast<int>(baseSpeed));
+  return baseSpeed * sum;
+}
 
 // A record cut short (end of input, or anything but 0 or 1 where a flag belongs) keeps the
 // nodes read so far and stops.

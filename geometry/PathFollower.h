@@ -24,6 +24,8 @@ class PathFollower : public VerletMobile {
   // The record: "PathFollower", then 1 and a PathNode record per node, then 0. Links stay ids
   // until connectPathNodes.
   virtual void initFromFile(std::istream& in);
+  // Resolves the links among this path's nodes and heads for a neighbour of the first node.
+  void connectPathNodes();
   virtual void saveToFile(std::ostream& out);
   // The Verlet step, then the path step when there is a path and a destination.
   void handleMovement() override;
@@ -48,6 +50,12 @@ class PathFollower : public VerletMobile {
   void setBaseSpeed(float newSpeed);
 
  protected:
+  // Arrival is the first step in which the distance to p grew.
+  bool reachedPoint(Point const& p);
+  // Snaps onto the destination and picks the next one, unless the destination is an arrow.
+  void beginMovingToNextPoint();
+  float calcMoveSpeed();
+
   // Distance to the destination at the previous step; -1 when there is none.
   float prevDist;
   VectorInterface<PathNode*> pathNodes;

@@ -21,7 +21,14 @@ class TestPathWalker : public Rect {
   PathNode* dest() { return destNode; }
   PathNode* prev() { return prevNode; }
   float lastDistance() { return prevDist; }
+  bool reached(Point const& p) { return reachedPoint(p); }
   PathNode* node(int i) { return pathNodes.at(i); }
+};
+
+class PathFollowingMotionTest : public ::testing::Test {
+ protected:
+  void SetUp() override { bFirstCycle = false; }
+  void TearDown() override { bFirstCycle = true; }
 };
 
 namespace {
@@ -145,4 +152,166 @@ TEST(PathFollowingTest, PotentialBoundsCoverTheFollowerAndItsNodes) {
   Rect small = still.getPotentialBounds();
   EXPECT_FLOAT_EQ(small.getWidth(), 1);
   EXPECT_EQ(small.getCenter(), Point(7, 7));
+}
+
+namespace {
+// The nodes the walker arrives at, in order, over at most the given number of steps.
+std::vector<PathNode*> arrivals(TestPathWalker& walker, size_t count, int maxSteps = 5000) {
+  std::vector<PathNode*> result;
+  PathNode* left = walker.prev();
+  for (int i = 0; i < maxSteps && result.size() < count; i++) {
+    walker.step();
+    if (walker.prev() != left) {
+      left = walker.prev();
+      result.push_back(left);
+      EXPECT_EQ(walker.getCenter(), left->getCenter()) << "snapped onto the node";
+    }
+  }
+  return result;
+}
+}  // namespace
+
+TEST_F(PathFollowingMotionTest, ArrivalIsTheFirstStepWhoseDistanceGrew) {
+  struct Case {
+    std::vector<float> distances;
+    std::vector<bool> reached;
+  } const table[] = {
+      {{10, 8, 9}, {false, false, true}},
+      {{10, 8, 8}, {false, false, false}},
+      {{10, 8, 9, 12, 11, 13}, {false, false, true, false, false, true}},
+  };
+  for (auto const& c : table) {
+    TestPathWalker walker(Point(0, 0));
+    std::vector<bool> got;
+    for (float d : c.distances) got.push_back(walker.reached(Point(d, 0)));
+    EXPECT_EQ(got, c.reached);
+  }
+  TestPathWalker walker(Point(0, 0));
+  walker.reached(Point(10, 0));
+  walker.reached(Point(11, 0));
+  EXPECT_EQ(walker.lastDistance(), -1) << "a fresh measurement for the next destination";
+}
+
+TEST_F(PathFollowingMotionTest, ForceUsesTheFactorOfTheNodeLeft) {
+  TestPathWalker walker(Point(0, 0));
+  walker.setBaseSpeed(4);
+  PathNode* a = addNode(walker, Point(0, 0));
+  PathNode* b = addNode(walker, Point(300, 0));
+  a->connectTo(b);
+  a->setSpeedMult(0.5f);
+  b->setSpeedMult(2);
+  walker.connectPathNodes();
+  ASSERT_EQ(walker.prev(), a);
+  ASSERT_EQ(walker.dest(), b);
+  walker.step();
+  Point force = walker.getAcceleration();
+  EXPECT_NEAR(force.x, 2, 1e-5);
+  EXPECT_NEAR(force.y, 0, 1e-5);
+}
+
+TEST_F(PathFollowingMotionTest, ChainIsWalkedToTheEndAndBack) {
+  TestPathWalker walker(Point(0, 0));
+  walker.setBaseSpeed(4);
+  PathNode* a = addNode(walker, Point(0, 0));
+  PathNode* b = addNode(walker, Point(150, 0));
+  PathNode* c = addNode(walker, Point(300, 40));
+  a->connectTo(b);
+  b->connectTo(c);
+  walker.connectPathNodes();
+  EXPECT_EQ(walker.dest(), b);
+  EXPECT_EQ(arrivals(walker, 5), (std::vector<PathNode*>{b, c, b, a, b}));
+}
+
+TEST_F(PathFollowingMotionTest, LoopKeepsItsDirection) {
+  for (unsigned seed : {1u, 2u, 3u, 4u}) {
+    std::srand(seed);
+    TestPathWalker walker(Point(0, 0));
+    walker.setBaseSpeed(4);
+    PathNode* a = addNode(walker, Point(0, 0));
+    PathNode* b = addNode(walker, Point(200, 0));
+    PathNode* c = addNode(walker, Point(100, 150));
+    a->connectTo(b);
+    b->connectTo(c);
+    c->connectTo(a);
+    walker.connectPathNodes();
+    std::vector<PathNode*> got = arrivals(walker, 7);
+    std::vector<PathNode*> expected = got.at(0) == b ? std::vector<PathNode*>{b, c, a, b, c, a, b}
+                                                     : std::vector<PathNode*>{c, b, a, c, b, a, c};
+    EXPECT_EQ(got, expected) << "seed " << seed;
+  }
+}
+
+TEST_F(PathFollowingMotionTest, ArrowStopsTheFollower) {
+  TestPathWalker walker(Point(0, 0));
+  walker.setBaseSpeed(4);
+  PathNode* a = addNode(walker, Point(0, 0));
+  PathNode* b = addNode(walker, Point(200, 100), true);
+  a->connectTo(b);
+  walker.connectPathNodes();
+  int step = 0;
+  while (step < 1000 && walker.getCenter() != b->getCenter()) {
+    walker.step();
+    step++;
+  }
+  ASSERT_LT(step, 1000) << "the arrow was reached";
+  for (int i = 0; i < 500; i++) walker.step();
+  EXPECT_EQ(walker.prev(), a) << "held: the arrow stays the destination";
+  EXPECT_EQ(walker.dest(), b);
+  EXPECT_LT(dist(walker.getCenter(), b->getCenter()), 25);
+}
+
+TEST_F(PathFollowingMotionTest, OneNodeIsNoPathToSeek) {
+  TestPathWalker walker(Point(0, 0));
+  walker.setBaseSpeed(4);
+  addNode(walker, Point(100, 0));
+  walker.connectPathNodes();
+  EXPECT_FALSE(walker.hasPath());
+  EXPECT_EQ(walker.dest(), nullptr);
+  walker.step();
+  EXPECT_EQ(walker.getCenter(), Point(0, 0));
+}
+
+TEST_F(PathFollowingMotionTest, FirstNodeWithoutLinksGivesNoPathForce) {
+  TestPathWalker walker(Point(0, 0));
+  walker.setBaseSpeed(4);
+  addNode(walker, Point(100, 0));
+  addNode(walker, Point(200, 0));
+  walker.connectPathNodes();
+  EXPECT_EQ(walker.dest(), nullptr);
+  walker.step();
+  EXPECT_EQ(walker.getCenter(), Point(0, 0));
+}
+
+TEST_F(PathFollowingMotionTest, UnsetBaseSpeedIsLoggedAndPushesAway) {
+  LogCapture log;
+  TestPathWalker walker(Point(0, 0));
+  PathNode* a = addNode(walker, Point(0, 0));
+  PathNode* b = addNode(walker, Point(300, 0));
+  a->connectTo(b);
+  walker.connectPathNodes();
+  walker.step();
+  EXPECT_LT(walker.getAcceleration().x, 0) << "speed -1 pushes away from the destination";
+  walker.step();
+  EXPECT_EQ(log.lines(),
+            (std::vector<std::string>{"Error: base speed not set for: TestPathWalker",
+                                      "Error: base speed not set for: TestPathWalker"}));
+  EXPECT_EQ(walker.getCenter(), b->getCenter())
+      << "pushed away, the distance grew: counted as arrived and snapped on";
+}
+
+// Resolving a loaded path links its nodes among themselves and sets off.
+TEST_F(PathFollowingMotionTest, LoadedPathIsResolvedAndWalked) {
+  std::istringstream in(
+      "PathFollower 1 0 0 0.5 0 Node 11 12 -1 1 150 0 0.5 0 Node 12 11 13 -1 "
+      "1 300 0 0.5 0 Node 13 12 -1 0");
+  TestPathWalker walker(Point(0, 0));
+  walker.setBaseSpeed(4);
+  walker.initFromFile(in);
+  walker.connectPathNodes();
+  PathNode* a = walker.node(0);
+  PathNode* b = walker.node(1);
+  PathNode* c = walker.node(2);
+  EXPECT_EQ(a->getConnected().getVect(), std::vector<Node*>{b});
+  EXPECT_EQ(b->getConnected().getVect(), (std::vector<Node*>{a, c}));
+  EXPECT_EQ(arrivals(walker, 4), (std::vector<PathNode*>{b, c, b, a}));
 }
