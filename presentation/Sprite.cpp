@@ -1,0 +1,329 @@
+#include "presentation/Sprite.h"
+
+#include <GL/gl.h>
+
+#include <algorithm>
+
+#include "core/Debug.h"
+#include "core/Files.h"
+#include "core/GameServices.h"
+#include "core/GetParents.h"
+#include "game/Console.h"
+#include "presentation/Mouse.h"
+#include "presentation/Texture.h"
+#include "presentation/View.h"
+
+std::string imageExtension = "bmp";
+bool bMouseGrabbed = false;
+// The camera's centre as it is built: the middle of the 800 by 600 screen.
+Point starfieldCenter(400, 300);
+Point previousViewCenter(400, 300);
+Point previousViewCenter2(400, 300);
+
+int Sprite::nextId = 0;
+
+void grabMouse() { bMouseGrabbed = true; }
+void releaseMouse() { bMouseGrabbed = false; }
+
+namespace {
+// An image name without its extension: the part after the last dot of the file name itself,
+// so that dots in folder names are kept.
+std::string imageStem(std::string const& name) {
+  size_t dot = name.rfind('.');
+  size_t slash = name.find_last_of("/\\");
+  if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) return name;
+  return name.substr(0, dot);
+}
+
+std::string imageExtensionOf(std::string const& name) {
+  return name.substr(imageStem(name).size());
+}
+}  // namespace
+
+Sprite::Sprite()
+    : defaultAnim(-1),
+      currentAnim(-1),
+      id(nextId++),
+      frame(0),
+      bReflect(false),
+      angle(0),
+      angleInc(0),
+      animSpeed(11),
+      bDefaultAnimDone(false),
+      bActive(true),
+      bOverideMouseGrab(false),
+      scale(1.0f),
+      bFlipVertical(false),
+      bFlipHorizontal(false) {}
+
+// A copy is a new sprite: its own id, first frame and no turn, but the source's images, size,
+// place and flips. It also keeps the source's activity, mouse override and scale.
+Sprite::Sprite(Sprite const& other)
+    : Collider(),
+      defaultAnim(-1),
+      currentAnim(-1),
+      anims(other.anims),
+      id(nextId++),
+      frame(0),
+      bReflect(false),
+      angle(0),
+      angleInc(0),
+      animSpeed(other.animSpeed),
+      bDefaultAnimDone(false),
+      bActive(other.bActive),
+      bOverideMouseGrab(other.bOverideMouseGrab),
+      scale(other.scale),
+      bFlipVertical(other.bFlipVertical),
+      bFlipHorizontal(other.bFlipHorizontal) {
+  setRect(other.getLeft(), other.getTop(), other.getRight(), other.getBottom());
+  if (other.defaultAnim != -1)
+    loadAnimation(other.anims.at(other.defaultAnim).name, false, ".bmp");
+  else
+    frames = other.frames;
+  if (other.currentAnim != -1)
+    recordError("Error: sprite copy constructor not set up to handle currentAnim");
+}
+
+void Sprite::draw() {
+  glDisable(GL_DEPTH_TEST);
+  glEnable(GL_TEXTURE_2D);
+  glEnable(GL_BLEND);
+  if (frames.empty()) {
+    recordError("Error: sprite has no frames:", getType(this));
+    // The outline must not be drawn with whatever texture is bound.
+    glDisable(GL_TEXTURE_2D);
+    SimpleRect::draw();
+    return;
+  }
+  int chosen = chooseFrame();
+
+  Rect placed(*this);
+  Point center = getCenter();
+  view.mapToView(center);
+  setCenter(static_cast<float>(center.x), static_cast<float>(center.y));
+  float savedAngle = angle;
+  float savedScale = scale;
+  angle = angle - static_cast<float>(view.getAngle());
+  scale = static_cast<float>(view.getScale());
+
+  float width = getWidth() * scale;
+  float height = getHeight() * scale;
+  Rect scaledRect(
+      static_cast<float>(center.x - width / 2), static_cast<float>(center.y - height / 2),
+      static_cast<float>(center.x + width / 2), static_cast<float>(center.y + height / 2));
+  // Additive: black adds nothing, overlaps brighten.
+  glBlendFunc(GL_ONE, GL_ONE);
+  drawTexture(frames[chosen], scaledRect);
+
+  setRect(placed);
+  angle = savedAngle;
+  scale = savedScale;
+  glDisable(GL_TEXTURE_2D);
+}
+
+int Sprite::chooseFrame() {
+  int chosen = frame >= 0 && frame < static_cast<int>(frames.size()) ? frame : 0;
+  std::string variant;
+  if (!bActive)
+    variant = "Inactive";
+  else if (isPtInRect(static_cast<float>(mouse.x), static_cast<float>(mouse.y)) &&
+           (!bMouseGrabbed || bOverideMouseGrab))
+    variant = "Mouse";
+  if (variant.empty()) return chosen;
+  std::string wanted = imageStem(textures.at(frames[chosen]).getName()) + variant;
+  for (size_t i = 0; i < frames.size(); i++)
+    if (imageStem(textures.at(frames[i]).getName()) == wanted) return static_cast<int>(i);
+  return chosen;
+}
+
+void Sprite::drawTexture(int index, Rect const& scaledRect) {
+  glBindTexture(GL_TEXTURE_2D, textures.at(index).getGLTexture());
+  glMatrixMode(GL_MODELVIEW);
+  glLoadIdentity();
+  Point center = getCenter();
+  glTranslatef(static_cast<float>(center.x), static_cast<float>(center.y), 0);
+  // Turned counterclockwise on the y-down screen as the angle grows.
+  if (angle != 0) glRotatef(-angle, 0, 0, 1);
+  float halfWidth = scaledRect.getWidth() / 2;
+  float halfHeight = scaledRect.getHeight() / 2;
+  float sLeft = 0, sRight = 1, tTop = 0, tBottom = 1;
+  if (bFlipHorizontal) std::swap(sLeft, sRight);
+  if (bFlipVertical) std::swap(tTop, tBottom);
+  glBegin(GL_QUADS);
+  glTexCoord2f(sLeft, tTop);
+  glVertex2f(-halfWidth, -halfHeight);
+  glTexCoord2f(sRight, tTop);
+  glVertex2f(halfWidth, -halfHeight);
+  glTexCoord2f(sRight, tBottom);
+  glVertex2f(halfWidth, halfHeight);
+  glTexCoord2f(sLeft, tBottom);
+  glVertex2f(-halfWidth, halfHeight);
+  glEnd();
+}
+
+bool Sprite::isClicked() const { return Shape::isClicked() && bActive; }
+
+void Sprite::process() {
+  angle += angleInc;
+  Collider::process();
+}
+
+void Sprite::loadFrame(std::string const& s, bool bHandleError) {
+  std::string filename = s;
+  if (filename.find('.') == std::string::npos) filename += "." + imageExtension;
+  int index = getTextureIndex(filename, bHandleError);
+  if (index == -1) return;
+  frames.push_back(index);
+
+  Point center = getCenter();
+  Texture const& texture = textures.at(index);
+  setRect(getLeft(), getTop(), getLeft() + texture.getWidth(), getTop() + texture.getHeight());
+  loadFrameIfExists("Mask", filename);
+  loadFrameIfExists("Inactive", filename);
+  loadFrameIfExists("Mouse", filename);
+  setCenter(static_cast<float>(center.x), static_cast<float>(center.y));
+}
+
+void Sprite::loadFrameIfExists(std::string const& addition, std::string const& filename) {
+  std::string variant = imageStem(filename) + addition + imageExtensionOf(filename);
+  if (fileExists(variant)) loadFrame(variant, true);
+}
+
+void Sprite::loadFrames(std::vector<std::string> const& filenames, bool bReflection) {
+  for (std::string const& name : filenames) loadFrame(name, bReflection);
+}
+
+void Sprite::setFlip(bool bHoriz, bool bVert) {
+  bFlipHorizontal = bHoriz;
+  bFlipVertical = bVert;
+}
+
+Animation* Sprite::getAnim(std::string const& name) {
+  for (Animation& anim : anims)
+    if (anim.name == name) return &anim;
+  recordError("Unknown anim name:", name);
+  // Without any animation there is nothing to fall back on; callers check.
+  if (anims.empty()) return nullptr;
+  return &anims.front();
+}
+
+Animation* Sprite::getDefaultAnim() { return defaultAnim == -1 ? nullptr : &anims[defaultAnim]; }
+
+Animation* Sprite::getCurrentAnim() { return currentAnim == -1 ? nullptr : &anims[currentAnim]; }
+
+void Sprite::setDefaultAnim(std::string const& name) {
+  if (defaultAnim != -1 && anims[defaultAnim].name == name) return;
+  Animation* anim = getAnim(name);
+  if (!anim) return;
+  anim->reset();
+  anim->timePerFrame = animSpeed;
+  defaultAnim = static_cast<int>(anim - anims.data());
+}
+
+void Sprite::setCurrentAnim(std::string const& name) {
+  if (currentAnim != -1 && anims[currentAnim].name == name) return;
+  Animation* anim = getAnim(name);
+  if (!anim) return;
+  anim->reset();
+  currentAnim = static_cast<int>(anim - anims.data());
+}
+
+void Sprite::setAnimSpeed(int speed) {
+  animSpeed = speed;
+  if (defaultAnim != -1) anims[defaultAnim].timePerFrame = speed;
+}
+
+void Sprite::addAnim(std::string const& name, std::vector<int> const& frameList) {
+  anims.push_back(Animation(name, frameList));
+}
+
+void Sprite::loadAnimation(std::vector<std::string> const& filenames, bool bReflection,
+                           std::string const& name) {
+  loadFrames(filenames, bReflection);
+  int count = static_cast<int>(frames.size());
+  int first = std::max(0, count - static_cast<int>(filenames.size()));
+  std::vector<int> positions;
+  for (int i = first; i < count; i++) positions.push_back(i);
+  anims.push_back(Animation(name, positions));
+  if (defaultAnim == -1) setDefaultAnim(name);
+}
+
+void Sprite::loadAnimation(std::string const& name, bool bReflection,
+                           std::string const& extension) {
+  std::vector<std::string> found;
+  for (int counter = 1;; counter++) {
+    std::string file = name + std::to_string(counter) + extension;
+    if (!fileExists(file)) break;
+    found.push_back(file);
+  }
+  if (found.empty()) {
+    recordError("Couldn't find any frames for default anim named: " + name);
+    return;
+  }
+  loadAnimation(found, bReflection, name);
+}
+
+void Sprite::processAnim(bool bLoopDefault) {
+  if (currentAnim != -1) {
+    Animation& current = anims[currentAnim];
+    if (!current.process()) {
+      current.reset();
+      currentAnim = -1;
+      frame = defaultAnim != -1 ? anims[defaultAnim].getFrame() : 0;
+    } else {
+      frame = current.getFrame();
+    }
+    return;
+  }
+  if (defaultAnim == -1) return;
+  Animation& anim = anims[defaultAnim];
+  if (!anim.process()) {
+    bDefaultAnimDone = true;
+    if (bLoopDefault) anim.reset();
+  } else {
+    bDefaultAnimDone = false;
+  }
+  frame = anim.getFrame();
+}
+
+bool Sprite::animDone() {
+  if (currentAnim != -1) return anims[currentAnim].currentFrame == anims[currentAnim].size() - 1;
+  if (defaultAnim != -1) return bDefaultAnimDone;
+  return false;
+}
+
+void Sprite::activateAnim(std::string const& name) {
+  Animation* anim = getAnim(name);
+  if (!anim) return;
+  anim->reset();
+  for (;;) {
+    if (!miniLoop(gameState)) return;
+    if (!anim->process()) return;
+    frame = anim->getFrame();
+    draw();
+  }
+}
+
+ParallaxSprite::ParallaxSprite() : parallax(1.0f), scroll(1.0f) {}
+
+ParallaxSprite::ParallaxSprite(ParallaxSprite const& other)
+    : Sprite(other), parallax(other.parallax), scroll(other.scroll) {}
+
+void ParallaxSprite::draw() {
+  Point viewCenter = view.getCenter();
+  float moveX = static_cast<float>(previousViewCenter.x - viewCenter.x);
+  float moveY = static_cast<float>(previousViewCenter.y - viewCenter.y);
+  starfieldCenter.x -= scroll * moveX / parallax;
+  starfieldCenter.y -= scroll * moveY / parallax;
+
+  Rect savedView(view);
+  view.setCenter(static_cast<float>(starfieldCenter.x), static_cast<float>(starfieldCenter.y));
+  view.setWidth(view.getWidth() * parallax);
+  view.setHeight(view.getHeight() * parallax);
+  Sprite::draw();
+  view.setRect(savedView);
+
+  viewCenter = view.getCenter();
+  if (viewCenter != previousViewCenter2) previousViewCenter = viewCenter;
+  previousViewCenter2 = viewCenter;
+}
