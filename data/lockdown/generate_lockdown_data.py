@@ -4,7 +4,7 @@
 usage: generate_lockdown_data.py SOURCE_DIR OUT_DIR
 
 Writes OUT_DIR/g.dat (an 8-bit BMP sprite sheet drawn from sheet_layout.txt),
-OUT_DIR/PALDATA2.PAL (256 lines "red green blue flags"), OUT_DIR/1.fly (copied) and
+OUT_DIR/PALDATA2.PAL (256 lines "red green blue flags"), the levels *.fly (copied) and
 OUT_DIR/SheetLayout.inc (the layout table as C++ initialisers for the game).
 """
 import os
@@ -181,7 +181,9 @@ def main():
             f.write('{"%s", %d, %d, %d, %d, %d, %d, %d, %s},\n'
                     % (name, w, h, x, y, frames, per_row, rows_, "true" if refl else "false"))
 
-    shutil.copyfile(os.path.join(source, "1.fly"), os.path.join(out, "1.fly"))
+    for name in sorted(os.listdir(source)):
+        if name.endswith(".fly"):
+            shutil.copyfile(os.path.join(source, name), os.path.join(out, name))
 
 
 if __name__ == "__main__":
