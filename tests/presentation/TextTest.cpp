@@ -3,10 +3,13 @@
 #include <string>
 #include <vector>
 
+#include "core/Ticks.h"
 #include "game/Console.h"
 #include "presentation/Text.h"
+#include "presentation/View.h"
 #include "support/LogCapture.h"
 #include "support/QorScreen.h"
+#include "support/ScriptedInput.h"
 
 TEST(FontTest, NextPowerOfTwo) {
   struct Case {
@@ -224,4 +227,130 @@ TEST(TextDeathTest, AFontFileThatCannotBeOpenedEndsTheProcess) {
         loadFont("NoSuchFont.ttf", 14);
       },
       ::testing::ExitedWithCode(1), "");
+}
+
+namespace {
+class CameraTextTest : public TextScreenTest {
+ protected:
+  void TearDown() override { view.setRect(0, 0, 800, 600); }
+};
+}  // namespace
+
+TEST_F(CameraTextTest, TextInViewIsPlacedRelativeToTheCamerasCornerWithoutZoom) {
+  drawText("H", 10, 30, 16);
+  Box screen = litBox();
+  glClear(GL_COLOR_BUFFER_BIT);
+  view.setRect(100, 50, 1700, 1250);
+  drawTextInView("H", 110, 80, 0);
+  Box inView = litBox();
+  ASSERT_TRUE(inView.found);
+  EXPECT_EQ(inView.left, screen.left);
+  EXPECT_EQ(inView.top, screen.top);
+  EXPECT_EQ(inView.right, screen.right);
+}
+
+TEST_F(CameraTextTest, CentredTextIsCentredInTheCamerasSize) {
+  int width = getTextWidth("HHHH", 0);
+  drawTextCentered("HHHH", 0, 0, 0);
+  Box centred = litBox();
+  ASSERT_TRUE(centred.found);
+  // Pen at x 400 - width / 2 and text y 300 - 7, so screen row 307.
+  EXPECT_NEAR(centred.left, 400 - width / 2, 2);
+  EXPECT_NEAR(centred.top, 307, 1);
+
+  glClear(GL_COLOR_BUFFER_BIT);
+  drawTextCentered("HHHH", 50, 100, 0);
+  Box moved = litBox();
+  EXPECT_EQ(moved.left, centred.left + 50);
+  EXPECT_EQ(moved.top, centred.top - 100);
+
+  glClear(GL_COLOR_BUFFER_BIT);
+  view.setRect(0, 0, 400, 300);
+  drawTextXCentered("HHHH", 100, 0);
+  Box xCentred = litBox();
+  EXPECT_NEAR(xCentred.left, 200 - width / 2, 2);
+  EXPECT_NEAR(xCentred.top, 500, 1);
+}
+
+TEST_F(CameraTextTest, TextIsCentredInARectangleByTheFontsHeight) {
+  EXPECT_FLOAT_EQ(getYCenteredInRect(0, Rect(0, 100, 50, 141)), 100 + 20.5f - 7);
+  loadFont("FreeMono", 15);
+  EXPECT_FLOAT_EQ(getYCenteredInRect(1, Rect(0, 0, 10, 20)), 10 - 7);
+}
+
+TEST_F(CameraTextTest, WordWrapBreaksLinesToTheCamerasWidth) {
+  int m = getTextWidth('m', 0);
+  // Ten characters fit.
+  view.setRect(0, 0, 10.5f * m, 600);
+  struct Case {
+    std::vector<std::string> paragraphs;
+    std::vector<std::string> lines;
+  };
+  std::vector<Case> cases = {
+      {{"abc def"}, {"abc def"}},
+      {{"abcdefghij"}, {"abcdefghij"}},
+      {{"abcde fghij klm"}, {"abcde", "fghij klm"}},
+      {{"ab cd ef gh ij kl mn"}, {"ab cd ef", "gh ij kl", "mn"}},
+      // No space: cut before the character that overflows.
+      {{"abcdefghijklmnopqrstuvw"}, {"abcdefghij", "klmnopqrst", "uvw"}},
+      {{"a bcdefghijklmnop"}, {"a", "bcdefghijk", "lmnop"}},
+      {{"ab", "cd", "ef"}, {"ab", "", "cd", "", "ef"}},
+      {{""}, {""}},
+      {{}, {}},
+  };
+  for (Case const& c : cases) {
+    std::vector<std::string> lines = wordWrap(c.paragraphs, 0);
+    EXPECT_EQ(lines, c.lines) << (c.paragraphs.empty() ? "" : c.paragraphs[0]);
+    for (std::string const& line : lines) EXPECT_LE(getTextWidth(line, 0), view.getWidth());
+  }
+}
+
+TEST_F(CameraTextTest, RollingTextEndsOnAnyKeyOrWhenItHasRisenPastTheMiddle) {
+  bLockFps = false;
+  ScriptedInput input;
+  int frames = 0;
+  uint32_t now = 0;
+  setTickSource([&]() {
+    frames++;
+    return now += 40;
+  });
+  // With the one font loaded, in the font given.
+  scrollText({"A short text", "in two paragraphs"}, 1, 0);
+  int framesToEnd = frames;
+  EXPECT_GT(framesToEnd, 0);
+
+  loadFont("FreeMono", 30);
+  frames = 0;
+  input.press('k');
+  scrollText({"A short text", "in two paragraphs"}, 1, 1);
+  EXPECT_LT(frames, framesToEnd);
+  EXPECT_LE(frames, 4);
+  setTickSource(nullptr);
+}
+
+TEST_F(CameraTextTest, TheTickerShowsTheCharactersInsideItsBoundsAndWrapsAround) {
+  int m = getTextWidth('m', 0);
+  std::string text = "ABCDEFGHIJKLMNOPQRSTUVWXYZ";
+  Rect bounds(100, 100, 100 + 5 * m, 130);
+  float scroll = 0;
+  drawHorizScrollingText(text, scroll, 110, bounds, 2, 0);
+  EXPECT_FLOAT_EQ(scroll, 2.01f);
+  Box shown = litBox();
+  ASSERT_TRUE(shown.found);
+  EXPECT_GE(shown.left, 100);
+  EXPECT_LE(shown.right, 100 + 6 * m);
+  EXPECT_NEAR(shown.top, 490, 1);
+
+  // Scrolled two characters on, the first visible one starts left of the bounds.
+  glClear(GL_COLOR_BUFFER_BIT);
+  scroll = 2.5f * m;
+  drawHorizScrollingText(text, scroll, 110, bounds, 2, 0);
+  Box later = litBox();
+  ASSERT_TRUE(later.found);
+  EXPECT_LT(later.left, 100);
+  EXPECT_GT(later.left, 100 - m);
+
+  scroll = static_cast<float>(getTextWidth(text, 0)) - 1;
+  drawHorizScrollingText(text, scroll, 110, bounds, 2, 0);
+  EXPECT_FLOAT_EQ(scroll, -bounds.getWidth());
 }
