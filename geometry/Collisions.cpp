@@ -1,0 +1,60 @@
+#include "geometry/Collisions.h"
+
+#include "core/Debug.h"
+#include "core/GameServices.h"
+#include "core/GetParents.h"
+#include "core/TypedLists.h"
+#include "game/GameStates.h"
+#include "geometry/Rect.h"
+
+#if __has_include("game/Fence.h")
+#include "game/Fence.h"
+#define QOR_HAVE_FENCE 1
+#endif
+
+std::vector<Collidable*> collideTestResults;
+
+void getCollision(std::vector<Collidable*> const& collidableList, Point const& pointA,
+                  Point const& pointB) {
+  if (bDebugFunction) {
+    debugFunc("getType(currState):", getType(gameState));
+    debugFunc("collidableList.size():", collidableList.size());
+    for (Collidable* candidate : collidableList) debugFunc(getType(candidate));
+    debugFunc("");
+  }
+  collideTestResults.clear();
+  std::vector<Point> linePoly;
+  linePoly.push_back(pointA);
+  linePoly.push_back(pointB);
+  for (size_t i = 0; i < collidableList.size(); i++) {
+    Collidable* candidate = collidableList.at(i);
+    if (polygonIntersect(candidate->getPoly(), linePoly)) collideTestResults.push_back(candidate);
+  }
+}
+
+void getCollision(ObjectVector<Collidable*>& collidableList, Point const& pointA,
+                  Point const& pointB) {
+  getCollision(collidableList.getVect(), pointA, pointB);
+}
+
+bool lineOfSight(Point const& p1, Point const& p2) {
+#ifdef QOR_HAVE_FENCE
+  return lineOfSightThrough(fences.getVect(), p1, p2);
+#else
+  // Without the fence class nothing can stand in the fence list.
+  (void)p1;
+  (void)p2;
+  return true;
+#endif
+}
+
+Point getCollisionPoint(Point const& /*start*/, float /*angle*/) {
+  recordError("Error: getCollisionPoint not implemented");
+  return Point();
+}
+
+bool clearShot(std::vector<Collidable*>& /*collidableList*/, Point& /*p1*/, Point& /*p2*/,
+               Rect& /*testRect*/) {
+  recordError("Error: clear shot not implemented");
+  return true;
+}
