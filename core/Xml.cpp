@@ -1,7 +1,9 @@
 #include "core/Xml.h"
 
 #include "core/Debug.h"
+#include "core/GetParents.h"
 #include "core/StringConversions.h"
+#include "presentation/Sprite.h"
 
 // ---- Reading
 
@@ -248,8 +250,10 @@ XmlObject::~XmlObject() {}
 
 void XmlObject::handleName(std::string const& newName) {
   name = newName;
-  // TODO(sprites): when the object is a "Sprite" by the class table, load the image named like
-  // the type as one of its frames: loadFrame(newName, true). Sprites do not exist yet.
+  // A sprite's type names its image.
+  if (!isOfType(this, "Sprite")) return;
+  Sprite* sprite = dynamic_cast<Sprite*>(this);
+  if (sprite) sprite->loadFrame(newName, true);
 }
 
 void XmlObject::setType(XmlParameters& parameters) {
