@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-
 #include <unistd.h>
 
 #include <cstring>
@@ -65,8 +64,14 @@ class SpentZizuzu : public Collidable {
 
 class GameLoop : public testing::Headless {
  protected:
+  // The frame loop is watched on a level of its own: empty, 1600 by 1200.
+  void UseEmptyLevel() {
+    WriteFile("empty.fly", "1600 1200\n-1\n");
+    game.levelName = PathOf("empty.fly").c_str();
+  }
   // Start-up with the title left by Enter on frame 1.
   void Start() {
+    UseEmptyLevel();
     machine.PressKey(VK_RETURN, 1);
     game.Init();
   }
@@ -76,6 +81,7 @@ TEST_F(GameLoop, TitleScreenShowsUntilEnterThenThePlayBackground) {
   std::vector<int> titleBackgrounds;
   machine.onPresent = [&](int, const Surface& s) { titleBackgrounds.push_back(s.At(700, 100)); };
   machine.PressKey(VK_SPACE, 3);
+  UseEmptyLevel();
   game.Init();
   EXPECT_EQ(titleBackgrounds, (std::vector<int>{10, 10, 10}));
   const Surface& title = machine.LastFrame();
@@ -84,7 +90,7 @@ TEST_F(GameLoop, TitleScreenShowsUntilEnterThenThePlayBackground) {
   EXPECT_EQ(game.backgroundColour, 6);
   ASSERT_TRUE(game.RunFrame());
   EXPECT_EQ(machine.LastFrame().At(700, 100), 6);
-  EXPECT_EQ(game.levelWidth, 1600);  // the staged empty first level
+  EXPECT_EQ(game.levelWidth, 1600);  // the empty level
   EXPECT_NE(Log().find("No Zizuzu."), std::string::npos);
 }
 
@@ -102,14 +108,15 @@ TEST_F(GameLoop, OrderOfTheFrame) {
   Probe* early = new Probe(&events, "early", 0, 0, 41);
   Probe* doomed = new Probe(&events, "doomed", 1, 1, 42);
   early->victim = doomed;
-  for (Object* o : {static_cast<Object*>(late), static_cast<Object*>(doomed), static_cast<Object*>(early)})
+  for (Object* o :
+       {static_cast<Object*>(late), static_cast<Object*>(doomed), static_cast<Object*>(early)})
     objectList.Append(o);
   machine.HoldKey('K', machine.Frame(), machine.Frame() + 5);
   ASSERT_TRUE(game.RunFrame());
   // Input first; layer 0 before layer 1; the object destroyed during the update is
   // neither updated nor drawn, and is freed when the frame ends; layer 3 drawn last.
-  EXPECT_EQ(events, (std::vector<std::string>{"early:update:1", "late:update:1", "early:draw", "late:draw",
-                                              "doomed:freed"}));
+  EXPECT_EQ(events, (std::vector<std::string>{"early:update:1", "late:update:1", "early:draw",
+                                              "late:draw", "doomed:freed"}));
   EXPECT_EQ(machine.LastFrame().At(5, 5), 40);
   EXPECT_EQ(objectList.Count(), 2);
   DestroyAllObjects();
@@ -158,7 +165,6 @@ TEST_F(GameLoop, TheEditorAsksBeforeQuittingAndF11NeedsAZizuzuToLeave) {
 
 TEST_F(GameLoop, GameOverLastsThirtyOneFramesThenRestartsTheFirstLevel) {
   Start();
-  game.levelName = "1.fly";
   SpentZizuzu* z = new SpentZizuzu;
   objectList.Append(z);
   game.zizuzu = z;
@@ -222,7 +228,8 @@ TEST_F(GameLoop, EndingShowsItsLinesAtTheirFramesAndEscapeQuits) {
   machine.onPresent = [&](int frame, const Surface& s) {
     if (s.At(700, 100) == 10 && endingStart < 0) endingStart = frame;
     if (theEnd < 0 && CountColour(s, 350, 250, 430, 265, 251) > 10) theEnd = frame;
-    if (congratulations < 0 && CountColour(s, 320, 300, 460, 315, 251) > 10) congratulations = frame;
+    if (congratulations < 0 && CountColour(s, 320, 300, 460, 315, 251) > 10)
+      congratulations = frame;
     if (pressEsc < 0 && CountColour(s, 320, 320, 460, 335, 250) > 10) pressEsc = frame;
   };
   machine.PressKey(VK_ESCAPE, start + 250);
@@ -280,7 +287,8 @@ TEST_F(GameLoop, HoldingShiftAndCtrlReloadsTheGraphicsEveryFrame) {
   ASSERT_EQ(chdir(here), 0);
   std::string log = Log();
   int reloads = 0;
-  for (size_t at = log.find("g.dat not found!"); at != std::string::npos; at = log.find("g.dat not found!", at + 1))
+  for (size_t at = log.find("g.dat not found!"); at != std::string::npos;
+       at = log.find("g.dat not found!", at + 1))
     ++reloads;
   EXPECT_EQ(reloads, 3);
 }

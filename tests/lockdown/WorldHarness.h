@@ -1,0 +1,55 @@
+// A world to play in: prototypes, computer menus and the staged graphics, and levels
+// written by the test, driven frame by frame through the game's own frame loop.
+#pragma once
+
+#include <string>
+
+#include "Harness.h"
+#include "lockdown/Input.h"
+#include "lockdown/Object.h"
+
+namespace lockdown::testing {
+
+class World : public Headless {
+ protected:
+  void SetUp() override {
+    Headless::SetUp();
+    game.BuildComputerMenus();
+    CreatePrototypes();
+    ASSERT_TRUE(game.LoadGraphics());
+  }
+  // Writes the level text under the name and loads it.
+  void Load(const std::string& text, const std::string& name = "t.fly") {
+    WriteFile(name, text);
+    ASSERT_TRUE(game.LoadLevel(PathOf(name).c_str()));
+  }
+  template <class T>
+  T* First(int type) {
+    for (PtrList<Object>::Cursor c(objectList); !c.AtEnd(); c.Next())
+      if (c.Current()->objectType == type && !c.Current()->bDestroyed)
+        return static_cast<T*>(c.Current());
+    return nullptr;
+  }
+  int CountOf(int type) {
+    int n = 0;
+    for (PtrList<Object>::Cursor c(objectList); !c.AtEnd(); c.Next())
+      n += c.Current()->objectType == type && !c.Current()->bDestroyed;
+    return n;
+  }
+  void Frames(int n) {
+    for (int i = 0; i < n; ++i) ASSERT_TRUE(game.RunFrame());
+  }
+  // The mouse moves to a level point during the next frame.
+  void MouseTo(int x, int y) { machine.MoveMouse(machine.Frame(), x - input.x, y - input.y); }
+  // A left click: pressed during the next frame, released (and so clicked) on the one after.
+  void ClickAt(int x, int y) {
+    MouseTo(x, y);
+    machine.HoldButton(0, machine.Frame(), machine.Frame());
+  }
+  void RightClickAt(int x, int y) {
+    MouseTo(x, y);
+    machine.HoldButton(1, machine.Frame(), machine.Frame());
+  }
+};
+
+}  // namespace lockdown::testing
