@@ -5,6 +5,7 @@
 #include "core/GetParents.h"
 #include "core/MultiListed.h"
 #include "game/Prototypes.h"
+#include "game/Regions.h"
 
 QorObjMan objMan;
 
@@ -16,7 +17,6 @@ void QorObjMan::newObject(Creatable2d* obj) {
   if (type == "Fence" || type == "FenceNode") {
     bAddingObject = true;
     // Fences and posts stay registered in the grid after they are deleted: no removal here.
-    // TODO(region grid): drawRegions.modify(obj); -- the one registration, once drawRegions
-    // exists.
+    drawRegions.modify(obj);
   }
 }
