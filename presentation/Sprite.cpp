@@ -327,3 +327,45 @@ void ParallaxSprite::draw() {
   if (viewCenter != previousViewCenter2) previousViewCenter = viewCenter;
   previousViewCenter2 = viewCenter;
 }
+
+// A malformed record leaves the sprite where reading stopped, with its own images, so that it
+// still shows; the path record is read only after a complete centre and angle.
+void LoadableSprite::initFromFile(std::istream& in) {
+  float x = 0, y = 0;
+  if (!(in >> x >> y)) {
+    recordError("Error: sprite record ended before its centre");
+    loadDefaultFrames();
+    return;
+  }
+  setCenter(x, y);
+  std::streampos beforeWord = in.tellg();
+  std::string word;
+  if (in >> word && word == "<angle>") {
+    float newAngle = 0;
+    if (!(in >> newAngle)) {
+      recordError("Error: sprite record ended before its angle");
+      loadDefaultFrames();
+      return;
+    }
+    setAngle(newAngle);
+    std::streampos afterAngle = in.tellg();
+    std::string closing;
+    if (!(in >> closing) || closing != "</angle>") {
+      recordError("Error: </angle> not detected");
+      // Whatever stood there belongs to the path record.
+      in.clear();
+      in.seekg(afterAngle);
+    }
+  } else {
+    in.clear();
+    in.seekg(beforeWord);
+  }
+  loadDefaultFrames();
+  PathFollower::initFromFile(in);
+}
+
+void LoadableSprite::saveToFile(std::ostream& out) {
+  out << getXCenter() << " " << getYCenter() << std::endl;
+  out << "<angle>" << std::endl << getAngle() << std::endl << "</angle>" << std::endl;
+  PathFollower::saveToFile(out);
+}

@@ -127,3 +127,11 @@ class ParallaxSprite : public Sprite {
   // How strongly the camera's motion moves the parallax layer.
   float scroll;
 };
+class LoadableSprite : public ParallaxSprite {
+ public:
+  // The record: the centre, the angle between "<angle>" and "</angle>", the path.
+  void initFromFile(std::istream& in) override;
+  void saveToFile(std::ostream& out) override;
+  // Each class loads its own images.
+  virtual void loadDefaultFrames() = 0;
+};
