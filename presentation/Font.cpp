@@ -41,6 +41,15 @@ int next_p2(int a) {
   return rval;
 }
 
+// Height of a capital above the baseline in whole pixels, from the face's 'H'; measured by
+// init for the face it is building, before its characters are made.
+static int capitalTopOf(FT_Face face) {
+  FT_UInt index = FT_Get_Char_Index(face, 'H');
+  if (!index || FT_Load_Glyph(face, index, FT_LOAD_DEFAULT)) return 0;
+  return static_cast<int>((face->glyph->metrics.horiBearingY + 32) >> 6);
+}
+static int capitalTop = 0;
+
 void makeAdvanceOnlyList(GLuint list, int advance) {
   glNewList(list, GL_COMPILE);
   glTranslatef(static_cast<float>(advance), 0, 0);
@@ -107,7 +116,10 @@ void make_dlist(FT_Face face, char ch, GLuint list_base, GLuint* tex_base) {
   // The glyph's own offsets must not carry over to the next character.
   glPushMatrix();
   glTranslatef(static_cast<float>(bitmapGlyph->left), 0, 0);
-  glTranslatef(0, static_cast<float>(bitmapGlyph->top - rows), 0);
+  // Every glyph stands on one baseline, a capital's height below the pen (y grows down): a
+  // capital hangs from the pen, and descenders reach below the baseline instead of lifting
+  // their letter above the others.
+  glTranslatef(0, static_cast<float>(capitalTop - bitmapGlyph->top), 0);
   glBegin(GL_QUADS);
   glTexCoord2d(0, 0);
   glVertex2f(0, 0);
@@ -148,6 +160,7 @@ void font_data::init(char const* fname, unsigned int newH) {
 
   list_base = glGenLists(numChars);
   glGenTextures(numChars, textures);
+  capitalTop = capitalTopOf(face);
   for (int i = 0; i < numChars; i++) make_dlist(face, static_cast<char>(i), list_base, textures);
 
   FT_Done_Face(face);

@@ -119,6 +119,25 @@ TEST_F(TextScreenTest, TextCountsYUpwardFromTheBottomAndGlyphsHangFromThePen) {
   EXPECT_EQ(low.left, h.left);
 }
 
+TEST_F(TextScreenTest, LettersOfALineShareOneBaseline) {
+  // Lower-case letters with and without descenders: the same x-height top, and only the
+  // descender reaches below the others.
+  Box a, g, x, p;
+  char const* letters[] = {"a", "g", "x", "p"};
+  Box* boxes[] = {&a, &g, &x, &p};
+  for (int i = 0; i < 4; i++) {
+    glClear(GL_COLOR_BUFFER_BIT);
+    drawText(letters[i], 100, 300, 16);
+    *boxes[i] = litBox();
+    ASSERT_TRUE(boxes[i]->found) << letters[i];
+  }
+  EXPECT_NEAR(g.top, a.top, 1);
+  EXPECT_NEAR(p.top, x.top, 1);
+  EXPECT_NEAR(a.bottom, x.bottom, 1);
+  EXPECT_GT(g.bottom, a.bottom + 2);
+  EXPECT_GT(p.bottom, x.bottom + 2);
+}
+
 TEST_F(TextScreenTest, EachLineOfATextLiesOneLineHeightAboveThePreviousOne) {
   drawText("H\nH", 100, 300, 16);
   Box first = litBox(0, 290, 800, 320);
