@@ -155,4 +155,5 @@ void drawMessage() {
     drawTextInWorld("N", nRect.getLeft() + 0.1f * static_cast<float>(getTextWidth("N", 0)),
                     nRect.getTop() + 0.1f * h, 0);
   }
+  mouse.draw();
 }

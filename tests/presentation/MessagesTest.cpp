@@ -310,3 +310,21 @@ TEST_F(MessageTest, NumberBoxShowsTheNumberInDecimal) {
   EXPECT_TRUE(message(-42));
   EXPECT_EQ(currMessage, std::vector<std::string>{"-42"});
 }
+
+TEST_F(MessageTest, TheMouseCursorIsDrawnOverTheBox) {
+  currMessage = {"Sure?"};
+  bYesno = true;
+  initMessage();
+  pointAt(Point(600, 500));
+  mouse.process();
+  drawMessage();
+  // A red square of side 8 (the camera's width over 100) about the pointer.
+  int left = 0, top = 0, right = 0, bottom = 0;
+  ASSERT_TRUE(litBounds(580, 480, 620, 520, left, top, right, bottom));
+  EXPECT_NEAR(left, 596, 1);
+  EXPECT_NEAR(right, 604, 1);
+  EXPECT_NEAR(top, 496, 1);
+  EXPECT_NEAR(bottom, 504, 1);
+  EXPECT_EQ(readPixel(left, 500).r, 255);
+  EXPECT_TRUE(readPixel(600, 500).isBlack());
+}
