@@ -7,9 +7,11 @@
 #include "WorldHarness.h"
 #include "lockdown/Bullet.h"
 #include "lockdown/Door.h"
+#include "lockdown/ExitZone.h"
 #include "lockdown/Guard.h"
 #include "lockdown/Turret.h"
 #include "lockdown/Zizuzu.h"
+#include "lockdown/platform/VirtualKeys.h"
 
 namespace lockdown {
 namespace {
@@ -241,6 +243,32 @@ TEST_F(Play, ThreeDeathsThenGameOverAndTheLevelStartsAgain) {
   EXPECT_EQ(deaths, 3);
   ASSERT_NE(game.zizuzu, nullptr);
   EXPECT_EQ(Z()->lives, 3);  // the level was loaded again
+}
+
+TEST_F(Play, TheShippedLevelsArePlayableAndChainToTheEnding) {
+  const char* names[] = {"1.fly", "2.fly", "3.fly"};
+  const char* nexts[] = {"2.fly", "3.fly", ""};
+  for (int i = 0; i < 3; ++i) {
+    ASSERT_TRUE(game.LoadLevel(names[i])) << names[i];
+    EXPECT_STREQ(game.nextLevelName.CStr(), nexts[i]);
+    ASSERT_NE(game.zizuzu, nullptr) << names[i];
+    for (int type : {kGuardZero, kTile, kTurret, kDoor, kTerminal, kTank, kExitZone})
+      EXPECT_GT(CountOf(type), 0) << names[i] << " type " << type;
+    // Flown about for a while: the machines fight back, nothing breaks.
+    MouseTo(game.levelWidth - 100, 100);
+    Frames(150);
+    // Then straight into the middle of the exit zone.
+    ExitZone* zone = First<ExitZone>(kExitZone);
+    Z()->PlaceAt(zone->zone.CenterX(), zone->zone.CenterY());
+    input.SetPosition(zone->zone.CenterX(), zone->zone.CenterY());
+    Frames(1);
+    EXPECT_EQ(game.bLevelComplete, 1) << names[i];
+  }
+  // After the last level the ending is shown; Escape leaves it and the game.
+  machine.PressKey(VK_ESCAPE, machine.Frame() + 40);
+  bool bRunning = true;
+  for (int i = 0; i < 40 && bRunning; ++i) bRunning = game.RunFrame();
+  EXPECT_FALSE(bRunning);
 }
 
 }  // namespace
