@@ -7,8 +7,10 @@
 #include "core/GameServices.h"
 #include "core/StringConversions.h"
 #include "game/Console.h"
+#include "presentation/InputBox.h"
 #include "presentation/Keyboard.h"
 #include "presentation/Mouse.h"
+#include "presentation/Sprite.h"
 #include "presentation/Text.h"
 #include "presentation/View.h"
 
@@ -156,4 +158,26 @@ void drawMessage() {
                     nRect.getTop() + 0.1f * h, 0);
   }
   mouse.draw();
+}
+
+std::string promptInput(std::string const& prompt, int maxLength, GameState* state) {
+  grabMouse();
+  InputBox box;
+  box.init(maxLength, prompt);
+  for (;;) {
+    miniLoop(state);
+    box.draw();
+    std::string text = box.getText();
+    keyboardToString(text);
+    if (static_cast<int>(text.size()) > maxLength) text.resize(std::max(0, maxLength));
+    box.setInput(text);
+    if (box.isDone()) break;
+  }
+  releaseMouse();
+  // Return ends the entry; the caller's frame must not act on it again.
+  keys[SDLK_RETURN] = false;
+  if (mouse.leftReleased()) mouse.clearClicks();
+  std::string result = box.getText();
+  uppercase(result);
+  return result;
 }

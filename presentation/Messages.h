@@ -10,6 +10,8 @@
 #include "geometry/Rect.h"
 #include "presentation/Colors.h"
 
+class GameState;
+
 // The state of the one box that is up, kept between boxes; initMessage sets it afresh.
 extern std::vector<std::string> currMessage;
 extern bool bYesno;
@@ -36,6 +38,10 @@ void initMessage();
 // "continue", "done", "yes" or "no".
 std::string processMessage();
 void drawMessage();
+
+// Modal entry of a line of at most maxLength characters in an input box on the camera, drawn
+// over the state; ends on OK or Return and gives the text as the box shows it (in capitals).
+std::string promptInput(std::string const& prompt, int maxLength, GameState* state);
 
 // Text whose top-left corner lies at the world point (x, y), placed through the camera; the
 // widgets label themselves with it too.
