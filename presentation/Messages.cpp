@@ -79,14 +79,8 @@ bool message(int number) {
   return message(text, false);
 }
 
-void initMessage() {
-  pauseTimers();
-  timeDisplayed.unPause();
-  timeDisplayed.set(openingGuardMs);
-  selectColor = Color(100, 255, 255);
-  defaultColor = getColor("blue");
-  if (static_cast<int>(currMessage.size()) > maxMessageLines) currMessage.resize(maxMessageLines);
-
+namespace {
+void placeBackRect() {
   float h = static_cast<float>(getTextHeight(messageFont));
   float innerHeight = h + static_cast<float>(currMessage.size()) * (0.4f * h + h);
   int widest = 30;
@@ -99,8 +93,10 @@ void initMessage() {
   backRect.bFilled = true;
   backRect.setColorTo(defaultColor);
   backRect.setBorderColor("white");
+}
 
-  if (!bYesno) return;
+void placeYesNoRects() {
+  float h = static_cast<float>(getTextHeight(messageFont));
   backRect.setBottomIndep(backRect.getBottom() + 2 * h);
   float buttonWidth = static_cast<float>(getTextWidth('W', 0));
   float buttonHeight = static_cast<float>(getTextHeight(0));
@@ -115,15 +111,8 @@ void initMessage() {
   nRect.bFilled = false;
 }
 
-std::string processMessage() {
-  if (!bYesno) {
-    // The guard keeps the key or click that opened the box from closing it.
-    if (anyKey() && timeDisplayed.isUp()) {
-      unPauseTimers();
-      return "done";
-    }
-    return "continue";
-  }
+// The yes/no answer; no opening guard applies to it.
+std::string answerYesNo() {
   float reach = 0.4f * dist(yRect.getCenter(), nRect.getCenter());
   bool bYesHovered = isHovered(yRect, reach);
   bool bNoHovered = isHovered(nRect, reach);
@@ -139,6 +128,44 @@ std::string processMessage() {
   }
   return "continue";
 }
+}  // namespace
+
+void initMessage() {
+  pauseTimers();
+  timeDisplayed.unPause();
+  timeDisplayed.set(openingGuardMs);
+  selectColor = Color(100, 255, 255);
+  defaultColor = getColor("blue");
+  if (static_cast<int>(currMessage.size()) > maxMessageLines) currMessage.resize(maxMessageLines);
+  placeBackRect();
+  if (bYesno) placeYesNoRects();
+}
+
+std::string processMessage() {
+  if (bYesno) return answerYesNo();
+  // The guard keeps the key or click that opened the box from closing it.
+  if (anyKey() && timeDisplayed.isUp()) {
+    unPauseTimers();
+    return "done";
+  }
+  return "continue";
+}
+
+void MessageBox::activate(std::vector<std::string> const& lines, bool bYesNo) {
+  currMessage = lines;
+  bYesno = bYesNo;
+  initMessage();
+}
+
+std::string MessageBox::process() { return processMessage(); }
+
+void MessageBox::draw() { drawMessage(); }
+
+std::string MessageBox::handleYesNo() { return answerYesNo(); }
+
+void MessageBox::setBackRect() { placeBackRect(); }
+
+void MessageBox::setYesNoRects() { placeYesNoRects(); }
 
 void drawMessage() {
   backRect.draw();
@@ -180,4 +207,49 @@ std::string promptInput(std::string const& prompt, int maxLength, GameState* sta
   std::string result = box.getText();
   uppercase(result);
   return result;
+}
+
+ChoiceRect::ChoiceRect(std::string const& newText) : text(newText) {}
+
+std::string messageChoice(std::vector<std::string> const& choices) {
+  pauseTimers();
+  float h = static_cast<float>(getTextHeight(messageFont));
+  float pitch = 1.5f * h;
+  float height = 2 * vertTextGap + static_cast<float>(choices.size()) * pitch;
+  float middle = static_cast<float>(view.getCenter().y);
+  Rect box(view.getLeft(), middle - height / 2, view.getRight(), middle + height / 2);
+  box.bFilled = true;
+  box.setColorTo(getColor("blue"));
+  box.setBorderColor("white");
+  std::vector<ChoiceRect> rects;
+  for (size_t i = 0; i < choices.size(); i++) {
+    ChoiceRect choice(choices[i]);
+    float top = box.getTop() + vertTextGap + static_cast<float>(i) * pitch;
+    choice.setRect(box.getLeft(), top, box.getRight(), top + pitch);
+    rects.push_back(choice);
+  }
+  for (;;) {
+    miniLoop(gameState);
+    if (justPressed(SDLK_ESCAPE)) {
+      keys[SDLK_ESCAPE] = false;
+      unPauseTimers();
+      return "";
+    }
+    box.draw();
+    for (ChoiceRect& choice : rects) {
+      bool bHovered = choice.isPtInRect(static_cast<float>(mouse.x), static_cast<float>(mouse.y));
+      if (bHovered && mouse.leftReleased()) {
+        mouse.clearClicks();
+        unPauseTimers();
+        return choice.text;
+      }
+      // Only the choice under the mouse is filled, in the selected colour.
+      choice.bFilled = bHovered;
+      choice.setColorTo(bHovered ? Color(100, 255, 255) : getColor("blue"));
+      choice.draw();
+      drawTextInWorld(choice.text, choice.getLeft() + horizTextGap, choice.getTop() + 0.25f * h,
+                      messageFont);
+    }
+    mouse.draw();
+  }
 }

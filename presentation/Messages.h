@@ -39,6 +39,30 @@ void initMessage();
 std::string processMessage();
 void drawMessage();
 
+// The one box as an object, over the same state as the functions above.
+class MessageBox {
+ public:
+  virtual ~MessageBox() {}
+
+  void activate(std::vector<std::string> const& lines, bool bYesNo);
+  std::string process();
+  void draw();
+  std::string handleYesNo();
+  void setBackRect();
+  void setYesNoRects();
+};
+
+// One choice of a choice box.
+class ChoiceRect : public Rect {
+ public:
+  explicit ChoiceRect(std::string const& newText);
+  std::string text;
+};
+
+// A box across the camera listing the choices one per line: gives the one clicked, or "" on
+// Escape.
+std::string messageChoice(std::vector<std::string> const& choices);
+
 // Modal entry of a line of at most maxLength characters in an input box on the camera, drawn
 // over the state; ends on OK or Return and gives the text as the box shows it (in capitals).
 std::string promptInput(std::string const& prompt, int maxLength, GameState* state);

@@ -328,3 +328,54 @@ TEST_F(MessageTest, TheMouseCursorIsDrawnOverTheBox) {
   EXPECT_EQ(readPixel(left, 500).r, 255);
   EXPECT_TRUE(readPixel(600, 500).isBlack());
 }
+
+TEST_F(MessageTest, ChoiceBoxGivesTheChoiceClickedOrNothingOnEscape) {
+  std::vector<std::string> choices = {"Easy", "Hard", "Impossible"};
+  float h = static_cast<float>(getTextHeight(0));
+  // Across the camera about its vertical centre, one line and a half per choice.
+  float boxTop = 300 - (20 + 3 * 1.5f * h) / 2;
+  float secondMiddle = boxTop + 10 + 1.5f * 1.5f * h;
+  backdrop.onFrame = [&](int frame) {
+    if (frame == 2) {
+      input.moveTo(50, static_cast<int>(secondMiddle));
+      input.pressLeft();
+    }
+    if (frame == 3) input.releaseLeft();
+  };
+  EXPECT_EQ(messageChoice(choices), "Hard");
+  EXPECT_EQ(backdrop.frames, 4);
+  EXPECT_FALSE(mouse.leftReleased());
+
+  backdrop.frames = 0;
+  backdrop.onFrame = [&](int frame) {
+    if (frame == 2) {
+      // Above the box: no choice.
+      input.moveTo(50, static_cast<int>(boxTop) - 5);
+      input.pressLeft();
+    }
+    if (frame == 3) input.releaseLeft();
+    if (frame == 5) input.tap(SDLK_ESCAPE);
+  };
+  EXPECT_EQ(messageChoice(choices), "");
+  EXPECT_EQ(backdrop.frames, 6);
+  EXPECT_FALSE(keys[SDLK_ESCAPE]);
+}
+
+TEST_F(MessageTest, MessageBoxObjectRunsTheSameBox) {
+  MessageBox box;
+  box.activate({"Quit?"}, true);
+  EXPECT_EQ(currMessage, std::vector<std::string>{"Quit?"});
+  float h = static_cast<float>(getTextHeight(0));
+  EXPECT_FLOAT_EQ(backRect.getHeight(), h + 1.4f * h + 2 * h);
+  EXPECT_EQ(box.process(), "continue");
+  input.tap('n');
+  updateKeyTablesFromCounts();
+  handleEvents();
+  EXPECT_EQ(box.handleYesNo(), "no");
+  box.setBackRect();
+  EXPECT_FLOAT_EQ(backRect.getHeight(), h + 1.4f * h);
+  box.setYesNoRects();
+  EXPECT_FLOAT_EQ(backRect.getHeight(), h + 1.4f * h + 2 * h);
+  box.draw();
+  EXPECT_EQ(info[0], "Quit?");
+}
