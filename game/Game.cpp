@@ -1,27 +1,143 @@
 #include "game/Game.h"
 
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "core/Debug.h"
+#include "core/Files.h"
 #include "core/GameServices.h"
+#include "core/TypedLists.h"
+#include "core/Xml.h"
+#include "game/Console.h"
+#include "game/GameStates.h"
+#include "game/Level.h"
+#include "game/WorldParts.h"
+#include "game/XmlHandlers.h"
 #include "presentation/InputSource.h"
+#include "presentation/Keyboard.h"
 #include "presentation/Sound.h"
 
 Game* game = nullptr;
 float zoom = 2.0f;
+bool bCommandMode = false;
+Point savedPlayerPosition;
+float savedPlayerAngle = 0;
+GameState* savedGameState = nullptr;
+View savedView;
+
+namespace {
+GameState* editorState = nullptr;
+
+void switchToState(GameState* newState) {
+  if (gameState) gameState->exit();
+  gameState = newState;
+  if (gameState) gameState->enter();
+}
+
+void enterEditor() {
+#ifdef QOR_HAVE_SHIP
+  // Without a player ship (command mode after it was lost) the last position stays.
+  if (player) {
+    savedPlayerPosition = player->getCenter();
+    savedPlayerAngle = player->getAngle();
+  }
+#endif
+  savedGameState = gameState;
+  savedView.setRect(view);
+  switchToState(editorState);
+  view.setCenter(savedPlayerPosition);
+}
+
+void leaveEditor() {
+  editorState->exit();
+  useTempLev = true;
+  // A game that started in the editor has no state to return to.
+  gameState = savedGameState ? savedGameState : &localState;
+  setLevelIndex(0);
+  loadLevel("temp.lev");
+  getInput().setModState(KMOD_NONE);
+  gameState->enter();
+}
+}  // namespace
 
 void setZoom(float newZoom) { zoom = newZoom; }
 
 float getZoom() { return zoom; }
 
+void setCommandMode(float value) { bCommandMode = value != 0.0f; }
+
+bool commandModeIsSet() { return bCommandMode; }
+
+bool startInCommandMode() { return bCommandMode; }
+
+void setEditorState(GameState* state) { editorState = state; }
+
+GameState* getEditorState() { return editorState; }
+
 Game::Game() { game = this; }
 
 void Game::init() {
+  std::vector<std::string> files = getFilesInDir("xml", "*.xml");
+  std::vector<XmlElement> roots;
+  for (size_t i = 0; i < files.size(); i++) {
+    std::ifstream in(files[i].c_str());
+    XmlElement root;
+    readElement(in, root, "");
+    roots.push_back(root);
+  }
+  for (size_t i = 0; i < roots.size(); i++) handleQorElement(roots[i]);
+  loadNextLevel();
+  view.setRect(worldBounds);
+  gameState = commandModeIsSet() ? static_cast<GameState*>(&commandState)
+                                 : static_cast<GameState*>(&localState);
+  gameState->enter();
   getInput().setModState(KMOD_NONE);
   loadMusic("Dora-Doruduroziv.ogg");
   playMusic();
 }
 
-// The levels and game states join here with the game-play code.
-void Game::process() {}
+void Game::process() {
+  if (justPressed('[')) {
+    if (modKey(KMOD_SHIFT))
+      loadPrevEpisode();
+    else
+      loadPrevLevel();
+  }
+  if (justPressed(']')) {
+    if (modKey(KMOD_SHIFT))
+      loadNextEpisode();
+    else
+      loadNextLevel();
+  }
+  if (!bEdit && allShips.size() == 1 && getVictoryCondition() == "kill_all") loadNextLevel();
+#ifdef QOR_HAVE_SHIP
+  if (player && player->getHealth() <= 0) reloadLevel();
+#endif
+  if (justPressed('t') && editorState) {
+    if (gameState != editorState)
+      enterEditor();
+    else
+      leaveEditor();
+  }
+  if (gameState) gameState->process();
+}
 
-void Game::draw() {}
+void Game::draw() {
+  if (gameState) gameState->draw();
+}
 
 void Game::shutdown() {}
+
+void doWinGame() {
+  for (;;) {
+    if (!miniLoop(gameState)) return;
+    for (int line = 1; line <= 19; line++) printInfo(line, "YOU WIN!!!");
+    printInfo(0, "(press space to quit)");
+    if (justPressed(' ')) {
+      endProgram(0);
+      // Only a test's exit hook comes back here.
+      return;
+    }
+  }
+}

@@ -1,6 +1,10 @@
-// The protocol of the game states: the main loop runs one state at a time, and the modal
-// loops draw the state they are given while the world stands still.
+// The game states: the main loop runs one state at a time (`gameState`), and the modal loops
+// draw the state they are given while the world stands still. LocalState flies the player's
+// ship with the camera behind it, CommandState shows the whole level and hands a friendly ship
+// to the player on a click, TransState is drawn while the camera moves between the two.
 #pragma once
+
+#include "presentation/ProgressBar.h"
 
 class GameState {
  public:
@@ -15,3 +19,40 @@ class GameState {
 
   bool bEntered;
 };
+
+class LocalState : public GameState {
+ public:
+  void enter() override;
+  void exit() override;
+  void process() override;
+  void draw() override;
+};
+
+class CommandState : public GameState {
+ public:
+  void enter() override;
+  void exit() override;
+  void process() override;
+  void draw() override;
+};
+
+class TransState : public GameState {
+ public:
+  void process() override {}
+  void draw() override;
+};
+
+extern LocalState localState;
+extern CommandState commandState;
+extern TransState transState;
+extern GameState* gameState;
+extern ProgressBar progressBar;
+
+// World units kept between the player's ship and the lower edge of the camera.
+extern float dist_player_to_bottom;
+void setDistPlayerToBottom(float value);
+
+// The world in play, back to front.
+void drawAll();
+// The level's progress bar at the right edge of the screen.
+void drawProgress();

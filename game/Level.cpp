@@ -1,0 +1,255 @@
+#include "game/Level.h"
+
+#include <fstream>
+
+#include "core/Debug.h"
+#include "core/GameServices.h"
+#include "core/GetParents.h"
+#include "core/StringConversions.h"
+#include "core/TypedLists.h"
+#include "editor/EditorGlobals.h"
+#include "game/Game.h"
+#include "game/Line.h"
+#include "game/ObstacleTree.h"
+#include "game/QorObjMan.h"
+#include "game/Regions.h"
+#include "game/WorldParts.h"
+#include "geometry/PathFollower.h"
+#include "presentation/StarField.h"
+#include "presentation/View.h"
+
+VectorInterface<Arguments> episodes;
+int iEpisode = 0;
+int iLevel = 0;
+std::string currLevel;
+std::string victoryCondition;
+int levelTime = 0;
+int originalNumEnemies = 0;
+int lastLineI = 0;
+XmlElement triggerRoot;
+Arguments triggerEvents;
+bool useTempLev = false;
+bool bEdit = false;
+
+namespace {
+char const* const tempLevel = "temp.lev";
+
+bool validEpisode(int index) { return index >= 0 && index < episodes.size(); }
+
+// The first level element of an episode; false for an episode without levels.
+bool handleFirstLevel(int episode) {
+  Arguments& levels = episodes.at(episode);
+  if (levels.size() == 0) {
+    recordError("Error: episode has no levels:", episode);
+    return false;
+  }
+  Arguments levelArgs = levels.at(0).getArguments();
+  return handleLevel(levelArgs);
+}
+}  // namespace
+
+void handleEpisode(Arguments const& args) { episodes.push_back(args); }
+
+bool handleLevel(Arguments& levelArgs) {
+  victoryCondition = "kill_all";
+  bool bNamed = false;
+  for (int i = 0; i < levelArgs.size(); i++) {
+    XmlElement& element = levelArgs.at(i).getAsElement();
+    std::string const tag = element.getTag();
+    if (tag == "name") {
+      bNamed = true;
+      std::string const name = element.getStringArg();
+      if (name == tempLevel) recordError("Error: loading temp level");
+      if (!loadLevel(name)) {
+        recordError("Error: failed to load level:", name);
+        return false;
+      }
+    } else if (tag == "victory") {
+      victoryCondition = element.getStringArg();
+    } else {
+      recordError("Error unrecognized argument in level:", tag);
+    }
+  }
+  if (!bNamed) {
+    recordError("Error: level has no name");
+    return false;
+  }
+  originalNumEnemies = allShips.size() - 1;
+  return true;
+}
+
+void loadNextLevel() {
+  useTempLev = false;
+  if (!validEpisode(iEpisode)) return;
+  while (!onLastLevel()) {
+    Arguments levelArgs = episodes.at(iEpisode).at(iLevel).getArguments();
+    iLevel++;
+    if (handleLevel(levelArgs)) return;
+  }
+  loadNextEpisode();
+}
+
+void loadPrevLevel() {
+  useTempLev = false;
+  if (!validEpisode(iEpisode)) return;
+  while (iLevel >= 2) {
+    iLevel--;
+    if (iLevel - 1 >= episodes.at(iEpisode).size()) continue;
+    Arguments levelArgs = episodes.at(iEpisode).at(iLevel - 1).getArguments();
+    if (handleLevel(levelArgs)) return;
+  }
+  loadPrevEpisode();
+}
+
+void loadNextEpisode() {
+  useTempLev = false;
+  if (onLastEpisode()) return;
+  iLevel = 1;
+  do {
+    iEpisode++;
+    if (handleFirstLevel(iEpisode)) return;
+  } while (!onLastEpisode());
+}
+
+void loadPrevEpisode() {
+  useTempLev = false;
+  if (iEpisode <= 0) return;
+  iLevel = 1;
+  do {
+    iEpisode--;
+    if (handleFirstLevel(iEpisode)) return;
+  } while (iEpisode > 0);
+}
+
+void reloadLevel() {
+  for (int e = 0; e < episodes.size(); e++) {
+    Arguments& levels = episodes.at(e);
+    for (int l = 0; l < levels.size(); l++) {
+      if (!levels.at(l).isElement()) continue;
+      Arguments& levelArgs = levels.at(l).getArguments();
+      for (int i = 0; i < levelArgs.size(); i++) {
+        if (!levelArgs.at(i).isElement()) continue;
+        XmlElement& element = levelArgs.at(i).getAsElement();
+        if (element.getTag() == "name" && element.getStringArg() == currLevel) {
+          Arguments copy = levelArgs;
+          handleLevel(copy);
+          return;
+        }
+      }
+    }
+  }
+  loadLevel(currLevel);
+}
+
+void setLevelIndex(int newIndex) { iLevel = newIndex; }
+
+bool onLastLevel() {
+  if (!validEpisode(iEpisode)) return true;
+  return episodes.at(iEpisode).size() <= iLevel;
+}
+
+bool onLastEpisode() { return iEpisode >= episodes.size() - 1; }
+
+void preLoad() {
+  // The tree points at the obstacles: it goes before they do.
+  clearObstacleTree();
+  objMan.deleteObjects(true);
+  editObjMan.deleteObjects(true);
+  clearLines();
+}
+
+bool readInitialStuff(std::istream& in) {
+  triggerRoot = XmlElement();
+  readElement(in, triggerRoot, "");
+  triggerEvents = triggerRoot.getArguments();
+  float left = 0, top = 0, right = 0, bottom = 0;
+  if (!(in >> left >> top >> right >> bottom)) {
+    recordError("Error: level bounds could not be read");
+    return false;
+  }
+  // An empty or inverted level has no area to lay regions and the tree over.
+  if (!(right > left) || !(bottom > top)) {
+    recordError("Error: level bounds have no area:",
+                floatToString(left) + " " + floatToString(top) + " " + floatToString(right) + " " +
+                    floatToString(bottom));
+    return false;
+  }
+  worldBounds.setRect(left, top, right, bottom);
+  if (!(in >> levelTime)) {
+    recordError("Error: level time could not be read");
+    levelTime = -1;
+    return false;
+  }
+  return true;
+}
+
+void setUp(std::string const& level) {
+#ifdef QOR_HAVE_FENCE_NODE
+  for (int i = 0; i < fenceNodes.size(); i++) fenceNodes.at(i)->buildFences();
+#endif
+  for (int i = 0; i < pathFollowers.size(); i++) pathFollowers.at(i)->connectPathNodes();
+  buildObstacleTree();
+  if (level != tempLevel) currLevel = level;
+  resetStars();
+}
+
+bool loadLevel(std::string const& name) {
+  preLoad();
+  std::ifstream in(name.c_str());
+  if (!in) return false;
+  if (!readInitialStuff(in)) {
+    // What was read stands for nothing: the world stays empty.
+    triggerEvents.clear();
+    return false;
+  }
+  setUpRegions();
+  bool bLoaded = bEdit ? editObjMan.loadObjects(in) : objMan.loadObjects(in);
+  if (!bLoaded) {
+    // The loader stopped inside an unknown record; the lines after it are read as they come.
+    in.clear();
+  }
+  loadLines(in);
+  in.close();
+  setUp(name);
+  if (name != tempLevel) {
+    if (getPlayerRect()) savedPlayerPosition = getPlayerRect()->getCenter();
+    savedPlayerAngle = 0;
+  }
+  return true;
+}
+
+float getProgress() {
+  if (victoryCondition == "finish_line") {
+    int index = getIndexOfCrossed();
+    if (index != -1) lastLineI = index + 1;
+    return static_cast<float>(lastLineI);
+  }
+  if (victoryCondition == "kill_all")
+    return static_cast<float>(originalNumEnemies - allShips.size() + 1);
+  recordError("Error: unrecognized victory condition in getProgress:", victoryCondition);
+  return 0;
+}
+
+float getMaxProgress() {
+  if (victoryCondition == "finish_line") return static_cast<float>(getNumLines());
+  if (victoryCondition == "kill_all") return static_cast<float>(originalNumEnemies);
+  recordError("Error: unrecognized victory condition in getMaxProgress:", victoryCondition);
+  return -1;
+}
+
+int getLevelTime() { return levelTime; }
+
+void decreaseLevelTime() {
+  if (levelTime > -1) levelTime--;
+}
+
+std::string getVictoryCondition() { return victoryCondition; }
+
+std::string getCurrLevel() { return currLevel; }
+
+void setCurrentLevel(std::string const& name) { currLevel = name; }
+
+void saveTriggers(std::ostream& out) {
+  if (triggerRoot.getTag().empty()) triggerRoot.setTag("triggerRoot");
+  triggerRoot.save(out, 0);
+}
