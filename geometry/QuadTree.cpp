@@ -1,6 +1,7 @@
 #include "geometry/QuadTree.h"
 
 #include <algorithm>
+#include <functional>
 #include <string>
 
 #include "core/Debug.h"
@@ -8,14 +9,10 @@
 #include "presentation/Colors.h"
 
 namespace {
-struct Box {
-  double left, top, right, bottom;
-  bool bOrtho;
-};
-
 // The bounding box of the four corners, and whether they form an axis-aligned rectangle.
-Box boxOf(std::vector<Point> const& p) {
-  Box b{p[0].x, p[0].y, p[0].x, p[0].y, false};
+template <class B>
+B boxOf(std::vector<Point> const& p) {
+  B b{p[0].x, p[0].y, p[0].x, p[0].y, false};
   for (size_t i = 1; i < p.size(); i++) {
     b.left = std::min(b.left, p[i].x);
     b.right = std::max(b.right, p[i].x);
@@ -64,27 +61,54 @@ void QuadTreeNode::buildTree(VectorInterface<QuadTreeObject*>& objectsInNode, fl
   }
 }
 
-bool QuadTreeNode::touches(Rect& bounds) {
-  Box a = boxOf(getPoints());
-  Box b = boxOf(bounds.getPoints());
+bool QuadTreeNode::childTouches(int i, Rect& bounds, QueryBox const& b) {
+  QueryBox const& a = childBoxes[i];
   if (a.left > b.right + MARGIN || b.left > a.right + MARGIN || a.top > b.bottom + MARGIN ||
       b.top > a.bottom + MARGIN)
     return false;
   if (a.bOrtho && b.bOrtho && a.left < b.right - MARGIN && b.left < a.right - MARGIN &&
       a.top < b.bottom - MARGIN && b.top < a.bottom - MARGIN)
     return true;
-  return isCollision(bounds);
+  return children[i]->isCollision(bounds);
 }
 
-void QuadTreeNode::getNearby(Rect& bounds, std::set<QuadTreeObject*>& objects) {
+void QuadTreeNode::gatherNearby(Rect& bounds, QueryBox const& box,
+                                std::vector<QuadTreeObject*>& found) {
   if (children.empty()) {
     std::vector<QuadTreeObject*> const& list = myObjects.getVect();
-    objects.insert(list.begin(), list.end());
+    found.insert(found.end(), list.begin(), list.end());
     return;
   }
-  QuadTreeNode* const inOrder[] = {topLeft, topRight, bottomRight, bottomLeft};
-  for (QuadTreeNode* child : inOrder)
-    if (child->touches(bounds)) child->getNearby(bounds, objects);
+  // Entries 0 to 3 are topLeft, topRight, bottomRight and bottomLeft. A child wholly inside an
+  // axis-aligned query is met by every node below it.
+  for (int i = 0; i < 4; i++) {
+    QueryBox const& c = childBoxes[i];
+    if (box.bOrtho && c.left >= box.left && c.right <= box.right && c.top >= box.top &&
+        c.bottom <= box.bottom)
+      children[i]->gatherAll(found);
+    else if (childTouches(i, bounds, box))
+      children[i]->gatherNearby(bounds, box, found);
+  }
+}
+
+void QuadTreeNode::gatherAll(std::vector<QuadTreeObject*>& found) {
+  if (children.empty()) {
+    std::vector<QuadTreeObject*> const& list = myObjects.getVect();
+    found.insert(found.end(), list.begin(), list.end());
+    return;
+  }
+  for (QuadTreeNode* child : children) child->gatherAll(found);
+}
+
+// Gathered first and entered in address order, so that each entry goes in at the set's end.
+// The scratch list is kept between queries: a query allocates only the set's entries.
+void QuadTreeNode::getNearby(Rect& bounds, std::set<QuadTreeObject*>& objects) {
+  static std::vector<QuadTreeObject*> found;
+  found.clear();
+  gatherNearby(bounds, boxOf<QueryBox>(bounds.getPoints()), found);
+  std::sort(found.begin(), found.end(), std::less<QuadTreeObject*>());
+  found.erase(std::unique(found.begin(), found.end()), found.end());
+  for (QuadTreeObject* object : found) objects.insert(objects.end(), object);
 }
 
 void QuadTreeNode::remove(QuadTreeObject* object) {
@@ -155,4 +179,5 @@ void QuadTreeNode::createChildren() {
   bottomRight->setBottom(bottom);
   bottomLeft->setLeft(left);
   bottomLeft->setBottom(bottom);
+  for (int i = 0; i < 4; i++) childBoxes[i] = boxOf<QueryBox>(children[i]->getPoints());
 }

@@ -43,9 +43,18 @@ class QuadTreeNode : public Rect {
   VectorInterface<QuadTreeObject*>& getObjects() { return myObjects; }
 
  protected:
-  // Exactly the separating-axis test of isCollision, with the common cases (clearly apart, or
-  // two axis-aligned rectangles clearly overlapping) answered from the bounding boxes.
-  bool touches(Rect& bounds);
+  struct QueryBox {
+    double left, top, right, bottom;
+    bool bOrtho;
+  };
+  // Whether child i meets bounds: exactly the separating-axis test of isCollision, with the
+  // common cases (clearly apart, or two axis-aligned rectangles clearly overlapping) answered
+  // from the bounding boxes.
+  bool childTouches(int i, Rect& bounds, QueryBox const& box);
+  // Appends the objects of every leaf below, duplicates included.
+  void gatherAll(std::vector<QuadTreeObject*>& found);
+  // Appends the objects of the leaves reached, duplicates included.
+  void gatherNearby(Rect& bounds, QueryBox const& box, std::vector<QuadTreeObject*>& found);
 
   std::vector<QuadTreeNode*> children;
   // Entries 0 to 3 of children; meaningful only while children is not empty. They hide the
@@ -55,4 +64,7 @@ class QuadTreeNode : public Rect {
   QuadTreeNode* bottomRight;
   QuadTreeNode* bottomLeft;
   VectorInterface<QuadTreeObject*> myObjects;
+  // The children's bounding boxes, kept beside the pointers so that a query walks compact
+  // memory; a child's rectangle is fixed once the split has placed it.
+  QueryBox childBoxes[4];
 };

@@ -283,6 +283,8 @@ TEST(QuadTreeTest, QueriesAnswerASupersetOfTheBruteForceHits) {
   for (int q = 0; q < 300; q++) {
     float l = position(random), t = position(random);
     Rect query(l, t, l + size(random) * 3, t + size(random) * 2);
+    // View-sized queries hold whole branches.
+    if (q % 5 == 1) query.setRect(l, t, l + 800, t + 600);
     if (q % 3 == 0) {
       Point c = query.getCenter();
       query.setMidpoints(getPointAtAngle(c, Angle(turn(random)), 40),
