@@ -1,0 +1,207 @@
+// The obstacle quad tree against a brute-force scan and against Box2D's dynamic AABB tree on
+// the same static boxes, and the collision response over 1, 5 and 20 nearby obstacles.
+// Obstacles keep one density at every count: the level is sqrt(n) * 200 units square, so 100
+// obstacles fill a level 2000 wide. Queries are ship-sized (40 by 40) or view-sized (800 by
+// 600) boxes at fixed pseudo-random places. "candidates" is the mean number answered per query.
+#include <benchmark/benchmark.h>
+#include <box2d/b2_dynamic_tree.h>
+
+#include <cmath>
+#include <memory>
+#include <random>
+#include <set>
+#include <vector>
+
+#include "core/GameServices.h"
+#include "core/TypedLists.h"
+#include "game/Obstacle.h"
+#include "game/ObstacleTree.h"
+#include "geometry/Collider.h"
+#include "presentation/View.h"
+
+namespace {
+class BenchWall : public Rect, public Obstacle {
+ public:
+  BenchWall(float l, float t, float r, float b) : Rect(l, t, r, b) {}
+  Rect getObstacleRect() override { return Rect(*this); }
+  void draw() override {}
+};
+
+struct Box {
+  float left, top, right, bottom;
+};
+
+struct Scene {
+  float side;
+  std::vector<std::unique_ptr<BenchWall>> walls;
+  std::vector<Box> boxes;
+  std::vector<Box> queries;
+};
+
+Scene makeScene(int count, float queryW, float queryH) {
+  Scene scene;
+  scene.side = std::sqrt(static_cast<float>(count)) * 200;
+  std::mt19937 random(1234);
+  std::uniform_real_distribution<float> place(0, scene.side);
+  std::uniform_real_distribution<float> size(10, 80);
+  for (int i = 0; i < count; i++) {
+    float l = place(random), t = place(random);
+    Box b{l, t, l + size(random), t + size(random)};
+    scene.boxes.push_back(b);
+    scene.walls.emplace_back(new BenchWall(b.left, b.top, b.right, b.bottom));
+  }
+  for (int i = 0; i < 1024; i++) {
+    float l = place(random), t = place(random);
+    scene.queries.push_back(Box{l, t, l + queryW, t + queryH});
+  }
+  return scene;
+}
+
+std::vector<Rect> queryRects(Scene const& scene) {
+  std::vector<Rect> rects;
+  for (Box const& q : scene.queries) rects.emplace_back(q.left, q.top, q.right, q.bottom);
+  return rects;
+}
+
+float queryWidth(benchmark::State const& state) { return state.range(1) ? 800.0f : 40.0f; }
+float queryHeight(benchmark::State const& state) { return state.range(1) ? 600.0f : 40.0f; }
+
+void BM_QuadTreeQuery(benchmark::State& state) {
+  Scene scene = makeScene(static_cast<int>(state.range(0)), queryWidth(state), queryHeight(state));
+  QuadTreeNode root;
+  root.setRect(0, 0, scene.side, scene.side);
+  VectorInterface<QuadTreeObject*> objects;
+  for (auto& w : scene.walls) objects.push_back(w.get());
+  root.buildTree(objects, 100.0f, 4.0f);
+  std::vector<Rect> rects = queryRects(scene);
+  size_t i = 0, found = 0, queries = 0;
+  for (auto _ : state) {
+    std::set<QuadTreeObject*> nearby;
+    root.getNearby(rects[i++ & 1023], nearby);
+    found += nearby.size();
+    queries++;
+    benchmark::DoNotOptimize(nearby);
+  }
+  state.counters["candidates"] = static_cast<double>(found) / queries;
+}
+
+// The call colliders and projectiles make: the tree query plus the list of obstacles.
+void BM_GetNearbyObstacles(benchmark::State& state) {
+  Scene scene = makeScene(static_cast<int>(state.range(0)), queryWidth(state), queryHeight(state));
+  worldBounds.setRect(0, 0, scene.side, scene.side);
+  obstacles.clear();
+  for (auto& w : scene.walls) obstacles.push_back(w.get());
+  clearObstacleTree();
+  buildObstacleTree();
+  std::vector<Rect> rects = queryRects(scene);
+  size_t i = 0, found = 0, queries = 0;
+  for (auto _ : state) {
+    VectorInterface<Obstacle*> nearby;
+    getNearbyObstacles(rects[i++ & 1023], nearby);
+    found += nearby.size();
+    queries++;
+    benchmark::DoNotOptimize(nearby);
+  }
+  state.counters["candidates"] = static_cast<double>(found) / queries;
+  clearObstacleTree();
+  obstacles.clear();
+}
+
+void BM_BruteForceScan(benchmark::State& state) {
+  Scene scene = makeScene(static_cast<int>(state.range(0)), queryWidth(state), queryHeight(state));
+  std::vector<BenchWall*> hits;
+  size_t i = 0, found = 0, queries = 0;
+  for (auto _ : state) {
+    Box const& q = scene.queries[i++ & 1023];
+    hits.clear();
+    for (size_t k = 0; k < scene.boxes.size(); k++) {
+      Box const& b = scene.boxes[k];
+      if (b.left <= q.right && q.left <= b.right && b.top <= q.bottom && q.top <= b.bottom)
+        hits.push_back(scene.walls[k].get());
+    }
+    found += hits.size();
+    queries++;
+    benchmark::DoNotOptimize(hits.data());
+  }
+  state.counters["candidates"] = static_cast<double>(found) / queries;
+}
+
+struct TreeCollector {
+  b2DynamicTree const* tree;
+  std::vector<void*>* hits;
+  bool QueryCallback(int32 proxyId) {
+    hits->push_back(tree->GetUserData(proxyId));
+    return true;
+  }
+};
+
+void BM_Box2DTreeQuery(benchmark::State& state) {
+  Scene scene = makeScene(static_cast<int>(state.range(0)), queryWidth(state), queryHeight(state));
+  b2DynamicTree tree;
+  for (size_t k = 0; k < scene.boxes.size(); k++) {
+    Box const& b = scene.boxes[k];
+    b2AABB aabb;
+    aabb.lowerBound.Set(b.left, b.top);
+    aabb.upperBound.Set(b.right, b.bottom);
+    tree.CreateProxy(aabb, scene.walls[k].get());
+  }
+  std::vector<void*> hits;
+  TreeCollector collector{&tree, &hits};
+  size_t i = 0, found = 0, queries = 0;
+  for (auto _ : state) {
+    Box const& q = scene.queries[i++ & 1023];
+    b2AABB aabb;
+    aabb.lowerBound.Set(q.left, q.top);
+    aabb.upperBound.Set(q.right, q.bottom);
+    hits.clear();
+    tree.Query(&collector, aabb);
+    found += hits.size();
+    queries++;
+    benchmark::DoNotOptimize(hits.data());
+  }
+  state.counters["candidates"] = static_cast<double>(found) / queries;
+}
+
+// Arguments: obstacle count, and 0 for a ship-sized query or 1 for a view-sized one.
+void queryArgs(benchmark::internal::Benchmark* b) {
+  for (int view : {0, 1})
+    for (int count : {100, 1000, 10000}) b->Args({count, view});
+}
+
+BENCHMARK(BM_QuadTreeQuery)->Apply(queryArgs);
+BENCHMARK(BM_GetNearbyObstacles)->Apply(queryArgs);
+BENCHMARK(BM_BruteForceScan)->Apply(queryArgs);
+BENCHMARK(BM_Box2DTreeQuery)->Apply(queryArgs);
+
+// A 20 by 20 collider among k walls near it, none touching it: every response runs in full.
+class BenchCollider : public Collider {
+ public:
+  BenchCollider() { setRect(190, 190, 210, 210); }
+};
+
+void BM_ColliderProcess(benchmark::State& state) {
+  int count = static_cast<int>(state.range(0));
+  bFirstCycle = false;
+  // A level narrower than the smallest splitting width: its one leaf holds every wall.
+  worldBounds.setRect(0, 0, 99, 99);
+  std::vector<std::unique_ptr<BenchWall>> walls;
+  obstacles.clear();
+  for (int k = 0; k < count; k++) {
+    float angle = 6.2831853f * k / count;
+    float x = 200 + 60 * std::cos(angle), y = 200 + 60 * std::sin(angle);
+    walls.emplace_back(new BenchWall(x - 10, y - 10, x + 10, y + 10));
+    walls.back()->updateLast();
+    obstacles.push_back(walls.back().get());
+  }
+  clearObstacleTree();
+  buildObstacleTree();
+  BenchCollider collider;
+  collider.updateLast();
+  for (auto _ : state) collider.process();
+  state.counters["obstacles"] = count;
+  clearObstacleTree();
+  obstacles.clear();
+  bFirstCycle = true;
+}
+BENCHMARK(BM_ColliderProcess)->Arg(1)->Arg(5)->Arg(20);
+}  // namespace
