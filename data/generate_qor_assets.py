@@ -101,10 +101,107 @@ def close_button(x, y):
     return 0, 0, 0
 
 
+# The ships are drawn flipped top to bottom, so their noses point down in the files and up on
+# screen at heading 0.
+
+def ship_shape(x, y, size, hull, trim):
+    """An arrowhead hull, nose at the bottom of the image, with a lit cockpit."""
+    cx = (size - 1) / 2.0
+    t = y / float(size - 1)  # 0 at the tail, 1 at the nose
+    half = (1.0 - t) * size * 0.45 + 1
+    if abs(x - cx) > half or y < size * 0.1:
+        return 0, 0, 0
+    edge = half - abs(x - cx) < 2
+    if math.hypot(x - cx, y - size * 0.62) < size * 0.1:
+        return 200, 240, 255
+    return trim if edge else hull
+
+
+def player_ship(x, y):
+    return ship_shape(x, y, 40, (60, 120, 220), (170, 210, 255))
+
+
+def pirate_ship(x, y):
+    return ship_shape(x, y, 40, (190, 50, 40), (255, 170, 60))
+
+
+def heavy_pirate_ship(x, y):
+    return ship_shape(x, y, 56, (120, 40, 150), (230, 120, 255))
+
+
+def ally_ship(x, y):
+    return ship_shape(x, y, 40, (40, 160, 80), (160, 255, 170))
+
+
+def fence_post(x, y):
+    """A round post with a bright rim, 24 by 24."""
+    d = math.hypot(x - 11.5, y - 11.5)
+    if d > 11.5:
+        return 0, 0, 0
+    if d > 9:
+        return 170, 220, 255
+    return 50, 90, 130
+
+
+def glow(color, size):
+    def pixel(x, y):
+        c = (size - 1) / 2.0
+        d = math.hypot(x - c, y - c) / (size / 2.0)
+        v = max(0.0, 1.0 - d) ** 1.5
+        return tuple(ch * v for ch in color)
+    return pixel
+
+
+def missile(x, y):
+    """A narrow body with a hot tail, 8 by 20, nose at the top."""
+    if abs(x - 3.5) > 2.5:
+        return 0, 0, 0
+    if y > 15:
+        return 255, 160, 40
+    return 200, 200, 210
+
+
 IMAGES = [
     ("bigStar.bmp", 32, 32, big_star),
     ("ok.bmp", 32, 32, ok_button),
     ("close.bmp", 16, 16, close_button),
+    ("player.bmp", 40, 40, player_ship),
+    ("global_pirate.bmp", 40, 40, pirate_ship),
+    ("heavy_pirate.bmp", 56, 56, heavy_pirate_ship),
+    ("wingman.bmp", 40, 40, ally_ship),
+    ("node.bmp", 24, 24, fence_post),
+    ("bullet.bmp", 8, 8, glow((120, 255, 255), 8)),
+    ("pirate_bullet.bmp", 8, 8, glow((255, 120, 60), 8)),
+    ("slow_bullet.bmp", 10, 10, glow((200, 90, 255), 10)),
+    ("missle.bmp", 8, 20, missile),
+]
+
+
+# ---- sounds ----
+
+def tone(seconds, start_hz, end_hz, noise=0.0, volume=0.5, seed=1):
+    """A falling or rising chirp with optional noise and a fast decay."""
+    n = int(seconds * RATE)
+    rnd = seed
+    out = []
+    phase = 0.0
+    for i in range(n):
+        t = i / float(n)
+        freq = start_hz + (end_hz - start_hz) * t
+        phase += freq / RATE
+        rnd = (rnd * 1103515245 + 12345) & 0x7FFFFFFF
+        hiss = (rnd / float(0x7FFFFFFF) * 2 - 1) * noise
+        env = (1 - t) ** 2
+        out.append((math.sin(2 * math.pi * phase) * (1 - noise) + hiss) * env * volume)
+    return out
+
+
+SOUNDS = [
+    ("laser.wav", lambda: tone(0.15, 1800, 400, 0.1, 0.4)),
+    ("pirate_laser.wav", lambda: tone(0.18, 900, 250, 0.15, 0.4, 3)),
+    ("hit.wav", lambda: tone(0.2, 300, 80, 0.6, 0.5, 5)),
+    ("alert.wav", lambda: tone(0.3, 500, 900, 0.0, 0.3)),
+    ("missle.wav", lambda: tone(0.4, 200, 600, 0.5, 0.4, 9)),
 ]
 
 
@@ -203,6 +300,10 @@ def main():
         path = os.path.join(run_dir, name)
         if not up_to_date(path):
             write_bmp(path, width, height, pixel)
+    for name, make in SOUNDS:
+        path = os.path.join(run_dir, name)
+        if not up_to_date(path):
+            write_wav(path, make())
     music = os.path.join(run_dir, "Dora-Doruduroziv.ogg")
     if not up_to_date(music):
         write_music(music)
