@@ -1,0 +1,99 @@
+#include "game/Fence.h"
+
+#include "core/Debug.h"
+#include "core/TypedLists.h"
+#include "game/FenceNode.h"
+
+float fenceWidth = 100.0f;
+
+void setFenceWidth(float newWidth) { fenceWidth = newWidth; }
+
+Fence::Fence() : nodeA(nullptr), nodeB(nullptr) { setColors("light blue"); }
+
+Fence::Fence(FenceNode* newNodeA, FenceNode* newNodeB) : nodeA(newNodeA), nodeB(newNodeB) {
+  setMidpoints(nodeA->getCenter(), nodeB->getCenter(), fenceWidth);
+  setColors("light blue");
+}
+
+Fence::Fence(Point const& pointA, Point const& pointB) : nodeA(nullptr), nodeB(nullptr) {
+  setMidpoints(pointA, pointB, fenceWidth);
+  setColors("light blue");
+}
+
+void Fence::draw() { Rect::draw(); }
+
+void Fence::adjustLists() {
+  fences.modify(this);
+  obstacles.modify(static_cast<Obstacle*>(this));
+}
+
+void Fence::process() {
+  if (!nodeA || !nodeB) {
+    recordError("Error: node not found");
+    return;
+  }
+  updateLastPosition();
+  setMidpoints(nodeA->getCenter(), nodeB->getCenter(), fenceWidth);
+}
+
+Rect Fence::getObstacleRect() { return Rect(static_cast<Rect const&>(*this)); }
+
+Rect Fence::getBounds() { return Rect(static_cast<Rect const&>(*this)); }
+
+// The tree is built once per level, so a fence that sweeps along its posts' paths is filed
+// under every place it can reach. That area is grown from the fence's bounding box: growing
+// the turned rectangle edge by edge would bend it out of shape and miss cells.
+Rect Fence::getQuadTreeRect() {
+  Rect region(static_cast<Rect const&>(*this));
+  bool bMoving = (nodeA && nodeA->hasPath()) || (nodeB && nodeB->hasPath());
+  if (!bMoving) return region;
+  region = Rect::getBounds();
+  if (nodeA) {
+    Rect reach = nodeA->getPotentialBounds();
+    region.increaseTo(reach);
+  }
+  if (nodeB) {
+    Rect reach = nodeB->getPotentialBounds();
+    region.increaseTo(reach);
+  }
+  region.setWidth(region.getWidth() + fenceWidth);
+  region.setHeight(region.getHeight() + fenceWidth);
+  return region;
+}
+
+Point Fence::getCenter() const { return SimpleRect::getCenter(); }
+
+bool Fence::isPtIn(float x, float y) const { return SimpleRect::isPtInRect(x, y); }
+
+bool Fence::isCollision(Rect& r) { return SimpleRect::isCollision(r); }
+
+// The projectile ends itself; a fence takes no damage.
+void Fence::takeHit(Projectile* /*p*/) {}
+
+std::vector<Point> Fence::getPoly() { return SimpleRect::getPoly(); }
+
+void Fence::setNodes() {
+  FenceNode* first = getNearest(getPointA(), fenceNodes, -1.0f);
+  FenceNode* second = getNearest(getPointB(), fenceNodes, -1.0f);
+  if (!first || !second) {
+    recordError("Error: no nodes!");
+    return;
+  }
+  addNode(first);
+  addNode(second);
+}
+
+void Fence::addNode(FenceNode* node) {
+  if (!nodeA)
+    nodeA = node;
+  else
+    nodeB = node;
+}
+
+bool Fence::canMove() {
+  if (!nodeA || !nodeB) {
+    recordError("Error: NULL node in canMove");
+    return false;
+  }
+  return nodeA->canMove() || nodeB->canMove();
+}

@@ -1,0 +1,52 @@
+// Fences: the walls of a level, thick rectangles stretched between two fence posts and
+// re-stretched every frame, so that they sweep along with posts that ride paths. They have no
+// record of their own: the posts rebuild them at every level load.
+#pragma once
+
+#include <vector>
+
+#include "core/Creatable.h"
+#include "game/Obstacle.h"
+#include "geometry/Collisions.h"
+#include "geometry/Rect.h"
+
+class FenceNode;
+class Projectile;
+
+// Thickness of every fence; the data tag "fence_width" sets it.
+extern float fenceWidth;
+void setFenceWidth(float newWidth);
+
+class Fence : public Rect, public Obstacle, public Creatable2d, public Shootable {
+ public:
+  Fence();
+  Fence(FenceNode* newNodeA, FenceNode* newNodeB);
+  // A fence without posts (the editor's previews).
+  Fence(Point const& pointA, Point const& pointB);
+
+  void draw() override;
+
+  void adjustLists() override;
+  void process() override;
+  Rect getObstacleRect() override;
+  Rect getBounds() override;
+  Rect getQuadTreeRect() override;
+  Point getCenter() const override;
+  bool isPtIn(float x, float y) const override;
+  bool isCollision(Rect& r) override;
+  void takeHit(Projectile* p) override;
+  std::vector<Point> getPoly() override;
+
+  // Takes the posts nearest to the two ends of the rectangle.
+  void setNodes();
+  // The first call sets nodeA, every later one nodeB.
+  void addNode(FenceNode* node);
+  bool canMove();
+
+  FenceNode* getNodeA() const { return nodeA; }
+  FenceNode* getNodeB() const { return nodeB; }
+
+ protected:
+  FenceNode* nodeA;
+  FenceNode* nodeB;
+};

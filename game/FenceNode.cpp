@@ -1,0 +1,121 @@
+#include "game/FenceNode.h"
+
+#include "core/Debug.h"
+#include "core/TypedLists.h"
+#include "game/Fence.h"
+#include "game/QorObjMan.h"
+
+#if __has_include("editor/FenceTool.h") && __has_include("editor/Editor.h")
+#include "editor/Editor.h"
+#include "editor/FenceTool.h"
+#define QOR_HAVE_FENCE_TOOL 1
+#endif
+
+float fenceNodeSpeed = 1.0f;
+
+FenceNode::FenceNode() : bBuiltFences(false) {}
+
+FenceNode::FenceNode(Point const& point) : bBuiltFences(false) {
+  initForEditor();
+  setCenter(point);
+}
+
+void FenceNode::initFromFile(std::istream& in) {
+  EditableSprite::initFromFile(in);
+  Node::initFromFile(in);
+  setBaseSpeed(fenceNodeSpeed);
+}
+
+// The node record is written here rather than by Node: a post saved before its links were
+// built (or with links still unresolved) would otherwise lose them from the level.
+void FenceNode::saveToFile(std::ostream& out) {
+  EditableSprite::saveToFile(out);
+  out << "Node" << std::endl;
+  out << nodeId << std::endl;
+  for (int i = 0; i < connected.size(); i++) out << connected.at(i)->getNodeId() << std::endl;
+  for (int i = 0; i < connectedIds.size(); i++) out << connectedIds.at(i) << std::endl;
+  out << -1 << std::endl;
+}
+
+void FenceNode::draw() {
+  EditableSprite::draw();
+  if (canMove()) {
+    Rect outline(static_cast<Rect const&>(*this));
+    outline.setColors("white");
+    outline.draw();
+  }
+}
+
+void FenceNode::process() {
+  if (canMove()) PathFollower::handleMovement();
+}
+
+void FenceNode::loadDefaultFrames() { loadFrame("node.bmp"); }
+
+void FenceNode::initForEditor() {
+  loadDefaultFrames();
+  setToMouse();
+}
+
+bool FenceNode::isPtIn(float x, float y) const { return EditableSprite::isPtIn(x, y); }
+
+float FenceNode::getXCenter() const { return SimpleRect::getXCenter(); }
+
+float FenceNode::getYCenter() const { return SimpleRect::getYCenter(); }
+
+Point FenceNode::getCenter() const { return SpaceObject::getCenter(); }
+
+void FenceNode::adjustLists() {
+  fenceNodes.modify(this);
+  SpaceObject::adjustLists();
+}
+
+bool FenceNode::canMove() { return getPathSize() > 1; }
+
+void FenceNode::drawConnection(Node* other) {
+  Fence preview(getCenter(), other->getCenter());
+  preview.draw();
+}
+
+float FenceNode::getWidth() const { return SimpleRect::getWidth(); }
+
+float FenceNode::getHeight() const { return SimpleRect::getHeight(); }
+
+float FenceNode::getRadius() { return getWidth(); }
+
+void FenceNode::setCenter(Point const& newCenter) { SimpleRect::setCenter(newCenter); }
+
+SaveLoad* FenceNode::makeCopy() { return new FenceNode; }
+
+void FenceNode::activateDefaultCommand() {
+#ifdef QOR_HAVE_FENCE_TOOL
+  selectedNode = this;
+  switchEditorTool(&fenceTool, false);
+#else
+  recordError("Error: FenceNode::activateDefaultCommand: no editor fence tool, not implemented");
+#endif
+}
+
+void FenceNode::buildFences() {
+  bBuiltFences = true;
+  for (int i = 0; i < connectedIds.size(); i++) {
+    int id = connectedIds.at(i);
+    FenceNode* found = nullptr;
+    for (int j = 0; j < fenceNodes.size() && !found; j++)
+      if (fenceNodes.at(j)->getNodeId() == id) found = fenceNodes.at(j);
+    if (!found) {
+      recordError("Error: could not find fence with id:", id);
+      continue;
+    }
+    connected.push_back(found);
+    // One fence per linked pair: a post built earlier made the fence only if it listed this
+    // one. Testing its flag alone would drop the fence of a link listed on this side only.
+    if (!found->bBuiltFences || !found->isConnected(this)) {
+      Fence* fence = new Fence(this, found);
+      objMan.newObject(fence);
+      fence->updateLastPosition();
+    }
+  }
+  // The ids are resolved once: building again must not link or fence the same posts twice.
+  connectedIds.clear();
+}

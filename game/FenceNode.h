@@ -1,0 +1,49 @@
+// Fence posts: space objects that may ride paths and list the posts they are linked to. Level
+// files hold only the posts; after a load every post builds the fences of its links.
+#pragma once
+
+#include <istream>
+#include <ostream>
+
+#include "game/SpaceObject.h"
+#include "geometry/Node.h"
+
+// The path speed every post takes when read from a level file.
+extern float fenceNodeSpeed;
+
+class FenceNode : public SpaceObject, public Node {
+ public:
+  FenceNode();
+  // A post at point, with its image loaded.
+  explicit FenceNode(Point const& point);
+
+  // The sprite record (centre, angle, path), then the node record.
+  void initFromFile(std::istream& in) override;
+  void saveToFile(std::ostream& out) override;
+  void draw() override;
+  void process() override;
+  void loadDefaultFrames() override;
+  void initForEditor() override;
+  bool isPtIn(float x, float y) const override;
+  float getXCenter() const override;
+  float getYCenter() const override;
+  Point getCenter() const override;
+  void adjustLists() override;
+  // Only a post with a path of more than one node moves.
+  bool canMove() override;
+
+  // The editor shows a link as the fence it will become.
+  void drawConnection(Node* other) override;
+  float getWidth() const override;
+  float getHeight() const override;
+  float getRadius() override;
+  using SpaceObject::setCenter;
+  void setCenter(Point const& newCenter) override;
+  SaveLoad* makeCopy() override;
+  void activateDefaultCommand() override;
+
+  // Links the posts whose ids the record listed and makes the fences not made yet.
+  void buildFences();
+
+  bool bBuiltFences;
+};
