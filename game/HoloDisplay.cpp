@@ -1,0 +1,5 @@
+#include "game/HoloDisplay.h"
+
+HoloDisplay::HoloDisplay(bool /*bLoadFrames*/) { loadDefaultFrames(); }
+
+void HoloDisplay::activateDefaultCommand() {}

@@ -1,0 +1,217 @@
+#include "game/Projectile.h"
+
+#include "core/Debug.h"
+#include "core/GameServices.h"
+#include "core/GetParents.h"
+#include "core/Ticks.h"
+#include "core/TypedLists.h"
+#include "game/Gun.h"
+#include "game/Obstacle.h"
+#include "game/ObstacleTree.h"
+#include "game/QorObjMan.h"
+#include "game/Ship.h"
+#include "game/WorldParts.h"
+#include "presentation/View.h"
+
+Projectile::Projectile()
+    : initTime(0),
+      getawayTime(5000),
+      shooter(nullptr),
+      distTraveled(0.0f),
+      bRemovedShooter(false),
+      bReflected(false) {
+  setBaseSpeed(32.0f);
+  mass = 0.1f;
+}
+
+void Projectile::setCenter(float x, float y) { SimpleRect::setCenter(x, y); }
+
+void Projectile::debugInfo(std::ofstream& out) const {
+  out << "For Projectile:" << std::endl;
+  out << "-Projectile" << std::endl;
+}
+
+Point Projectile::getVelocity() { return SimpleMobile::getVelocity(); }
+
+Point Projectile::getLastCenter() { return Rect::getLastCenter(); }
+
+void Projectile::applyForce(float amount, Angle forceAngle) {
+  SimpleMobile::applyForce(amount, forceAngle);
+}
+
+void Projectile::draw() {
+  setPoints();
+  Sprite::draw();
+  if (bReflected) {
+    setColors("white");
+    SimpleRect::draw();
+  }
+}
+
+void Projectile::init(float x, float y, GunUser* user) {
+  initTime = static_cast<int>(getTicks());
+  shooter = user;
+  setCenter(x, y);
+}
+
+void Projectile::init(Point const& p, GunUser* user) {
+  init(static_cast<float>(p.x), static_cast<float>(p.y), user);
+}
+
+void Projectile::init(GunUser* user) {
+  // A shot without a user starts where its rectangle stands.
+  init(user ? user->getCenter() : getCenter(), user);
+}
+
+Rect Projectile::getBounds() { return Rect(static_cast<Rect const&>(*this)); }
+
+void Projectile::adjustLists() {
+  allVisible.modify(static_cast<Visible*>(this));
+  projectiles.modify(this);
+}
+
+Point Projectile::getCenter() const { return Collider::getCenter(); }
+
+bool Projectile::justHit(Shootable* target) {
+  for (Shootable* hit : lastHits)
+    if (hit == target) return true;
+  return false;
+}
+
+void Projectile::returnToShooter() {
+  Point from = getCenter();
+  // Without a player or a shooter there is no line to send the shot along: it flies straight
+  // back the way it came.
+  Point to = getCenter() - SimpleMobile::getVelocity();
+  if (player && shooter) {
+    from = player->getCenter();
+    to = shooter->getCenter();
+  }
+  float heading = static_cast<float>(::getAngle(from, to));
+  setAngle(heading);
+  setVelocity(Point(0, 0));
+  applyForce(80.0f, Angle(heading));
+}
+
+void Projectile::process() {
+  preProcess();
+  if (!handleHit(buildCollidableList())) return;
+  putShooterBack();
+  handleSelfDestruction();
+}
+
+void Projectile::preProcess() {
+  SimpleMobile::handleMovement();
+  bRemovedShooter = false;
+  if (shooter && !bReflected && isOfType(shooter, "Shootable")) {
+    Shootable* asShootable = dynamic_cast<Shootable*>(shooter);
+    int before = shootables.size();
+    if (asShootable) shootables.erase(asShootable);
+    // Only what was taken out goes back.
+    bRemovedShooter = shootables.size() < before;
+  }
+}
+
+bool Projectile::countsAsPlayers() {
+  if (player) return shooter == static_cast<GunUser*>(player);
+  return !shooter;
+}
+
+std::vector<Collidable*> Projectile::buildCollidableList() {
+  std::vector<Collidable*> candidates;
+  if (countsAsPlayers() || bReflected) {
+    for (int i = 0; i < shootables.size(); i++) candidates.push_back(shootables.at(i));
+  } else if (player) {
+    candidates.push_back(static_cast<Shootable*>(player));
+  }
+  VectorInterface<Obstacle*> nearby;
+  getNearbyObstacles(getBounds(), nearby);
+  for (int i = 0; i < nearby.size(); i++) {
+    Obstacle* obstacle = nearby.at(i);
+    if (SimpleRect* rect = dynamic_cast<SimpleRect*>(obstacle)) rect->setPoints();
+    if (Collidable* collidable = dynamic_cast<Collidable*>(obstacle))
+      candidates.push_back(collidable);
+  }
+#ifdef QOR_HAVE_BARRIER
+  if (!bReflected)
+    for (int i = 0; i < barriers.size(); i++) candidates.push_back(barriers.at(i));
+#endif
+  return candidates;
+}
+
+bool Projectile::handleHit(std::vector<Collidable*> const& candidates) {
+  getCollision(candidates, getLastCenter(), getCenter());
+  // Taken as a copy: a target's takeHit may run another collision query.
+  std::vector<Collidable*> hits = collideTestResults;
+  for (Collidable* hit : hits) {
+    Shootable* target = dynamic_cast<Shootable*>(hit);
+    if (!target) continue;
+    bool bBarrier = ::getType(target) == "Barrier";
+    target->takeHit(this);
+    lastHits.push_back(target);
+    if (!bBarrier) {
+      putShooterBack();
+      objMan.deleteObject(this, true);
+      return false;
+    }
+  }
+  return true;
+}
+
+void Projectile::putShooterBack() {
+  if (!bRemovedShooter) return;
+  bRemovedShooter = false;
+  // The shooter may have left the lists during the hit (it died): then it stays out.
+  Shootable* asShootable = shooter ? dynamic_cast<Shootable*>(shooter) : nullptr;
+  if (asShootable) shootables.push_back(asShootable, true);
+}
+
+void Projectile::handleSelfDestruction() {
+  Point center = getCenter();
+  if (!worldBounds.isPtIn(center)) {
+    objMan.deleteObject(this, true);
+    return;
+  }
+  distTraveled += getBaseSpeed();
+  if (maxDist() != -1.0f && maxDist() < distTraveled) objMan.destroyObject(this, true);
+}
+
+ParameterProjectile::ParameterProjectile() : damage(1.0f), startingAngle(0.0f), effect("damage") {}
+
+void ParameterProjectile::handleElement(XmlElement& element) {
+  std::string const tag = element.getTag();
+  float const number = element.getFloatArg();
+  std::string const text = element.getStringArg();
+  if (tag == "damage") {
+    damage = number;
+  } else if (tag == "speed") {
+    setBaseSpeed(number);
+  } else if (tag == "angle") {
+    startingAngle = number;
+  } else if (tag == "origin_x") {
+    Point center = getCenter();
+    setCenter(static_cast<float>(center.x + number * SimpleRect::getWidth()),
+              static_cast<float>(center.y));
+  } else if (tag == "origin_y") {
+    Point center = getCenter();
+    setCenter(static_cast<float>(center.x),
+              static_cast<float>(center.y + number * SimpleRect::getHeight()));
+  } else if (tag == "image") {
+    loadFrame(text, true);
+  } else if (tag == "effect") {
+    effect = text;
+  } else {
+    recordError("Error: unrecognized tag:", tag);
+  }
+}
+
+void ParameterProjectile::init(Arguments& args, GunUser* user) {
+  Projectile::init(user);
+  for (int i = 0; i < args.size(); i++)
+    if (args.at(i).isElement()) handleElement(args.at(i).getAsElement());
+  if (user) startingAngle += user->getAngle();
+  setAngle(startingAngle);
+  SimpleMobile::applyForce(getBaseSpeed(), Angle(startingAngle));
+}
+
+Point Bullet::getCenter() const { return Projectile::getCenter(); }
