@@ -5,7 +5,8 @@
 #include "game/Fence.h"
 #include "game/QorObjMan.h"
 
-#if __has_include("editor/FenceTool.h") && __has_include("editor/Editor.h")
+#if __has_include("editor/FenceTool.h") && __has_include("editor/FenceTool.cpp") && \
+                                                         __has_include("editor/Editor.h")
 #include "editor/Editor.h"
 #include "editor/FenceTool.h"
 #define QOR_HAVE_FENCE_TOOL 1

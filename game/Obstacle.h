@@ -13,4 +13,7 @@ class Obstacle : public QuadTreeObject {
   // The rectangle at the last update. Obstacles that are not rectangles must override it.
   virtual Rect getLastRect();
   virtual void draw() = 0;
+
+  // A hook for drawing an obstacle's collision data; obstacles draw nothing extra.
+  void debugDraw() {}
 };
