@@ -1,0 +1,5 @@
+#include "editor/EditorTool.h"
+
+#include "game/Console.h"
+
+void EditorTool::exit() { clearInfo(); }

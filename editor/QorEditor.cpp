@@ -1,0 +1,68 @@
+#include "editor/QorEditor.h"
+
+#include "core/GetParents.h"
+#include "core/TypedLists.h"
+#include "editor/PathTool.h"
+#include "game/Game.h"
+#include "geometry/PathFollower.h"
+#include "geometry/PathNode.h"
+#include "presentation/Keyboard.h"
+#include "presentation/Mouse.h"
+#include "presentation/StarField.h"
+
+#if __has_include("editor/FenceTool.h")
+#include "editor/FenceTool.h"
+#include "game/FenceNode.h"
+#define QOR_HAVE_FENCE_TOOL 1
+#endif
+#include "editor/LineTool.h"
+
+QorEditor::QorEditor() { setEditorState(this); }
+
+void QorEditor::process() {
+  Editor::process();
+#ifdef QOR_HAVE_FENCE_TOOL
+  if (justPressed('f')) switchEditorTool(&fenceTool, false);
+#endif
+}
+
+void QorEditor::draw() {
+  Editor::draw();
+#ifdef QOR_HAVE_FENCE_TOOL
+  drawNodeMap(fenceNodes);
+#endif
+  // The paths of the objects under the mouse show even while a selected node hides the rest.
+  for (Creatable2d* object : editObjMan.getList()) {
+    if (!isOfType(object, "SpaceObject")) continue;
+    Editable* editable = dynamic_cast<Editable*>(object);
+    PathFollower* follower = dynamic_cast<PathFollower*>(object);
+    if (editable && follower &&
+        editable->isPtIn(static_cast<float>(mouse.x), static_cast<float>(mouse.y)))
+      drawNodeMap(follower->getPathRef());
+  }
+}
+
+void QorEditor::selectObject(Editable* newObject) {
+  Editor::selectObject(newObject);
+  if (!selectedObject) return;
+  if (isOfType(selectedObject, "HoloDisplay")) {
+    switchEditorTool(&pathTool, false);
+  } else if (isOfType(selectedObject, "FenceNode")) {
+#ifdef QOR_HAVE_FENCE_TOOL
+    switchEditorTool(&fenceTool, false);
+#endif
+  }
+}
+
+void QorEditor::adjustLevelDims() {
+  Editor::adjustLevelDims();
+  resetStars();
+}
+
+EditorTool* QorEditor::getInitialTool() {
+#ifdef QOR_HAVE_FENCE_TOOL
+  return &fenceTool;
+#else
+  return &lineTool;
+#endif
+}
