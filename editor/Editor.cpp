@@ -90,10 +90,14 @@ void deleteEditorObject(Creatable2d* object) {
   forgetDeletedEditorObjects();
 }
 
-void Editor::enter() {
+void dropGameObjects() {
   // The obstacle tree points at the game's obstacles: it goes before they do.
   clearObstacleTree();
   objMan.deleteObjects(true);
+}
+
+void Editor::enter() {
+  dropGameObjects();
   clearLines();
   bEdit = true;
   setUp();
@@ -103,6 +107,9 @@ void Editor::enter() {
   } else {
     loadLevel("temp.lev");
   }
+  // The level set-up made fences in the game's manager between the editor's posts; the
+  // editor draws links itself, and those fences would outlive posts it deletes.
+  dropGameObjects();
   forgetDeletedEditorObjects();
   view.setRect(savedView);
 #ifdef QOR_HAVE_SHIP

@@ -68,6 +68,9 @@ void forgetDeletedEditorObjects();
 // first.
 void deleteEditorObject(Creatable2d* object);
 
+// Empties the game's manager (and the obstacle tree over it) while the editor edits.
+void dropGameObjects();
+
 // Level files of the editor. Writes the level with the given bounds to the file through a
 // temporary file renamed over it; false, with the old file untouched, when writing fails.
 bool writeLevelFile(std::string const& name, float left, float top, float right, float bottom);

@@ -69,6 +69,7 @@ void Editor::handleLoading() {
   std::string const name = keyboardToFilename(getLevelExtension());
   editObjMan.setPrototypes(getEditorProtos());
   loadLevel(name);
+  dropGameObjects();
   forgetDeletedEditorObjects();
   view.setCenter(worldBounds.getCenter());
   editObjMan.setPrototypes(getEditorProtos());
