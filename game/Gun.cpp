@@ -3,10 +3,10 @@
 #include "core/Debug.h"
 #include "core/GetParents.h"
 #include "core/Utils.h"
+#include "game/Barrier.h"
 #include "game/Projectile.h"
 #include "game/QorObjMan.h"
 #include "game/Ship.h"
-#include "game/WorldParts.h"
 #include "presentation/Sound.h"
 
 float barrierAngle = 90.0f;
@@ -110,7 +110,6 @@ GunUser* ShipGun::getGunUser() { return user; }
 ReflectGun::ReflectGun() { shotDelay = 20; }
 
 void ReflectGun::spawnBullet() {
-#ifdef QOR_HAVE_BARRIER
   GunUser* gunUser = getGunUser();
   // A barrier reads its anchor every frame: none without a ship to stand in front of.
   if (!gunUser) return;
@@ -118,5 +117,4 @@ void ReflectGun::spawnBullet() {
   if (isOfType(gunUser, "Rect"))
     dist = 50.0f + barrierThickness + barrierThickness + 0.5f * user->getWidth();
   createBarrier(user, barrierAngle, dist, barrierThickness, barrierLifeSpan);
-#endif
 }

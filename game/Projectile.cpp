@@ -5,12 +5,12 @@
 #include "core/GetParents.h"
 #include "core/Ticks.h"
 #include "core/TypedLists.h"
+#include "game/Barrier.h"
 #include "game/Gun.h"
 #include "game/Obstacle.h"
 #include "game/ObstacleTree.h"
 #include "game/QorObjMan.h"
 #include "game/Ship.h"
-#include "game/WorldParts.h"
 #include "presentation/View.h"
 
 Projectile::Projectile()
@@ -132,10 +132,8 @@ std::vector<Collidable*> Projectile::buildCollidableList() {
     if (Collidable* collidable = dynamic_cast<Collidable*>(obstacle))
       candidates.push_back(collidable);
   }
-#ifdef QOR_HAVE_BARRIER
   if (!bReflected)
     for (int i = 0; i < barriers.size(); i++) candidates.push_back(barriers.at(i));
-#endif
   return candidates;
 }
 
