@@ -14,6 +14,14 @@ Line* lineCrossed = nullptr;
 Line* lastLineCrossed = nullptr;
 bool bDrawInvisible = false;
 
+namespace {
+// The lines of the level still loaded at exit go with the program: built after `lines`, so
+// destroyed before it.
+struct LineOwner {
+  ~LineOwner() { clearLines(); }
+} lineOwner;
+}  // namespace
+
 Line::Line() {}
 
 Line::~Line() {
