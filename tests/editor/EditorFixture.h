@@ -1,0 +1,113 @@
+// Runs the real qor in a window under Xvfb, in a scratch copy of the run directory (links to
+// its files), so that the levels the editor writes never touch the staged data. Input comes
+// from a scripted source, frame by frame, as a user would give it.
+#pragma once
+
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "editor/Editor.h"
+#include "editor/QorEditor.h"
+#include "game/Console.h"
+#include "game/GameStates.h"
+#include "game/Line.h"
+#include "presentation/Mouse.h"
+#include "presentation/View.h"
+#include "support/LogCapture.h"
+#include "support/QorScreen.h"
+#include "support/ScriptedInput.h"
+
+class EditorFixture : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    namespace fs = std::filesystem;
+    original = fs::current_path();
+    char pattern[] = "/tmp/qoreditorXXXXXX";
+    ASSERT_NE(mkdtemp(pattern), nullptr);
+    scratch = pattern;
+    for (fs::directory_entry const& entry : fs::directory_iterator(original))
+      fs::create_symlink(entry.path(), scratch / entry.path().filename());
+    fs::current_path(scratch);
+    startVideo();
+    bFullscreen = false;
+    bLockFps = false;
+    init();
+    pinLoadedLibraries();
+  }
+
+  void TearDown() override {
+    // The line lists own their lines until a level load or the editor clears them.
+    clearLines();
+    std::filesystem::current_path(original);
+    std::filesystem::remove_all(scratch);
+  }
+
+  void frame(int count = 1) {
+    for (int i = 0; i < count; i++) runFrame();
+  }
+
+  // A key down and up between two frames, seen by the next frame.
+  void tapKey(int key) {
+    input.tap(key);
+    frame();
+  }
+
+  // Moves the pointer onto the window pixel that maps to the world point (as near as the
+  // camera's scale allows) and runs a frame.
+  void pointAt(double x, double y) {
+    double const w = getWindowWidth(), h = getWindowHeight();
+    int px = static_cast<int>(std::ceil((x - view.getLeft()) * w / view.getWidth() - 1e-6));
+    int py = static_cast<int>(std::ceil((y - view.getTop()) * h / view.getHeight() - 1e-6));
+    input.moveTo(px, py);
+    frame();
+  }
+
+  void clickAt(double x, double y, bool bRight = false) {
+    pointAt(x, y);
+    if (bRight)
+      input.pressRight();
+    else
+      input.pressLeft();
+    frame();
+    if (bRight)
+      input.releaseRight();
+    else
+      input.releaseLeft();
+    frame();
+  }
+
+  // Keys typed one per modal frame, ended by Return.
+  void queueTyped(std::string const& text) {
+    for (char c : text) {
+      input.tap(c);
+      input.nextFrame();
+    }
+    input.tap(SDLK_RETURN);
+    input.nextFrame();
+  }
+
+  // 't' from play into the editor, then 'c' for an empty level with the camera at (400, 300).
+  void enterEmptyEditor() {
+    tapKey('t');
+    ASSERT_EQ(gameState, static_cast<GameState*>(&editor));
+    tapKey('c');
+  }
+
+  static std::string readFile(std::string const& name) {
+    std::ifstream in(name.c_str());
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+  }
+
+  LogCapture log;
+  ScriptedInput input;
+  std::filesystem::path original;
+  std::filesystem::path scratch;
+};
