@@ -79,7 +79,9 @@ void SimpleRect::draw() {
   debugFunc("handled mapping to view, getWidth():", getWidth());
   if (bFilled) {
     debugFunc("bouta draw filled");
-    drawFilled();
+    // The fill covers the corners as drawn, so it stays under the outline when the camera has
+    // moved or the rectangle is turned.
+    fillQuad(tl, tr, br, bl);
     debugFunc("drew filled");
   }
   debugFunc("bouta draw line");
@@ -92,6 +94,20 @@ void SimpleRect::draw() {
   drawLine(static_cast<float>(br.x), static_cast<float>(br.y), static_cast<float>(bl.x),
            static_cast<float>(bl.y), borderColor, false);
   debugFunc("drew line");
+}
+
+void SimpleRect::fillQuad(Point const& tl, Point const& tr, Point const& br,
+                          Point const& bl) const {
+  glMatrixMode(GL_MODELVIEW);
+  glLoadIdentity();
+  color.setGL();
+  glBegin(GL_QUADS);
+  glVertex2d(tl.x, tl.y);
+  glVertex2d(tr.x, tr.y);
+  glVertex2d(br.x, br.y);
+  glVertex2d(bl.x, bl.y);
+  glEnd();
+  clearColor();
 }
 
 // An axis-aligned fill of the rectangle's side lengths about its own (unmapped) centre. The

@@ -102,6 +102,12 @@ class SimpleRect : public Shape {
   void setColor(int r, int g, int b) { setColorTo(Color(r, g, b)); }
   void drawFilled();
 
+ protected:
+  // Fills the quad of four corners already in screen coordinates.
+  void fillQuad(Point const& tl, Point const& tr, Point const& br, Point const& bl) const;
+
+ public:
+
   // Read and set by the presentation and game code too.
   Color color;
   Color borderColor;
