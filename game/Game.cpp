@@ -12,7 +12,7 @@
 #include "game/Console.h"
 #include "game/GameStates.h"
 #include "game/Level.h"
-#include "game/WorldParts.h"
+#include "game/Ship.h"
 #include "game/XmlHandlers.h"
 #include "presentation/InputSource.h"
 #include "presentation/Keyboard.h"
@@ -36,13 +36,11 @@ void switchToState(GameState* newState) {
 }
 
 void enterEditor() {
-#ifdef QOR_HAVE_SHIP
   // Without a player ship (command mode after it was lost) the last position stays.
   if (player) {
     savedPlayerPosition = player->getCenter();
     savedPlayerAngle = player->getAngle();
   }
-#endif
   savedGameState = gameState;
   savedView.setRect(view);
   switchToState(editorState);
@@ -111,9 +109,7 @@ void Game::process() {
       loadNextLevel();
   }
   if (!bEdit && allShips.size() == 1 && getVictoryCondition() == "kill_all") loadNextLevel();
-#ifdef QOR_HAVE_SHIP
   if (player && player->getHealth() <= 0) reloadLevel();
-#endif
   if (justPressed('t') && editorState) {
     if (gameState != editorState)
       enterEditor();

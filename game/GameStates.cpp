@@ -3,13 +3,17 @@
 #include "core/Debug.h"
 #include "core/GameServices.h"
 #include "core/TypedLists.h"
+#include "game/Barrier.h"
 #include "game/Console.h"
+#include "game/Explosion.h"
+#include "game/Fence.h"
 #include "game/Game.h"
 #include "game/Level.h"
 #include "game/Line.h"
 #include "game/ObstacleTree.h"
+#include "game/Projectile.h"
 #include "game/QorObjMan.h"
-#include "game/WorldParts.h"
+#include "game/Ship.h"
 #include "presentation/Draw.h"
 #include "presentation/InputSource.h"
 #include "presentation/Keyboard.h"
@@ -32,36 +36,27 @@ double const transitionTime = 1000.0;
 
 // The point behind the player's ship on which the camera centres, `ahead` world units in front
 // of it, turned with the ship so that it is drawn near the lower edge, nose up.
-#ifdef QOR_HAVE_SHIP
 Point cameraPoint(float ahead) {
   Point const center = player->getCenter();
   Point point(center.x + ahead, center.y);
   rotatePointAround(point, -90.0 - player->getAngle(), center);
   return point;
 }
-#endif
 
 void drawExplosions() {
-#ifdef QOR_HAVE_EXPLOSION
   for (int i = 0; i < explosions.size(); i++) explosions.at(i)->draw();
-#endif
 }
 
 void drawProjectiles() {
-#ifdef QOR_HAVE_PROJECTILE
   for (int i = 0; i < projectiles.size(); i++) projectiles.at(i)->draw();
-#endif
 }
 
 void drawShips() {
-#ifdef QOR_HAVE_SHIP
   for (int i = 0; i < allShips.size(); i++) allShips.at(i)->draw();
-#endif
 }
 }  // namespace
 
 void LocalState::enter() {
-#ifdef QOR_HAVE_SHIP
   if (!player) {
     recordError("Error: no player when entering local state");
     // Nothing to put the camera behind: it stays where it is.
@@ -75,9 +70,6 @@ void LocalState::enter() {
   } else {
     cameraTransition(point, 800 * zoom, 600 * zoom, transitionTime, player->getAngle(), transState);
   }
-#else
-  recordError("Error: no player when entering local state");
-#endif
 }
 
 void LocalState::exit() {
@@ -92,23 +84,19 @@ void LocalState::process() {
     gameState = &commandState;
     commandState.enter();
   }
-#ifdef QOR_HAVE_SHIP
   if (player) printInfo(6, "Health: %f", player->getHealth());
-#endif
   if (getLevelTime() != -1) printInfo(5, "Level Time: %i", getLevelTime());
   if (getLevelTime() != -1 && getLevelTime() < 1) printInfo(5, "You've been supernova'd!");
   decreaseLevelTime();
 }
 
 void LocalState::draw() {
-#ifdef QOR_HAVE_SHIP
   if (player) {
     Point const point = cameraPoint(static_cast<float>(view.getHeight() / 2 - player->getHeight()) -
                                     dist_player_to_bottom);
     view.setCenter(point);
     view.setAngle(player->getAngle());
   }
-#endif
   drawAll();
 }
 
@@ -124,7 +112,6 @@ void CommandState::exit() { clearInfo(); }
 void CommandState::process() {
   printInfo(8, "KMOD_CTRL: %i", getInput().getModState() & 0xC0);
   objMan.processObjects();
-#ifdef QOR_HAVE_SHIP
   for (int i = 0; i < friendlyShips.size(); i++) {
     Ship* ship = friendlyShips.at(i);
     if (!ship->isClickedCommand()) continue;
@@ -135,18 +122,13 @@ void CommandState::process() {
     // The first clicked ship is taken over; the play state is current from here on.
     return;
   }
-#endif
 }
 
 void CommandState::draw() {
   drawStars();
-#ifdef QOR_HAVE_FENCE
   for (int i = 0; i < fences.size(); i++) fences.at(i)->draw();
-#endif
   drawExplosions();
-#ifdef QOR_HAVE_SHIP
   for (int i = 0; i < allShips.size(); i++) allShips.at(i)->drawCommand();
-#endif
   drawProjectiles();
   drawLine(static_cast<float>(view.getLeft()), static_cast<float>(mouse.y),
            static_cast<float>(view.getRight()), static_cast<float>(mouse.y), getColor("green"),
@@ -171,9 +153,7 @@ void drawAll() {
   drawObstacles();
   drawExplosions();
   drawShips();
-#ifdef QOR_HAVE_BARRIER
   for (int i = 0; i < barriers.size(); i++) barriers.at(i)->draw();
-#endif
   drawProjectiles();
   drawLines();
   drawProgress();

@@ -8,12 +8,12 @@
 #include "core/StringConversions.h"
 #include "core/TypedLists.h"
 #include "editor/EditorGlobals.h"
+#include "game/FenceNode.h"
 #include "game/Game.h"
 #include "game/Line.h"
 #include "game/ObstacleTree.h"
 #include "game/QorObjMan.h"
 #include "game/Regions.h"
-#include "game/WorldParts.h"
 #include "geometry/PathFollower.h"
 #include "presentation/StarField.h"
 #include "presentation/View.h"
@@ -184,9 +184,7 @@ bool readInitialStuff(std::istream& in) {
 }
 
 void setUp(std::string const& level) {
-#ifdef QOR_HAVE_FENCE_NODE
   for (int i = 0; i < fenceNodes.size(); i++) fenceNodes.at(i)->buildFences();
-#endif
   for (int i = 0; i < pathFollowers.size(); i++) pathFollowers.at(i)->connectPathNodes();
   buildObstacleTree();
   if (level != tempLevel) currLevel = level;

@@ -5,39 +5,17 @@
 #include "core/Debug.h"
 #include "core/GameServices.h"
 #include "core/StringConversions.h"
+#include "editor/Editor.h"
+#include "editor/SnapGrid.h"
+#include "game/Fence.h"
 #include "game/Game.h"
 #include "game/GameStates.h"
 #include "game/Level.h"
 #include "game/Line.h"
-#include "game/WorldParts.h"
+#include "game/Ship.h"
+#include "game/SpaceObject.h"
+#include "game/XmlShip.h"
 #include "geometry/Mobile.h"
-
-// The setters of the settings that other units keep; a unit not in this build takes none, and
-// its tags are accepted and passed over.
-#ifdef QOR_HAVE_SHIP
-void setStrafeMult(float value);
-void setReverseMult(float value);
-void setMouseSens(float value);
-void setDeathExplosionSize(float value);
-void setMaxRot(float value);
-void setFarDist(float value);
-#endif
-#ifdef QOR_HAVE_SPACE_OBJECT
-void setFenceSpeed(float value);
-#endif
-#ifdef QOR_HAVE_XML_SHIP
-void setDefaultHolodisplay(std::string const& name);
-#endif
-#ifdef QOR_HAVE_FENCE
-void setFenceWidth(float value);
-#endif
-#ifdef QOR_HAVE_SNAP_GRID
-void setGridGap(float value);
-void setGridColor(std::string const& name);
-#endif
-#ifdef QOR_HAVE_EDITOR
-void setSnapDist(float value);
-#endif
 
 VectorInterface<XmlParameters> holoTypes;
 VectorInterface<XmlParameters> weaponTypes;
@@ -70,59 +48,35 @@ void handleGlobalElements(Arguments& args) {
     } else if (tag == "air_density") {
       setAirDensity(f);
     } else if (tag == "strafe_mult") {
-#ifdef QOR_HAVE_SHIP
       setStrafeMult(f);
-#endif
     } else if (tag == "reverse_mult") {
-#ifdef QOR_HAVE_SHIP
       setReverseMult(f);
-#endif
     } else if (tag == "mouse_sensitivity") {
-#ifdef QOR_HAVE_SHIP
       setMouseSens(f);
-#endif
     } else if (tag == "death_explosion_size") {
-#ifdef QOR_HAVE_SHIP
       setDeathExplosionSize(f);
-#endif
     } else if (tag == "max_rotation") {
-#ifdef QOR_HAVE_SHIP
       setMaxRot(f);
-#endif
     } else if (tag == "far_dist") {
-#ifdef QOR_HAVE_SHIP
       setFarDist(f);
-#endif
     } else if (tag == "fence_speed") {
-#ifdef QOR_HAVE_SPACE_OBJECT
       setFenceSpeed(f);
-#endif
     } else if (tag == "default_holodisplay") {
-#ifdef QOR_HAVE_XML_SHIP
       setDefaultHolodisplay(s);
-#endif
     } else if (tag == "grid_gap") {
-#ifdef QOR_HAVE_SNAP_GRID
       setGridGap(f);
-#endif
     } else if (tag == "grid_color") {
-#ifdef QOR_HAVE_SNAP_GRID
       setGridColor(s);
-#endif
     } else if (tag == "zoom") {
       setZoom(f);
     } else if (tag == "dist_player_to_bottom") {
       setDistPlayerToBottom(f);
     } else if (tag == "snap_dist") {
-#ifdef QOR_HAVE_EDITOR
       setSnapDist(f);
-#endif
     } else if (tag == "command_mode") {
       setCommandMode(f);
     } else if (tag == "fence_width") {
-#ifdef QOR_HAVE_FENCE
       setFenceWidth(f);
-#endif
     } else if (tag == "speed_multiplier") {
       speedMultiplier = f;
     } else {
@@ -162,13 +116,9 @@ void handleEffect(Arguments& effects) {
         crossed->setColor(value);
     } else if (effect.getTag() == "affect_player") {
       if (value == "speed_boost") {
-#ifdef QOR_HAVE_SHIP
         if (player) player->applyForce(4.0f * player->getMaxSpeed(), player->getAngle());
-#endif
       } else if (value == "boost_health") {
-#ifdef QOR_HAVE_SHIP
         if (player) player->adjustHealth(1.0f);
-#endif
       } else {
         recordError("Error: unknown effect:", value);
       }
