@@ -246,3 +246,18 @@ TEST_F(FenceNodeTest, PostsLoadInTheirListsAndLeaveThem) {
   EXPECT_EQ(fenceNodes.size(), 0);
   EXPECT_EQ(pathFollowers.size(), 0);
 }
+
+#if __has_include("editor/FenceTool.h") && __has_include("editor/FenceTool.cpp")
+#include "editor/Editor.h"
+#include "editor/FenceTool.h"
+
+TEST_F(FenceNodeTest, ItsDefaultCommandSelectsItInTheFenceToolForAWhile) {
+  FenceNode* post = load(postRecord(100, 100, 1, {}));
+  EditorTool* before = selectedTool;
+  post->activateDefaultCommand();
+  EXPECT_EQ(selectedNode, post);
+  EXPECT_EQ(currTool, static_cast<EditorTool*>(&fenceTool));
+  EXPECT_EQ(selectedTool, before) << "a temporary switch";
+  selectedNode = nullptr;
+}
+#endif
