@@ -235,3 +235,21 @@ TEST_F(FenceTest, DrawnColours) {
   }
   ASSERT_EQ(chdir(old), 0);
 }
+
+// The shipped levels: every stored link finds its post and each linked pair gets one fence.
+TEST_F(FenceTest, ShippedLevelsBuildTheirFences) {
+  for (char const* name :
+       {"crossfire.lev", "fortress.lev", "gauntlet.lev", "outpost.lev", "sweepers.lev"}) {
+    SCOPED_TRACE(name);
+    ASSERT_TRUE(loadLevel(name));
+    int links = 0;
+    for (int i = 0; i < fenceNodes.size(); i++) {
+      EXPECT_TRUE(fenceNodes.at(i)->bBuiltFences);
+      links += fenceNodes.at(i)->getConnected().size();
+    }
+    EXPECT_GT(fences.size(), 0);
+    EXPECT_LE(fences.size(), links);
+    for (std::string const& line : log.lines())
+      EXPECT_EQ(line.find("could not find fence"), std::string::npos) << line;
+  }
+}
