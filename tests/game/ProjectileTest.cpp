@@ -1,0 +1,157 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "game/Barrier.h"
+#include "game/Fence.h"
+#include "game/HoloDisplay.h"
+#include "game/PlayerShip.h"
+#include "game/Projectile.h"
+#include "game/ShipWorld.h"
+
+namespace {
+// A shot as a gun sets it up, from "projectile" arguments given as markup.
+ParameterProjectile* fire(std::string const& args, GunUser* user) {
+  std::istringstream in("<projectile> " + args + " </projectile>");
+  XmlElement element;
+  readElement(in, element, "");
+  ParameterProjectile* shot = new ParameterProjectile();
+  shot->init(element.getArguments(), user);
+  objMan.newObject(shot);
+  return shot;
+}
+
+// Frames until the shot is gone, at most limit.
+int framesToLive(int limit) {
+  int frames = 0;
+  while (projectiles.size() > 0 && frames < limit) {
+    objMan.processObjects();
+    frames++;
+  }
+  return frames;
+}
+}  // namespace
+
+class ProjectileTest : public ShipWorldTest {};
+
+TEST_F(ProjectileTest, RangeIsFourThousandAtOneBaseSpeedPerFrame) {
+  struct Case {
+    std::string args;
+    int frames;
+  };
+  // Flying sideways across a large level: only the distance ends them.
+  std::vector<Case> const cases = {
+      {"", 126}, {"<speed> 64 </speed>", 63}, {"<speed> 40 </speed>", 101}};
+  worldBounds.setRect(-100000, -100000, 100000, 100000);
+  for (Case const& c : cases) {
+    fire(c.args, nullptr);
+    EXPECT_EQ(framesToLive(1000), c.frames) << c.args;
+  }
+}
+
+TEST_F(ProjectileTest, AShotEndsInTheFrameItsCentreLeavesTheLevel) {
+  ParameterProjectile* shot = fire("<speed> 30 </speed> <angle> 90 </angle>", nullptr);
+  shot->setCenter(100, 2000);  // heading 90 flies toward smaller x
+  // 100 -> 70 -> 40 -> 10 -> -20: out in the fourth frame.
+  EXPECT_EQ(framesToLive(100), 4);
+}
+
+TEST_F(ProjectileTest, SetUpTakesOffsetsInWorldAxesAndTurnsByTheShooter) {
+  PlayerShip* own = addShip<PlayerShip>("none", 1000, 1000, 90);
+  ParameterProjectile* shot = fire(
+      "<origin_x> 0.5 </origin_x> <origin_y> -1 </origin_y> <angle> 10 </angle> <damage> 4 "
+      "</damage> <effect> speed </effect> <sparkle> 1 </sparkle>",
+      own);
+  float w = shot->SimpleRect::getWidth(), h = shot->SimpleRect::getHeight();
+  EXPECT_NEAR(shot->getCenter().x, 1000 + 0.5 * w, 1e-3);
+  EXPECT_NEAR(shot->getCenter().y, 1000 - h, 1e-3);
+  EXPECT_FLOAT_EQ(shot->getAngle(), 100.0f);
+  EXPECT_FLOAT_EQ(shot->getDamage(), 4.0f);
+  EXPECT_EQ(shot->getEffect(), "speed");
+  Point v = shot->getVelocity();
+  EXPECT_NEAR(v.x, -32 * std::cos(10 * PI / 180), 1e-3);
+  EXPECT_NEAR(v.y, 32 * std::sin(10 * PI / 180), 1e-3);
+  bool logged = false;
+  for (std::string const& l : log.lines()) logged |= l == "Error: unrecognized tag: sparkle";
+  EXPECT_TRUE(logged);
+}
+
+TEST_F(ProjectileTest, WhoCanBeHitDependsOnWhoFired) {
+  // Player at the bottom, two enemies above it in a column, all 40 wide.
+  PlayerShip* own = addShip<PlayerShip>("none", 1000, 1500);
+  HoloDisplay* nearEnemy = addShip<HoloDisplay>("none", 1000, 1300);
+  HoloDisplay* farEnemy = addShip<HoloDisplay>("none", 1000, 1100);
+  for (Ship* s :
+       {static_cast<Ship*>(own), static_cast<Ship*>(nearEnemy), static_cast<Ship*>(farEnemy)})
+    s->setHealth(5);
+  // The player's shot up the column starts inside the player: never hits it, hits the first
+  // enemy only.
+  fire("<speed> 250 </speed>", own);
+  framesToLive(10);
+  EXPECT_FLOAT_EQ(own->getHealth(), 5);
+  EXPECT_FLOAT_EQ(nearEnemy->getHealth(), 4);
+  EXPECT_FLOAT_EQ(farEnemy->getHealth(), 5);
+  // The far enemy fires down the column: through its fellow, into the player.
+  fire("<speed> 250 </speed> <angle> 180 </angle>", farEnemy);
+  framesToLive(10);
+  EXPECT_FLOAT_EQ(nearEnemy->getHealth(), 4);
+  EXPECT_FLOAT_EQ(own->getHealth(), 4);
+  EXPECT_FLOAT_EQ(farEnemy->getHealth(), 5);
+  // The ship that fired is at the end of the shootables afterwards.
+  EXPECT_EQ(shootables.at(shootables.size() - 1), static_cast<Shootable*>(farEnemy));
+}
+
+TEST_F(ProjectileTest, AFenceStopsAShotWithoutHarm) {
+  Fence* fence = new Fence(Point(0, 1200), Point(4000, 1200));
+  objMan.newObject(fence);
+  fence->updateLastPosition();
+  clearObstacleTree();
+  buildObstacleTree();
+  PlayerShip* own = addShip<PlayerShip>("none", 1000, 1500);
+  HoloDisplay* enemy = addShip<HoloDisplay>("none", 1000, 1000);
+  enemy->setHealth(5);
+  fire("<speed> 100 </speed>", own);
+  int frames = framesToLive(20);
+  EXPECT_LT(frames, 5);
+  EXPECT_FLOAT_EQ(enemy->getHealth(), 5);
+  EXPECT_EQ(fences.size(), 1);
+}
+
+TEST_F(ProjectileTest, AShotOfADeadShooterFliesOnAsNobodysShot) {
+  HoloDisplay* enemy = addShip<HoloDisplay>("none", 1000, 1000);
+  ParameterProjectile* shot = fire("<speed> 10 </speed>", enemy);
+  objMan.deleteObject(enemy, true);
+  EXPECT_EQ(shot->getShooter(), nullptr);
+  objMan.processObjects();
+  EXPECT_EQ(projectiles.size(), 1);
+  EXPECT_EQ(shootables.size(), 0);
+}
+
+TEST_F(ProjectileTest, AForeignBarrierSendsTheShotBackThreeTimesAsFast) {
+  PlayerShip* own = addShip<PlayerShip>("none", 1000, 1500);
+  HoloDisplay* enemy = addShip<HoloDisplay>("none", 1000, 1250);
+  enemy->setHealth(5);
+  createBarrier(own, 90, 110, 20, 10);
+  ParameterProjectile* shot = fire("<speed> 40 </speed> <angle> 180 </angle>", enemy);
+  for (int i = 0; i < 9 && projectiles.size() == 1 && !shot->isReflected(); i++)
+    objMan.processObjects();
+  ASSERT_EQ(projectiles.size(), 1);
+  ASSERT_TRUE(shot->isReflected());
+  Point v = shot->getVelocity();
+  EXPECT_NEAR(std::sqrt(v.x * v.x + v.y * v.y), 240.0, 1e-3);
+  EXPECT_LT(v.y, 0);  // back up toward the enemy
+  framesToLive(20);
+  EXPECT_FLOAT_EQ(enemy->getHealth(), 4);
+  EXPECT_FLOAT_EQ(own->getHealth(), 7);
+}
+
+TEST_F(ProjectileTest, TheBarriersOwnShipsShotsPassThrough) {
+  PlayerShip* own = addShip<PlayerShip>("none", 1000, 1500);
+  createBarrier(own, 90, 110, 20, 10);
+  ParameterProjectile* shot = fire("<speed> 40 </speed>", own);
+  objMan.processObjects();
+  objMan.processObjects();
+  objMan.processObjects();
+  EXPECT_FALSE(shot->isReflected());
+}
