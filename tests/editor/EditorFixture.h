@@ -37,8 +37,13 @@ class EditorFixture : public ::testing::Test {
     startVideo();
     bFullscreen = false;
     bLockFps = false;
+    // The profiler writes from info line 10 on at the end of every frame, over the lines the
+    // editor shows there.
+    bGeneralProfile = false;
     init();
     pinLoadedLibraries();
+    // In the middle of the window, away from the editor's scrolling edges.
+    input.moveTo(getWindowWidth() / 2, getWindowHeight() / 2);
   }
 
   void TearDown() override {
@@ -61,11 +66,26 @@ class EditorFixture : public ::testing::Test {
   // Moves the pointer onto the window pixel that maps to the world point (as near as the
   // camera's scale allows) and runs a frame.
   void pointAt(double x, double y) {
-    double const w = getWindowWidth(), h = getWindowHeight();
-    int px = static_cast<int>(std::ceil((x - view.getLeft()) * w / view.getWidth() - 1e-6));
-    int py = static_cast<int>(std::ceil((y - view.getTop()) * h / view.getHeight() - 1e-6));
-    input.moveTo(px, py);
+    input.moveTo(pixelFor(x, view.getLeft(), view.getWidth(), getWindowWidth()),
+                 pixelFor(y, view.getTop(), view.getHeight(), getWindowHeight()));
     frame();
+  }
+
+  // The pixel whose mapping (as the mouse maps it) lands on the coordinate, or nearest it.
+  static int pixelFor(double target, float start, float size, int pixels) {
+    int const guess = static_cast<int>((target - start) * pixels / size);
+    int best = guess;
+    double bestMiss = 1e9;
+    for (int p = guess - 2; p <= guess + 2; p++) {
+      int const mapped =
+          static_cast<int>(start + size * (static_cast<float>(p) / static_cast<float>(pixels)));
+      double const miss = std::fabs(mapped - target);
+      if (miss < bestMiss) {
+        bestMiss = miss;
+        best = p;
+      }
+    }
+    return best;
   }
 
   void clickAt(double x, double y, bool bRight = false) {
