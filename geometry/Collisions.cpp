@@ -4,13 +4,9 @@
 #include "core/GameServices.h"
 #include "core/GetParents.h"
 #include "core/TypedLists.h"
+#include "game/Fence.h"
 #include "game/GameStates.h"
 #include "geometry/Rect.h"
-
-#if __has_include("game/Fence.h")
-#include "game/Fence.h"
-#define QOR_HAVE_FENCE 1
-#endif
 
 std::vector<Collidable*> collideTestResults;
 
@@ -38,14 +34,7 @@ void getCollision(ObjectVector<Collidable*>& collidableList, Point const& pointA
 }
 
 bool lineOfSight(Point const& p1, Point const& p2) {
-#ifdef QOR_HAVE_FENCE
   return lineOfSightThrough(fences.getVect(), p1, p2);
-#else
-  // Without the fence class nothing can stand in the fence list.
-  (void)p1;
-  (void)p2;
-  return true;
-#endif
 }
 
 Point getCollisionPoint(Point const& /*start*/, float /*angle*/) {

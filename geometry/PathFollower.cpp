@@ -5,12 +5,8 @@
 #include "core/Debug.h"
 #include "core/GameServices.h"
 #include "core/GetParents.h"
-#include "geometry/Rect.h"
-
-#if __has_include("geometry/PathNode.h")
 #include "geometry/PathNode.h"
-#define QOR_HAVE_PATH_NODE 1
-#endif
+#include "geometry/Rect.h"
 
 PathFollower::PathFollower()
     : prevDist(-1), destNode(nullptr), prevNode(nullptr), speed(-1), bSetSpeed(false) {}
@@ -34,10 +30,8 @@ PathFollower& PathFollower::operator=(PathFollower const& other) {
 }
 
 PathFollower::~PathFollower() {
-#ifdef QOR_HAVE_PATH_NODE
   // All linked nodes belong to this path, so they are deleted without unlinking.
   for (int i = 0; i < pathNodes.size(); i++) delete pathNodes.at(i);
-#endif
   pathNodes.clear();
 }
 
@@ -55,6 +49,19 @@ void PathFollower::handleMovement() {
 
 void PathFollower::connectPathNodes() {
   for (int i = 0; i < pathNodes.size(); i++) pathNodes.at(i)->connect(pathNodes);
+  // Both ends of a link are written, so a node named by another names it back. A record that
+  // does not would leave a link that unlinking the named node misses, and a dangling pointer
+  // once it is deleted: the link is made on both sides.
+  for (int i = 0; i < pathNodes.size(); i++) {
+    PathNode* node = pathNodes.at(i);
+    VectorInterface<Node*>& links = node->getConnected();
+    for (int j = 0; j < links.size(); j++) {
+      Node* link = links.at(j);
+      if (link->isConnected(node)) continue;
+      recordError("Error: link not returned, linking back from node id:", link->getNodeId());
+      link->getConnected().push_back(node);
+    }
+  }
   if (pathNodes.size() > 1) {
     prevNode = pathNodes.at(0);
     destNode = prevNode->getNext(nullptr);
