@@ -3,6 +3,8 @@
 // (0 down, 90 left); the functions here only work on the numbers.
 #pragma once
 
+#include <cmath>
+
 constexpr double PI = 3.141592654;
 // Degrees to radians (PI / 180).
 constexpr double RADIANS_PER_DEGREE = 0.017453292522222223;
@@ -10,8 +12,16 @@ constexpr double RADIANS_PER_DEGREE = 0.017453292522222223;
 // because headings throughout the game were tuned with it.
 constexpr double DEGREES_PER_RADIAN = 57.295827908797776;
 
-// Wraps in place into [0, 360) and returns the result.
+// Wraps in place into [0, 360) and returns the result. An angle so large that subtracting 360
+// no longer changes it (or an infinite one, from a hostile data file) would hold the loops
+// forever: it is first brought near the range by the remainder; infinity becomes 0.
 inline double wrapAngle(double& a) {
+  if (!(std::fabs(a) <= 1e6)) {
+    if (std::isinf(a))
+      a = 0;
+    else if (!std::isnan(a))
+      a = std::fmod(a, 360.0);
+  }
   while (a > 359) a -= 360;
   while (a < 0) a += 360;
   return a;

@@ -1,5 +1,6 @@
 #include "geometry/Node.h"
 
+#include <climits>
 #include <string>
 #include <vector>
 
@@ -33,7 +34,8 @@ void Node::initFromFile(std::istream& in) {
     return;
   }
   nodeId = id;
-  if (nodeId >= nextNodeId) nextNodeId = nodeId + 1;
+  // The counter cannot pass the largest int: a hostile id there must not overflow it.
+  if (nodeId >= nextNodeId) nextNodeId = nodeId == INT_MAX ? INT_MAX : nodeId + 1;
   int linkId = 0;
   while (in >> linkId) {
     if (linkId == -1) return;
@@ -53,7 +55,10 @@ void Node::drawConnection(Node* otherNode) {
   drawLine(getCenter(), otherNode->getCenter(), "white");
 }
 
-void Node::setNodeId() { nodeId = nextNodeId++; }
+void Node::setNodeId() {
+  nodeId = nextNodeId;
+  if (nextNodeId < INT_MAX) nextNodeId++;
+}
 
 void Node::connectTo(Node* node) {
   if (!node) {

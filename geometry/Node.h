@@ -70,10 +70,14 @@ void Node::connect(VectorInterface<T*> nodes) {
     Node* found = nullptr;
     for (int j = 0; j < nodes.size() && !found; j++)
       if (nodes.at(j)->getNodeId() == id) found = nodes.at(j);
-    if (found)
-      connected.push_back(found);
-    else
+    if (!found) {
       recordError("Error: could not find fence with id:", id);
+    } else if (isConnected(found)) {
+      // A record listing an id twice must not link twice: unlinking removes one link only.
+      recordError("Error: already connected to the node");
+    } else {
+      connected.push_back(found);
+    }
   }
   // Resolved once: a second connect must not link the same nodes again.
   connectedIds.clear();

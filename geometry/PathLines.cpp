@@ -5,8 +5,14 @@
 #include "presentation/Draw.h"
 
 namespace {
-// (difference times 255) over 0.5, truncated toward zero; the colour clamps it.
-int ramp(float value) { return static_cast<int>(value); }
+// (difference times 255) over 0.5, truncated toward zero; the colour clamps it. Values beyond
+// the channel range are clamped before the conversion, which a factor far out of range (from a
+// level file or the editor) would otherwise overflow; no number counts as 0.
+int ramp(float value) {
+  if (!(value > -1)) return value != value ? 0 : -1;
+  if (value > 256) return 256;
+  return static_cast<int>(value);
+}
 }  // namespace
 
 Color getColorForFactor(float factor) {
