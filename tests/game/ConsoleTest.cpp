@@ -13,6 +13,7 @@
 #include "presentation/Keyboard.h"
 #include "presentation/Mouse.h"
 #include "presentation/Text.h"
+#include "presentation/View.h"
 #include "support/LogCapture.h"
 #include "support/QorScreen.h"
 #include "support/ScriptedInput.h"
@@ -47,6 +48,30 @@ void startQor() {
   bFullscreen = false;
   init();
   pinLoadedLibraries();
+}
+
+// A game state that shows nothing, so that a frame holds only the main module's own lines.
+class TestBlankState : public GameState {
+ public:
+  void process() override {}
+  void draw() override {}
+};
+
+// The real start-up in a run folder that holds only the font and the class table: no data
+// files, so no level and no world is drawn, only what the main module itself shows.
+void startQorWithoutData() {
+  char pattern[] = "/tmp/qorbareXXXXXX";
+  std::string bare = mkdtemp(pattern);
+  char here[4096];
+  ASSERT_NE(getcwd(here, sizeof here), nullptr);
+  for (char const* name : {"FreeMono.ttf", "heirarchy.hcy"})
+    ASSERT_EQ(symlink((std::string(here) + "/" + name).c_str(), (bare + "/" + name).c_str()), 0);
+  mkdir((bare + "/C:").c_str(), 0755);
+  mkdir((bare + "/C:/C").c_str(), 0755);
+  ASSERT_EQ(chdir(bare.c_str()), 0);
+  startQor();
+  static TestBlankState blank;
+  gameState = &blank;
 }
 
 // What the last frame showed. The screen is drawn off-screen and copied to the window at each
@@ -187,7 +212,7 @@ TEST(StartUpTest, AWindowFullScreenIsAskedForUnlessSwitchedOff) {
 }
 
 TEST(FrameLoopTest, AFrameShowsTheInfoLinesAndTheFpsCounterWhereTheyBelong) {
-  startQor();
+  startQorWithoutData();
   ScriptedInput input;
   bLockFps = false;
   printInfo("HHHH", 0);
@@ -270,7 +295,9 @@ TEST(FrameLoopTest, ClosingTheWindowEndsTheProgramWithStatus0) {
 }
 
 TEST(FrameLoopTest, AResizedWindowStillShowsTheWhole800By600Screen) {
-  startQor();
+  startQorWithoutData();
+  // A camera on the logical screen itself, so that mouse pixels read as world points.
+  view.setRect(0, 0, 800, 600);
   ScriptedInput input;
   bLockFps = false;
   input.queueResize(1000, 750);
@@ -293,6 +320,7 @@ TEST(FrameLoopTest, AResizedWindowStillShowsTheWhole800By600Screen) {
   EXPECT_EQ(mouse.x, 400);
   EXPECT_EQ(mouse.y, 300);
   // Text is still drawn, scaled with the window.
+  clearInfo(0);
   printInfo("HHHH", 0);
   runFrame();
   readShownFrame();
