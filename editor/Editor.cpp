@@ -21,18 +21,9 @@
 #include "presentation/Mouse.h"
 #include "presentation/View.h"
 
-#if __has_include("editor/FenceTool.h")
 #include "editor/FenceTool.h"
-#define QOR_HAVE_FENCE_TOOL 1
-#endif
-#if __has_include("editor/HoloDisplayTool.h")
 #include "editor/HoloDisplayTool.h"
-#define QOR_HAVE_HOLO_TOOL 1
-#endif
-#if __has_include("game/Ship.h")
 #include "game/Ship.h"
-#define QOR_HAVE_SHIP 1
-#endif
 
 namespace {
 // Keys held down repeat on the frame after the press and every fourth frame after that.
@@ -112,12 +103,10 @@ void Editor::enter() {
   dropGameObjects();
   forgetDeletedEditorObjects();
   view.setRect(savedView);
-#ifdef QOR_HAVE_SHIP
   if (player) {
     player->setCenter(savedPlayerPosition);
     player->setAngle(savedPlayerAngle);
   }
-#endif
 }
 
 void Editor::exit() {
@@ -228,12 +217,8 @@ void Editor::setUp() {
   view.setScrollSpeed(8.0);
   view.setAngle(0.0);
   tools.clear();
-#ifdef QOR_HAVE_HOLO_TOOL
   tools.push_back(&holoDisplayTool);
-#endif
-#ifdef QOR_HAVE_FENCE_TOOL
   tools.push_back(&fenceTool);
-#endif
   tools.push_back(&lineTool);
   tools.push_back(&modifyTool);
   selectedTool = getInitialTool();

@@ -11,11 +11,8 @@
 #include "geometry/PathNode.h"
 #include "geometry/SimpleRect.h"
 
-#if __has_include("editor/FenceTool.h")
 #include "editor/FenceTool.h"
 #include "game/FenceNode.h"
-#define QOR_HAVE_FENCE_TOOL 1
-#endif
 
 namespace {
 // Whether a live object of the manager is the one the pointer names.
@@ -52,7 +49,5 @@ void forgetDeletedEditorObjects() {
   if (selectedPathNode && !liveNodes.count(selectedPathNode)) selectedPathNode = nullptr;
   keepLive(objectsInArea, liveRects);
   keepLive(objects, liveRects);
-#ifdef QOR_HAVE_FENCE_TOOL
   if (selectedNode && !isLive(selectedNode)) selectedNode = nullptr;
-#endif
 }

@@ -12,10 +12,7 @@
 #include "presentation/Keyboard.h"
 #include "presentation/Mouse.h"
 
-#if __has_include("editor/HoloDisplayTool.h")
 #include "editor/HoloDisplayTool.h"
-#define QOR_HAVE_HOLO_TOOL 1
-#endif
 
 PathTool pathTool;
 PathFollower* pathObject = nullptr;
@@ -90,9 +87,7 @@ void PathTool::process() {
       pathObject = nullptr;
       selectedPathNode = nullptr;
       deleteEditorObject(object);
-#ifdef QOR_HAVE_HOLO_TOOL
       switchEditorTool(&holoDisplayTool, false);
-#endif
       return;
     }
     if (selectedPathNode) {

@@ -10,27 +10,20 @@
 #include "presentation/Mouse.h"
 #include "presentation/StarField.h"
 
-#if __has_include("editor/FenceTool.h")
 #include "editor/FenceTool.h"
 #include "game/FenceNode.h"
-#define QOR_HAVE_FENCE_TOOL 1
-#endif
 #include "editor/LineTool.h"
 
 QorEditor::QorEditor() { setEditorState(this); }
 
 void QorEditor::process() {
   Editor::process();
-#ifdef QOR_HAVE_FENCE_TOOL
   if (justPressed('f')) switchEditorTool(&fenceTool, false);
-#endif
 }
 
 void QorEditor::draw() {
   Editor::draw();
-#ifdef QOR_HAVE_FENCE_TOOL
   drawNodeMap(fenceNodes);
-#endif
   // The paths of the objects under the mouse show even while a selected node hides the rest.
   for (Creatable2d* object : editObjMan.getList()) {
     if (!isOfType(object, "SpaceObject")) continue;
@@ -48,9 +41,7 @@ void QorEditor::selectObject(Editable* newObject) {
   if (isOfType(selectedObject, "HoloDisplay")) {
     switchEditorTool(&pathTool, false);
   } else if (isOfType(selectedObject, "FenceNode")) {
-#ifdef QOR_HAVE_FENCE_TOOL
     switchEditorTool(&fenceTool, false);
-#endif
   }
 }
 
@@ -60,9 +51,5 @@ void QorEditor::adjustLevelDims() {
 }
 
 EditorTool* QorEditor::getInitialTool() {
-#ifdef QOR_HAVE_FENCE_TOOL
   return &fenceTool;
-#else
-  return &lineTool;
-#endif
 }

@@ -5,12 +5,8 @@
 #include "game/Fence.h"
 #include "game/QorObjMan.h"
 
-#if __has_include("editor/FenceTool.h") && __has_include("editor/FenceTool.cpp") && \
-                                                         __has_include("editor/Editor.h")
 #include "editor/Editor.h"
 #include "editor/FenceTool.h"
-#define QOR_HAVE_FENCE_TOOL 1
-#endif
 
 float fenceNodeSpeed = 1.0f;
 
@@ -89,12 +85,8 @@ void FenceNode::setCenter(Point const& newCenter) { SimpleRect::setCenter(newCen
 SaveLoad* FenceNode::makeCopy() { return new FenceNode; }
 
 void FenceNode::activateDefaultCommand() {
-#ifdef QOR_HAVE_FENCE_TOOL
   selectedNode = this;
   switchEditorTool(&fenceTool, false);
-#else
-  recordError("Error: FenceNode::activateDefaultCommand: no editor fence tool, not implemented");
-#endif
 }
 
 void FenceNode::buildFences() {

@@ -247,7 +247,6 @@ TEST_F(FenceNodeTest, PostsLoadInTheirListsAndLeaveThem) {
   EXPECT_EQ(pathFollowers.size(), 0);
 }
 
-#if __has_include("editor/FenceTool.h") && __has_include("editor/FenceTool.cpp")
 #include "editor/Editor.h"
 #include "editor/FenceTool.h"
 
@@ -260,4 +259,3 @@ TEST_F(FenceNodeTest, ItsDefaultCommandSelectsItInTheFenceToolForAWhile) {
   EXPECT_EQ(selectedTool, before) << "a temporary switch";
   selectedNode = nullptr;
 }
-#endif
