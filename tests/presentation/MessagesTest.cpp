@@ -16,22 +16,10 @@
 #include "presentation/View.h"
 #include "support/LogCapture.h"
 #include "support/QorScreen.h"
+#include "support/ScriptedBackdrop.h"
 #include "support/ScriptedInput.h"
 #include "support/TestClock.h"
 
-// The state drawn under the box: each of its frames may script the input of the next one.
-class TestMsgBackdrop : public GameState {
- public:
-  void process() override {}
-  void draw() override {
-    frames++;
-    if (onFrame) onFrame(frames);
-    // A box that never closes would hang the test.
-    if (frames > 200) throw std::runtime_error("the message box never closed");
-  }
-  int frames = 0;
-  std::function<void(int)> onFrame;
-};
 
 namespace {
 class MessageTest : public ::testing::Test {
@@ -56,7 +44,7 @@ class MessageTest : public ::testing::Test {
 
   TestClock clock;
   ScriptedInput input;
-  TestMsgBackdrop backdrop;
+  TestScriptedBackdrop backdrop{"the message box"};
   LogCapture log;
 };
 

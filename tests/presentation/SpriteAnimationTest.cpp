@@ -15,17 +15,9 @@
 #include "presentation/View.h"
 #include "support/LogCapture.h"
 #include "support/QorScreen.h"
+#include "support/ScriptedBackdrop.h"
 #include "support/ScriptedInput.h"
 
-// Counts the frames of the one-frame pump.
-class TestAnimBackdrop : public GameState {
- public:
-  void process() override {}
-  void draw() override {
-    if (++frames > 500) throw std::runtime_error("the animation never ended");
-  }
-  int frames = 0;
-};
 
 namespace {
 class SpriteAnimationTest : public ::testing::Test {
@@ -114,7 +106,7 @@ TEST_F(SpriteAnimationTest, ActivateAnimPlaysToTheEndOnThePump) {
   bLockFps = false;
   bDrawFps = false;
   loadFont("FreeMono", 14);
-  TestAnimBackdrop backdrop;
+  TestScriptedBackdrop backdrop{"the animation", 500};
   gameState = &backdrop;
   Sprite sprite;
   sprite.loadFrames(frameNames, false);

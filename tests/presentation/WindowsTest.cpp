@@ -18,6 +18,7 @@
 #include "presentation/Window.h"
 #include "support/LogCapture.h"
 #include "support/QorScreen.h"
+#include "support/ScriptedBackdrop.h"
 #include "support/ScriptedInput.h"
 #include "support/TestClock.h"
 
@@ -42,18 +43,6 @@ class TestInputBox : public InputBox {
   bool cursorOn() const { return bCursorBlink; }
 };
 
-// The state under the prompt: each frame may script the input of the next.
-class TestPromptBackdrop : public GameState {
- public:
-  void process() override {}
-  void draw() override {
-    frames++;
-    if (onFrame) onFrame(frames);
-    if (frames > 200) throw std::runtime_error("the prompt never ended");
-  }
-  int frames = 0;
-  std::function<void(int)> onFrame;
-};
 
 namespace {
 class WindowTest : public ::testing::Test {
@@ -228,7 +217,7 @@ TEST_F(WindowTest, InputBoxIsDoneOnReturnOrAClickOnOk) {
 }
 
 TEST_F(WindowTest, PromptTakesTypedTextUpToItsLimitAndEndsOnReturn) {
-  TestPromptBackdrop backdrop;
+  TestScriptedBackdrop backdrop{"the prompt"};
   std::string keysToType = "abcd";
   bool bGrabbedDuring = false;
   backdrop.onFrame = [&](int frame) {
