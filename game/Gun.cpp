@@ -1,5 +1,7 @@
 #include "game/Gun.h"
 
+#include <climits>
+
 #include "core/Debug.h"
 #include "core/GetParents.h"
 #include "core/Utils.h"
@@ -12,6 +14,16 @@
 float barrierAngle = 90.0f;
 float barrierThickness = 20.0f;
 int barrierLifeSpan = 10;
+
+namespace {
+// Frame counts from data files: truncated toward zero, and held inside the int range so that a
+// hostile value (or 10 percent on top of a large one) cannot overflow the cool-down.
+int toFrames(double value) {
+  if (value >= static_cast<double>(INT_MAX)) return INT_MAX;
+  if (value <= static_cast<double>(INT_MIN)) return INT_MIN;
+  return static_cast<int>(value);
+}
+}  // namespace
 
 // No gun fires in its first 25 frames, whatever its kind.
 Gun::Gun() : shotCycles(Gun::getShotDelay()) {}
@@ -70,7 +82,7 @@ ParameterGun::ParameterGun() : shotDelay(-1), loudness(0) {}
 
 int ParameterGun::getShotDelay() {
   int k = randRange(0, 10);
-  return static_cast<int>(shotDelay + shotDelay * k / 100.0);
+  return toFrames(shotDelay + static_cast<double>(shotDelay) * k / 100.0);
 }
 
 void ParameterGun::spawnBullet() {
@@ -86,11 +98,11 @@ void ParameterGun::handleElement(XmlElement& element) {
   float const number = element.getFloatArg();
   std::string const text = element.getStringArg();
   if (tag == "shot_delay") {
-    shotDelay = static_cast<int>(number);
+    shotDelay = toFrames(number);
   } else if (tag == "projectile") {
     projectileTypes.push_back(element.getArguments());
   } else if (tag == "loudness") {
-    loudness = static_cast<int>(number);
+    loudness = toFrames(number);
   } else if (tag == "fire_sound") {
     fireSound = text + ".wav";
   }

@@ -38,6 +38,13 @@ bool Ship::trigger(Gun* gun) {
   return mouse.leftDown();
 }
 
+namespace {
+// The steering turns the positive way when the target's heading lies that way or dead ahead.
+bool isCounterclockwiseOrAhead(double desired, double current) {
+  return getAngleDist(desired, current) >= 0;
+}
+}  // namespace
+
 bool Ship::isFar(Point const& p) const { return dist(getCenter(), p) >= far_dist; }
 
 void Ship::facePoint(Point const& p) {
@@ -48,7 +55,7 @@ void Ship::facePoint(Point const& p) {
     setAngle(desiredAngle);
     return;
   }
-  angleInc = is1ClockwiseFrom2(desiredAngle, getAngle()) ? max_rotation : -max_rotation;
+  angleInc = isCounterclockwiseOrAhead(desiredAngle, getAngle()) ? max_rotation : -max_rotation;
 }
 
 void Ship::moveToward(Point const& p) {
@@ -61,7 +68,7 @@ void Ship::moveToward(Point const& p) {
       thrust();
     }
   }
-  angleInc = is1ClockFrom2(desiredAngle, getAngle()) ? max_rotation : -max_rotation;
+  angleInc = isCounterclockwiseOrAhead(desiredAngle, getAngle()) ? max_rotation : -max_rotation;
 }
 
 void Ship::shortThrust(Point const& p) {
