@@ -4,6 +4,8 @@
 
 #include "core/Debug.h"
 #include "core/GetParents.h"
+#include "editor/FenceTool.h"
+#include "editor/HoloDisplayTool.h"
 #include "editor/LineTool.h"
 #include "editor/ModifyTool.h"
 #include "editor/SnapGrid.h"
@@ -14,16 +16,13 @@
 #include "game/ObstacleTree.h"
 #include "game/Prototypes.h"
 #include "game/QorObjMan.h"
+#include "game/Ship.h"
 #include "geometry/Collisions.h"
 #include "geometry/PathFollower.h"
 #include "geometry/PathNode.h"
 #include "presentation/Keyboard.h"
 #include "presentation/Mouse.h"
 #include "presentation/View.h"
-
-#include "editor/FenceTool.h"
-#include "editor/HoloDisplayTool.h"
-#include "game/Ship.h"
 
 namespace {
 // Keys held down repeat on the frame after the press and every fourth frame after that.
@@ -74,6 +73,11 @@ void deleteEditorObject(Creatable2d* object) {
   // A fence post is also a graph node: its neighbours must let go of it before it goes.
   if (Node* node = dynamic_cast<Node*>(object)) {
     editObjMan.deleteObject(object, false);
+    // A level file may list a link on one side only, so a neighbour can hold the post without
+    // the post holding it; selfDestruct reaches only the posts it holds itself.
+    for (Creatable2d* other : editObjMan.getList())
+      if (Node* otherNode = dynamic_cast<Node*>(other))
+        while (otherNode->isConnected(node)) otherNode->removeConnection(node);
     node->selfDestruct();
   } else {
     editObjMan.deleteObject(object, true);

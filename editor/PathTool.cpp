@@ -4,6 +4,7 @@
 
 #include "core/Debug.h"
 #include "editor/Editor.h"
+#include "editor/HoloDisplayTool.h"
 #include "editor/SnapGrid.h"
 #include "geometry/Collisions.h"
 #include "geometry/PathFollower.h"
@@ -11,8 +12,6 @@
 #include "presentation/Draw.h"
 #include "presentation/Keyboard.h"
 #include "presentation/Mouse.h"
-
-#include "editor/HoloDisplayTool.h"
 
 PathTool pathTool;
 PathFollower* pathObject = nullptr;
@@ -31,6 +30,19 @@ Point placementPoint() {
   Point p = getMousePoint();
   if (modKey(KMOD_SHIFT)) p = getNearestGridPoint(p);
   return p;
+}
+
+// The selection must be a node of the path being edited: linked to a node of another path, it
+// would be left dangling when either object is deleted, since a follower deletes its nodes
+// without unlinking them. A path object handed over without leaving the tool drops it.
+void dropForeignSelection() {
+  if (!selectedPathNode) return;
+  if (pathObject) {
+    VectorInterface<PathNode*>& path = pathObject->getPathRef();
+    for (int i = 0; i < path.size(); i++)
+      if (path.at(i) == selectedPathNode) return;
+  }
+  selectedPathNode = nullptr;
 }
 }  // namespace
 
@@ -60,6 +72,7 @@ PathNode* PathTool::placeNode(Point const& center) {
 }
 
 void PathTool::handleLeftClick() {
+  dropForeignSelection();
   if (!pathObject) return;
   if (!selectedPathNode && pathObject->getPathSize() > 0)
     recordError("Error: no node is selected in PathTool::process");
@@ -80,6 +93,7 @@ void PathTool::handleLeftClick() {
 void PathTool::handleRightClick() { bPlaceAsArrow = !bPlaceAsArrow; }
 
 void PathTool::process() {
+  dropForeignSelection();
   if (!pathObject) return;
   if (justPressed(SDLK_DELETE)) {
     if (pathObject->getPathSize() > 0 && pathObject->getFirstNode() == selectedPathNode) {

@@ -1,5 +1,7 @@
 #include "editor/SnapGrid.h"
 
+#include <cmath>
+
 #include "core/Debug.h"
 #include "presentation/Colors.h"
 #include "presentation/Draw.h"
@@ -16,6 +18,11 @@ float getGridGap() { return gridGap; }
 void setGridColor(std::string const& name) { gridColor = name; }
 
 namespace {
+// A camera zoomed far out, or a tiny spacing from the data, would ask for more points than the
+// editor can lay every frame while Shift is held, and far from 0 adding the spacing no longer
+// moves a float, so the stepping would never end. Beyond this many steps no grid is laid.
+double const maxGridSteps = 1e6;
+
 // The first grid line at or inside the edge when it lies above 0, at or outside it below 0.
 float firstLine(float edge) {
   float line = 0.0f;
@@ -38,6 +45,14 @@ void createGrid() {
   }
   float const left = view.getLeft(), top = view.getTop();
   float const right = view.getRight(), bottom = view.getBottom();
+  double const stepsToCorner = (std::fabs(left) + std::fabs(top)) / gridGap;
+  double const points = (static_cast<double>(right - left) / gridGap + 1) *
+                        (static_cast<double>(bottom - top) / gridGap + 1);
+  if (!std::isfinite(stepsToCorner) || !std::isfinite(points) || stepsToCorner > maxGridSteps ||
+      points > maxGridSteps) {
+    recordError("Error: too many grid points for the camera, spacing:", gridGap);
+    return;
+  }
   float const firstX = firstLine(left), firstY = firstLine(top);
   for (float x = firstX; x < right; x += gridGap)
     for (float y = firstY; y < bottom; y += gridGap) grid.push_back(Point(x, y));
