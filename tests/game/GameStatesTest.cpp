@@ -1,0 +1,232 @@
+// The game object and its states driven through the real start-up and frame loop, over data
+// files and levels made for each test: the first state, victory and defeat checks, the level
+// time lines, the hand-over to command mode, the camera behind the player and the progress bar.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <string>
+
+#include "core/TypedLists.h"
+#include "game/Console.h"
+#include "game/Game.h"
+#include "game/GameStates.h"
+#include "game/Level.h"
+#include "game/QorObjMan.h"
+#include "game/Ship.h"
+#include "presentation/Mouse.h"
+#include "presentation/View.h"
+#include "support/QorScreen.h"
+#include "support/ScriptedInput.h"
+
+namespace {
+std::string const playerRecord =
+    "PlayerShip\nplayer\n500 800\n<angle>\n0\n</angle>\nPathFollower\n0\n";
+std::string const enemyRecord =
+    "HoloDisplay\nglobal_pirate\n500 100\n<angle>\n180\n</angle>\nPathFollower\n0\n";
+
+// A level of 1000 by 1000 with the given level time and object records, and no lines.
+std::string level(int time, std::string const& objects) {
+  return "<triggerRoot> </triggerRoot>\n0 0 1000 1000\n" + std::to_string(time) + "\n\n" + objects +
+         "END_OBJECTS\n0\n0\n";
+}
+
+// Starts the game in a folder of its own: the shipped images, sounds, font, class table and ship
+// and weapon types, with the episodes, settings and levels of the test.
+class GameStatesTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_EQ(getcwd(runDir, sizeof runDir), runDir);
+    char pattern[] = "/tmp/qorstatesXXXXXX";
+    ASSERT_NE(mkdtemp(pattern), nullptr);
+    dir = pattern;
+    std::string const run = runDir;
+    std::string command = "cd " + dir + " && for f in " + run +
+                          "/*; do case \"$f\" in *.lev|*/xml|*/C:) ;; *) ln -s \"$f\" . ;; esac; "
+                          "done && mkdir -p C:/C xml && ln -s " +
+                          run + "/xml/ships.xml " + run + "/xml/weapons.xml xml/";
+    ASSERT_EQ(system(command.c_str()), 0);
+    ASSERT_EQ(chdir(dir.c_str()), 0);
+  }
+  void TearDown() override {
+    ASSERT_EQ(chdir(runDir), 0);
+    std::string command = "rm -rf " + dir;
+    ASSERT_EQ(system(command.c_str()), 0);
+  }
+  void write(std::string const& name, std::string const& text) {
+    std::ofstream out(name.c_str());
+    out << text;
+  }
+  // The episodes (level elements) and settings of the data files, then the real start-up.
+  void start(std::string const& episodes, std::string const& settings = "") {
+    write("xml/test.xml", "<xml> " + settings + " " + episodes + " </xml>");
+    startVideo();
+    bFullscreen = false;
+    init();
+    pinLoadedLibraries();
+  }
+  void frames(int count) {
+    for (int i = 0; i < count; i++) runFrame();
+  }
+
+  char runDir[4096];
+  std::string dir;
+  ScriptedInput input;
+};
+}  // namespace
+
+TEST_F(GameStatesTest, CommandModeFromTheDataStartsInCommandModeOverTheWholeLevel) {
+  write("a.lev", level(-1, playerRecord + enemyRecord));
+  start("<episode> <level> <name> a.lev </name> </level> </episode>",
+        "<command_mode> 1 </command_mode>");
+  EXPECT_EQ(gameState, &commandState);
+  EXPECT_FLOAT_EQ(view.getWidth(), 1000);
+  EXPECT_FLOAT_EQ(view.getHeight(), 1000);
+  EXPECT_NEAR(view.getCenter().x, 500, 1);
+  EXPECT_NEAR(view.getCenter().y, 500, 1);
+  EXPECT_EQ(mouse.maxX, 1000);
+  EXPECT_EQ(mouse.maxY, 1000);
+}
+
+TEST_F(GameStatesTest, AKillAllLevelWithOnlyThePlayerIsLeftInItsFirstFrame) {
+  write("alone.lev", level(-1, playerRecord));
+  write("b.lev", level(-1, playerRecord + enemyRecord));
+  start(
+      "<episode> <level> <name> alone.lev </name> </level> "
+      "<level> <name> b.lev </name> </level> </episode>");
+  EXPECT_EQ(getCurrLevel(), "alone.lev");
+  runFrame();
+  EXPECT_EQ(getCurrLevel(), "b.lev");
+  EXPECT_EQ(iLevel, 2);
+}
+
+TEST_F(GameStatesTest, AKillAllVictoryOnTheLastLevelOfTheLastEpisodeChangesNothing) {
+  write("alone.lev", level(-1, playerRecord));
+  start("<episode> <level> <name> alone.lev </name> </level> </episode>");
+  Ship* const ship = player;
+  ASSERT_NE(ship, nullptr);
+  frames(5);
+  EXPECT_EQ(getCurrLevel(), "alone.lev");
+  EXPECT_EQ(iEpisode, 0);
+  EXPECT_EQ(iLevel, 1);
+  // Not reloaded either: the same ship flies on.
+  EXPECT_EQ(player, ship);
+  EXPECT_EQ(gameState, &localState);
+}
+
+TEST_F(GameStatesTest, TheLevelTimeLinesFollowTheTimeLeft) {
+  struct Case {
+    int time;
+    char const* firstFrame;
+    char const* secondFrame;
+    int after;
+  } const cases[] = {
+      {-1, " ", " ", -1},
+      {0, "You've been supernova'd!", "You've been supernova'd!", -1},
+      {300, "Level Time: 300", "Level Time: 299", 298},
+  };
+  std::string episodes = "<episode>";
+  for (Case const& c : cases) {
+    std::string const name = "t" + std::to_string(c.time + 1) + ".lev";
+    write(name, level(c.time, playerRecord + enemyRecord));
+    episodes += " <level> <name> " + name + " </name> </level>";
+  }
+  start(episodes + " </episode>");
+  for (Case const& c : cases) {
+    SCOPED_TRACE(c.time);
+    clearInfo();
+    runFrame();
+    EXPECT_EQ(info[5], c.firstFrame);
+    runFrame();
+    EXPECT_EQ(info[5], c.secondFrame);
+    EXPECT_EQ(getLevelTime(), c.after);
+    input.tap(']');
+    input.nextFrame();
+  }
+}
+
+TEST_F(GameStatesTest, ALevelTimeOf300RunsOutAfter300FramesOfPlay) {
+  write("a.lev", level(300, playerRecord + enemyRecord));
+  start("<episode> <level> <name> a.lev </name> </level> </episode>");
+  // The enemy's shots must not end the flight: a reload would start the time again.
+  for (int i = 0; i < 300; i++) {
+    player->setHealth(7);
+    runFrame();
+  }
+  EXPECT_EQ(info[5], "Level Time: 1");
+  EXPECT_EQ(getLevelTime(), 0);
+  runFrame();
+  EXPECT_EQ(info[5], "You've been supernova'd!");
+  EXPECT_EQ(getLevelTime(), -1);
+}
+
+TEST_F(GameStatesTest, WithCommandModeSetThePlayStateHandsOverWhenThePlayerShipIsGone) {
+  write("a.lev", level(-1, playerRecord + enemyRecord + enemyRecord));
+  start("<episode> <level> <name> a.lev </name> </level> </episode>");
+  runFrame();
+  EXPECT_EQ(info[6].substr(0, 8), "Health: ");
+  setCommandMode(1);
+  objMan.deleteObject(player, true);
+  ASSERT_EQ(player, nullptr);
+  runFrame();
+  EXPECT_EQ(gameState, &commandState);
+  // Leaving the play state cleared the info lines (to one blank each); no health line came back.
+  EXPECT_EQ(info[6], " ");
+}
+
+TEST_F(GameStatesTest, SpaceInCommandModeTurnsToTheWholeLevelAndClearsTheHealthLine) {
+  write("a.lev", level(-1, playerRecord + enemyRecord));
+  start("<episode> <level> <name> a.lev </name> </level> </episode>");
+  runFrame();
+  ASSERT_FALSE(info[6].empty());
+  // Without command mode Space does not leave play.
+  input.tap(' ');
+  input.nextFrame();
+  runFrame();
+  EXPECT_EQ(gameState, &localState);
+  setCommandMode(1);
+  input.tap(' ');
+  input.nextFrame();
+  runFrame();
+  EXPECT_EQ(gameState, &commandState);
+  EXPECT_EQ(player, nullptr);
+  EXPECT_EQ(info[6], " ");
+  EXPECT_FLOAT_EQ(view.getWidth(), 1000);
+}
+
+TEST_F(GameStatesTest, TheCameraIsZoomedAndTurnedWithTheShipNearTheLowerEdge) {
+  write("a.lev", level(-1, playerRecord + enemyRecord));
+  start("<episode> <level> <name> a.lev </name> </level> </episode>");
+  ASSERT_NE(player, nullptr);
+  // At entry the camera stands 600 - 30 ahead of the ship.
+  EXPECT_FLOAT_EQ(view.getWidth(), 1600);
+  EXPECT_FLOAT_EQ(view.getHeight(), 1200);
+  Point const center = player->getCenter();
+  EXPECT_NEAR(view.getCenter().x, center.x, 0.5);
+  EXPECT_NEAR(view.getCenter().y, center.y - 570, 0.5);
+  runFrame();
+  // Drawn with the ship kept its own height plus 30 above the lower edge.
+  Point const now = player->getCenter();
+  EXPECT_NEAR(view.getCenter().x, now.x, 0.5);
+  EXPECT_NEAR(view.getCenter().y, now.y - (600 - player->getHeight() - 30), 0.5);
+}
+
+TEST_F(GameStatesTest, TheProgressBarIsDrawnOnlyWhenThereIsProgressToShow) {
+  write("none.lev", level(-1, playerRecord));
+  write("enemy.lev", level(-1, playerRecord + enemyRecord));
+  // A finish-line level without lines has nothing to show.
+  start(
+      "<episode> <level> <name> none.lev </name> <victory> finish_line </victory> </level> "
+      "<level> <name> enemy.lev </name> </level> </episode>");
+  ASSERT_EQ(getVictoryCondition(), "finish_line");
+  runFrame();
+  // The bar's left edge stands at 772, from 15 to 585.
+  EXPECT_LT(countLit(771, 15, 774, 585), 100);
+  input.tap(']');
+  input.nextFrame();
+  runFrame();
+  ASSERT_EQ(getCurrLevel(), "enemy.lev");
+  runFrame();
+  EXPECT_GT(countLit(771, 15, 774, 585), 500);
+}
