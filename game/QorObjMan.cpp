@@ -20,3 +20,7 @@ void QorObjMan::newObject(Creatable2d* obj) {
     drawRegions.modify(obj);
   }
 }
+
+bool canObjectMove(Creatable2d* obj) {
+  return !isOfType(obj, "Fence") && !isOfType(obj, "FenceNode");
+}

@@ -11,3 +11,6 @@ class QorObjMan : public ObjMan2d {
 };
 
 extern QorObjMan objMan;
+
+// False for fences and fence posts (and classes derived from them), which stay put.
+bool canObjectMove(Creatable2d* obj);
