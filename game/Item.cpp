@@ -65,6 +65,8 @@ void Item::getDropped() {
   Point const center = holder->getCenter();
   looseSprite.setCenter(static_cast<float>(center.x + randRange(-4, 4)),
                         static_cast<float>(center.y + randRange(-4, 4)));
+  // The inventory owned the item; now the manager does, and only it may delete it.
+  holder->inventory.removeObject(this);
   holder = nullptr;
   objMan.newObject(this);
   if (levelSet()) setLevel(getCurrentLevel());
