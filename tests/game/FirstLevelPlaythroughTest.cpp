@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -18,15 +19,27 @@
 #include "support/LogCapture.h"
 #include "support/QorScreen.h"
 #include "support/ScriptedInput.h"
+#include "support/TestClock.h"
 
 namespace {
 class FirstLevelPlaythroughTest : public ::testing::Test {
  protected:
+  // Installed before start-up, so that every timer of the game runs on it.
+  TestClock clock{100000};
   void SetUp() override {
     startVideo();
     bFullscreen = false;
     init();
     pinLoadedLibraries();
+    // The same game every run: fixed random numbers, and frames of 1/30 s on the test clock.
+    std::srand(20261210);
+    bLockFps = false;
+  }
+
+  // Every frame of the main loop moves the test clock on by one frame's time.
+  void playFrame() {
+    clock.advance(33);
+    runFrame();
   }
 
   // One frame of a pilot that turns toward the target by mouse motion, thrusts while the target
@@ -50,7 +63,7 @@ class FirstLevelPlaythroughTest : public ::testing::Test {
     else
       input.releaseLeft();
     input.nextFrame();
-    runFrame();
+    playFrame();
   }
 
   Ship* nearestEnemy() {
@@ -89,7 +102,7 @@ TEST_F(FirstLevelPlaythroughTest, FlyingAndShootingDestroysEveryEnemyAndLoadsThe
   while (frame < 6000 && getCurrLevel() == firstLevel) {
     Ship* target = nearestEnemy();
     if (!target || !player) {
-      runFrame();
+      playFrame();
     } else {
       Ship* const flying = player;
       steer(target->getCenter(), lineOfSight(player->getCenter(), target->getCenter()), 500);
@@ -124,7 +137,7 @@ TEST_F(FirstLevelPlaythroughTest, TheFinishLineLevelsCanBeFlownThroughTheGapsOfT
     while (getCurrLevel() != c.level) {
       input.tap(']');
       input.nextFrame();
-      runFrame();
+      playFrame();
     }
     ASSERT_EQ(getVictoryCondition(), "finish_line");
     LogCapture log;
@@ -135,7 +148,7 @@ TEST_F(FirstLevelPlaythroughTest, TheFinishLineLevelsCanBeFlownThroughTheGapsOfT
     while (frame < 2000 && getCurrLevel() == c.level) {
       frame++;
       if (!player) {
-        runFrame();
+        playFrame();
         continue;
       }
       if (player != flying) {
