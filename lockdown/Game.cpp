@@ -206,9 +206,6 @@ void Game::AgeMessages() {
   if (++messageAge > 200) {
     messageAge = -1;
     ClearMessages();
-    statusLine[0] = 0;
-    FindAllEdges();
-    PrepareLevel();
   }
 }
 

@@ -45,6 +45,9 @@ void PhysObject::Set(const char* name, double value) {
 
 void PhysObject::ApplyVelocity() {
   if (rect.left < -500 || rect.left > game.levelWidth + 500) return;
+  // A body that fell out of the level's bottom stays there: falling on for good would
+  // grow its coordinates past what an int holds.
+  if (rect.top > game.levelHeight + 500) return;
   lastRect = rect;
   int wholeX = static_cast<int>(xVel), wholeY = static_cast<int>(yVel);
   xRemainder += xVel - wholeX;

@@ -112,6 +112,17 @@ TEST_F(Physics, ApplyVelocityKeepsSubPixelRemainders) {
   body.rect = Rect(1301, 1311, 0, 10);
   body.ApplyVelocity();
   EXPECT_EQ(body.rect.left, 1301);
+  // Fallen out of the bottom of the level: it stops instead of falling for ever.
+  game.levelHeight = 600;
+  body.xVel = 0;
+  body.yVel = 40;
+  body.rect = Rect(100, 110, 1060, 1070);
+  body.ApplyVelocity();
+  EXPECT_EQ(body.rect.top, 1100);
+  body.ApplyVelocity();
+  EXPECT_EQ(body.rect.top, 1140);
+  body.ApplyVelocity();
+  EXPECT_EQ(body.rect.top, 1140);
 }
 
 TEST_F(Physics, CollideTestPushesOutByTheSideItCameFrom) {
