@@ -26,10 +26,15 @@ void Banner::Draw() const {
 
 bool AskYesNo(const char* text, bool bQuestion) {
   const Rect yesBox(300, 315, 180, 195), noBox(450, 465, 180, 195);
+  // The file-name prompt ends on Enter and clears the counters, so the Enter that ended it
+  // would read as a first frame again and close "Saved." unseen: only a press that starts
+  // while the box is up answers it.
+  bool bEnterWasUp = false;
   for (;;) {
     input.Update();
     UpdateKeyCounters();
     if (game.bCloseRequested) return false;
+    if (keyCounters[VK_RETURN] == 0) bEnterWasUp = true;
     // Screen coordinates: the boxes do not move with the camera.
     int mx = input.x - camera.view.left, my = input.y - camera.view.top;
     if (bQuestion) {
@@ -37,7 +42,7 @@ bool AskYesNo(const char* text, bool bQuestion) {
       if (keyCounters['N'] || keyCounters[VK_ESCAPE] == 1 ||
           (input.LeftClicked() && noBox.Contains(mx, my)))
         return false;
-    } else if (keyCounters[VK_RETURN] == 1 || input.LeftClicked()) {
+    } else if ((bEnterWasUp && keyCounters[VK_RETURN] == 1) || input.LeftClicked()) {
       return true;
     }
     game.Draw();

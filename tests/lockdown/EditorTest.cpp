@@ -191,11 +191,12 @@ TEST_F(Editing, ALevelMadeInTheEditorIsSavedLoadedAndPlayed) {
   EXPECT_EQ(zone->zone.right, 760);
   EXPECT_EQ(zone->zone.bottom, 400);
 
-  // S, then "4" and Enter at the prompt; Enter answers "Saved.".
+  // S, then "4" and Enter at the prompt; a second Enter answers "Saved.".
   f = machine.Frame();
   machine.PressKey('S', f);
   machine.PressKey('4', f + 1);
   machine.PressKey(VK_RETURN, f + 2);
+  machine.PressKey(VK_RETURN, f + 4);
   Frames(1);
   std::ifstream saved("4.fly");
   ASSERT_TRUE(saved);
