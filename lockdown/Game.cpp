@@ -24,7 +24,8 @@ namespace lockdown {
 Game game;
 
 namespace {
-const char* const kCreditLine = "lockdown - Enter, Space or a click starts, Escape quits";
+// Escape also leaves the title (every modal screen ends on it), but into the game.
+const char* const kCreditLine = "lockdown - Enter, Space or a click starts; Escape quits in play";
 }
 
 Game::Game() : levelName(ConcatStrings("1", ".fly")) {
