@@ -54,11 +54,14 @@ void Editor::Leave() {
 }
 
 void Editor::Update() {
+  // The click of this frame: placing an exit zone or a run of stairs reads the mouse on
+  // frames of its own, and the right click that cancels it must not delete here as well.
+  bool bRightClicked = input.RightClicked();
   if (command == kPlace)
     PlaceMode();
   else
     AdjustMode();
-  if (input.RightClicked() && !DeleteUnderMouse()) command = command == kPlace ? kAdjust : kPlace;
+  if (bRightClicked && !DeleteUnderMouse()) command = command == kPlace ? kAdjust : kPlace;
   if (keyCounters[VK_CONTROL] == 1) SwitchGhostType();
   if (keyCounters[VK_SHIFT]) ResizeLevel();
   if (keyCounters['S']) SaveLevel(PromptFileName(".fly"));
