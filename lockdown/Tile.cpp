@@ -109,6 +109,10 @@ void Tile::Set(const char* name, double value) {
 }
 
 void Tile::FindEdges() {
+  // A wall merged from a run of tiles keeps the edges its tiles gave it: the neighbour test
+  // below knows single tiles only, and would hide a whole floor's top behind one tile
+  // standing on its end (leaving the editor asks every wall again).
+  if (objectType == kTile && (rect.Width() != 40 || rect.Height() != 40)) return;
   bLeftEdge = bTopEdge = bRightEdge = bBottomEdge = true;
   for (PtrList<Object>::Cursor c(wallList); !c.AtEnd(); c.Next()) {
     Object* wall = c.Current();

@@ -1,11 +1,12 @@
 // Ageing messages away empties the 20 message lines and nothing else: the status line
 // of the security override keeps its text, and the walls of the level stay as play
-// prepared them.
+// prepared them, as they do after a visit to the editor.
 #include <gtest/gtest.h>
 
 #include "WorldHarness.h"
 #include "lockdown/Guard.h"
 #include "lockdown/Tile.h"
+#include "lockdown/platform/VirtualKeys.h"
 
 namespace lockdown {
 namespace {
@@ -37,6 +38,17 @@ TEST_F(AgeingMessages, EmptyTheMessageLinesAndLeaveStatusAndWallsAlone) {
   EXPECT_EQ(floor->Get("bTopEdge"), 1);
   Frames(20);
   EXPECT_EQ(guard->Get("bottom"), 400);  // still standing on the floor
+
+  // A visit to the editor asks every wall for its edges again; the merged floor keeps its
+  // exposed top.
+  for (int i = 0; i < 2; ++i) {
+    machine.PressKey(VK_F11, machine.Frame());
+    Frames(2);
+  }
+  ASSERT_FALSE(game.bEditing);
+  EXPECT_EQ(floor->Get("bTopEdge"), 1);
+  Frames(20);
+  EXPECT_EQ(guard->Get("bottom"), 400);
 }
 
 }  // namespace
