@@ -6,45 +6,23 @@
 
 #include "core/GameServices.h"
 #include "geometry/Mobile.h"
+#include "support/PointBody.h"
 #include "support/LogCapture.h"
 
 // Bodies with a plain centre. The Verlet one keeps its last centre as a rectangle would.
-class TestGeoSimpleBody : public SimpleMobile {
+class TestGeoSimpleBody : public TestPointBody<SimpleMobile> {
  public:
-  float getXCenter() const override { return x; }
-  float getYCenter() const override { return y; }
-  void move(float dx, float dy) override {
-    x += dx;
-    y += dy;
-  }
-  void setCenter(float newX, float newY) override {
-    x = newX;
-    y = newY;
-  }
   void updateLast() override { updates++; }
   Point getVelocityField() { return velocity; }
   bool lastPosSet() { return bSetLastPos; }
-  float x = 0, y = 0;
   int updates = 0;
 };
 
-class TestGeoVerletBody : public VerletMobile {
+class TestGeoVerletBody : public TestPointBody<VerletMobile> {
  public:
-  using Mobile::setCenter;
-  float getXCenter() const override { return x; }
-  float getYCenter() const override { return y; }
-  void move(float dx, float dy) override {
-    x += dx;
-    y += dy;
-  }
-  void setCenter(float newX, float newY) override {
-    x = newX;
-    y = newY;
-  }
   void updateLast() override { last = getCenter(); }
   Point getLastCenter() override { return last; }
   float getMass() { return mass; }
-  float x = 0, y = 0;
   Point last;
 };
 

@@ -10,6 +10,7 @@
 #include "game/Obstacle.h"
 #include "geometry/PathFinder.h"
 #include "presentation/View.h"
+#include "support/PointBody.h"
 #include "support/LogCapture.h"
 
 class TestFinderWall : public Rect, public Obstacle {
@@ -19,23 +20,12 @@ class TestFinderWall : public Rect, public Obstacle {
   void draw() override {}
 };
 
-class TestWanderer : public Pathfinder {
+class TestWanderer : public TestPointBody<Pathfinder> {
  public:
-  float getXCenter() const override { return x; }
-  float getYCenter() const override { return y; }
-  void move(float dx, float dy) override {
-    x += dx;
-    y += dy;
-  }
-  void setCenter(float newX, float newY) override {
-    x = newX;
-    y = newY;
-  }
   Point getLastCenter() override { return last; }
   std::vector<Point>& route() { return path; }
   Point dest() { return wanderDest; }
   Timer& timer() { return wanderTimer; }
-  float x = 0, y = 0;
   Point last;
 };
 

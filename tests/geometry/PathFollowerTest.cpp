@@ -1,27 +1,17 @@
 #include <gtest/gtest.h>
 
 #include "geometry/PathFollower.h"
+#include "support/PointBody.h"
 #include "support/LogCapture.h"
 
-class TestGeoFollower : public PathFollower {
+class TestGeoFollower : public TestPointBody<PathFollower> {
  public:
-  float getXCenter() const override { return x; }
-  float getYCenter() const override { return y; }
-  void move(float dx, float dy) override {
-    x += dx;
-    y += dy;
-  }
-  void setCenter(float newX, float newY) override {
-    x = newX;
-    y = newY;
-  }
   void updateLast() override { last = Mobile::getCenter(); }
   Point getLastCenter() override { return last; }
   Point getCenter() const override { return Mobile::getCenter(); }
   PathNode* getDest() { return destNode; }
   PathNode* getPrev() { return prevNode; }
   float getPrevDist() { return prevDist; }
-  float x = 0, y = 0;
   Point last;
 };
 
