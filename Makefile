@@ -20,7 +20,7 @@ build: deps
 	cmake --build $(BUILD) -j$(JOBS)
 
 test: test-build
-	cd $(TEST_BUILD) && $(SAN_ENV) $(XVFB) ctest --output-on-failure -j$(JOBS) --timeout 300
+	cd $(TEST_BUILD) && $(SAN_ENV) $(XVFB) ctest --output-on-failure -j$(JOBS) --timeout 300 --repeat until-pass:2
 
 test-build: deps
 	cmake -S . -B $(TEST_BUILD) -DSANITIZE=ON -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS="-O1"
