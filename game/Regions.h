@@ -8,8 +8,9 @@
 #include "geometry/TileRegions.h"
 
 class Tile;
-using TileRegion = TileRegionOf<Tile>;
-using TileRegions = TileRegionsOf<Tile>;
+// Named classes rather than aliases, so that their run-time names are the plain ones.
+class TileRegion : public TileRegionOf<Tile> {};
+class TileRegions : public TileRegionsOf<Tile, TileRegion> {};
 
 extern DrawRegions drawRegions;
 extern TileRegions tileRegions;

@@ -18,8 +18,9 @@ class TileRegionOf : public VectorInterface<T*>, public Rect {
   bool isTileIn(T* tile) { return tile->isCollision(*this); }
 };
 
-template <class T>
-class TileRegionsOf : public VectorInterface<TileRegionOf<T>> {
+// Cell is the class of one cell: the game names its own, so that run-time names stay plain.
+template <class T, class Cell = TileRegionOf<T>>
+class TileRegionsOf : public VectorInterface<Cell> {
  public:
   // Cells of a third of the bounds' width and height, laid from the origin up to the bounds'
   // right and bottom edges, filled with the tiles that touch them.
@@ -35,8 +36,8 @@ class TileRegionsOf : public VectorInterface<TileRegionOf<T>> {
   void checkCollision(Rect& testRect);
 };
 
-template <class T>
-void TileRegionsOf<T>::setUpRegions(Rect& bounds, VectorInterface<T*>& tiles) {
+template <class T, class Cell>
+void TileRegionsOf<T, Cell>::setUpRegions(Rect& bounds, VectorInterface<T*>& tiles) {
   this->clear();
   float regionWidth = bounds.getWidth() / 3;
   float regionHeight = bounds.getHeight() / 3;
@@ -45,7 +46,7 @@ void TileRegionsOf<T>::setUpRegions(Rect& bounds, VectorInterface<T*>& tiles) {
     recordError("Error: Zero dimension in tile regions");
     return;
   }
-  TileRegionOf<T> cell;
+  Cell cell;
   cell.setRect(0, 0, regionWidth, regionHeight);
   float const right = bounds.getRight();
   float const bottom = bounds.getBottom();
@@ -61,12 +62,12 @@ void TileRegionsOf<T>::setUpRegions(Rect& bounds, VectorInterface<T*>& tiles) {
   for (int i = 0; i < tiles.size(); i++) addTile(tiles.at(i));
 }
 
-template <class T>
-void TileRegionsOf<T>::checkCollision(Rect& testRect) {
+template <class T, class Cell>
+void TileRegionsOf<T, Cell>::checkCollision(Rect& testRect) {
   float x = testRect.getXCenter();
   float y = testRect.getYCenter();
   for (int i = 0; i < this->size(); i++) {
-    TileRegionOf<T>& cell = this->at(i);
+    Cell& cell = this->at(i);
     if (!cell.isRectIn(testRect)) continue;
     for (int j = 0; j < cell.size(); j++) {
       if (cell.at(j)->isPtIn(x, y)) {
