@@ -21,6 +21,7 @@
 #include "geometry/PathFollower.h"
 #include "geometry/PathNode.h"
 #include "presentation/Keyboard.h"
+#include "presentation/Messages.h"
 #include "presentation/Mouse.h"
 #include "presentation/View.h"
 
@@ -114,9 +115,17 @@ void Editor::enter() {
 }
 
 void Editor::exit() {
+  // The game plays what the scratch level holds: without it the game would play an empty
+  // world or an old scratch level, and the edits would be gone. The editor stays open instead
+  // (bEdit stays set, which tells the game).
   if (!writeLevelFile("temp.lev", worldBounds.getLeft(), worldBounds.getTop(),
-                      worldBounds.getRight(), worldBounds.getBottom()))
+                      worldBounds.getRight(), worldBounds.getBottom())) {
     recordError("Error: could not write the level file:", "temp.lev");
+    std::vector<std::string> lines = {"Could not write temp.lev.",
+                                      "The level stays in the editor."};
+    message(lines, false);
+    return;
+  }
   editObjMan.deleteObjects(true);
   bEdit = false;
   forgetDeletedEditorObjects();

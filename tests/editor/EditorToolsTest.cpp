@@ -20,24 +20,6 @@
 #include "presentation/Keyboard.h"
 #include "presentation/Messages.h"
 
-namespace {
-// A modal box that asks for no answer closes on any key once its guard time is up: this
-// source keeps pressing 'x' for a frame and releasing it whenever nothing else is queued.
-class KeepPressing : public ScriptedInput {
- public:
-  bool pollEvent(SDL_Event& event) override {
-    if (bKeepPressing && events.empty()) {
-      step = (step + 1) % 3;
-      if (step == 0) queueKey(SDL_KEYDOWN, 'x');
-      if (step == 2) queueKey(SDL_KEYUP, 'x');
-      nextFrame();
-    }
-    return ScriptedInput::pollEvent(event);
-  }
-  bool bKeepPressing = false;
-  int step = 0;
-};
-}  // namespace
 
 class EditorToolsTest : public EditorFixture {
  protected:
