@@ -261,6 +261,10 @@ void Game::ToggleEditor() {
   if (zizuzu)
     input.SetPosition(static_cast<int>(zizuzu->Get("x")), static_cast<int>(zizuzu->Get("y")));
   if (bEditing) {
+    // The editor places on the tiles the level is made of, not on the walls merged for play.
+    SplitTiles();
+    FindAllEdges();
+    ClearRegionGrid();
     editor.Enter();
     cameraMode = 2;
   } else {
