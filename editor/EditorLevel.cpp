@@ -89,4 +89,7 @@ void Editor::clearLevel() {
   setDefaultWorldBounds();
   view.setCenter(getScreenWidth() / 2, getScreenHeight() / 2);
   clearLines();
+  // The old level's trigger effects would fire on the new level's lines of the same ids.
+  triggerRoot = XmlElement();
+  triggerEvents.clear();
 }

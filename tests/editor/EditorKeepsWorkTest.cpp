@@ -165,3 +165,28 @@ TEST_F(EditorKeepsWorkTest, AMultiplierEntryWithoutANumberChangesNoNode) {
     EXPECT_EQ(gameState, static_cast<GameState*>(&editor));
   }
 }
+
+TEST_F(EditorKeepsWorkTest, ClearingDropsTheOldLevelsTriggerEffects) {
+  tapKey('t');
+  input.tap('l');
+  input.nextFrame();
+  queueTyped("gauntlet");
+  frame();
+  ASSERT_GT(triggerEvents.size(), 0);
+  tapKey('c');
+  EXPECT_EQ(triggerEvents.size(), 0);
+
+  // A new line on the cleared level, saved under a new name, carries no effects.
+  tapKey(SDLK_F7);
+  clickAt(0, 0);
+  clickAt(400, 0);
+  ASSERT_EQ(lines.size(), 1);
+  input.tap(SDLK_F9);
+  input.nextFrame();
+  queueTyped("fresh");
+  frame();
+  std::string const text = readFile("fresh.lev");
+  EXPECT_EQ(text.substr(0, text.find('\n') + 1), "<triggerRoot> </triggerRoot>\n") << text;
+  EXPECT_EQ(text.find("boost_health"), std::string::npos) << text;
+  EXPECT_EQ(text.find("speed_boost"), std::string::npos) << text;
+}
