@@ -37,9 +37,15 @@ void FenceNode::saveToFile(std::ostream& out) {
 void FenceNode::draw() {
   EditableSprite::draw();
   if (canMove()) {
-    Rect outline(static_cast<Rect const&>(*this));
-    outline.setColors("white");
-    outline.draw();
+    // The post's own corners in white: a copied rectangle would draw its random default colours
+    // from the game's random sequence at every frame.
+    Color savedBorder = borderColor;
+    bool bSavedFilled = bFilled;
+    borderColor = getColor("white");
+    bFilled = false;
+    SimpleRect::draw();
+    borderColor = savedBorder;
+    bFilled = bSavedFilled;
   }
 }
 
