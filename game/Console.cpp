@@ -2,14 +2,13 @@
 
 #include <GL/gl.h>
 #include <SDL_mixer.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
-
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include "core/Debug.h"
 #include "core/GetParents.h"
@@ -165,8 +164,7 @@ bool checkRunFolder() {
     if (stat(name, &info) != 0) missing.push_back(name);
   }
   for (size_t i = 0; i < missing.size(); i++)
-    reportStartUpFailure("cannot start: \"" + missing[i] + "\" is missing in " +
-                             getWorkingFolder(),
+    reportStartUpFailure("cannot start: \"" + missing[i] + "\" is missing in " + getWorkingFolder(),
                          i + 1 == missing.size());
   return missing.empty();
 }

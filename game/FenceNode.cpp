@@ -2,11 +2,10 @@
 
 #include "core/Debug.h"
 #include "core/TypedLists.h"
-#include "game/Fence.h"
-#include "game/QorObjMan.h"
-
 #include "editor/Editor.h"
 #include "editor/FenceTool.h"
+#include "game/Fence.h"
+#include "game/QorObjMan.h"
 
 float fenceNodeSpeed = 1.0f;
 

@@ -26,4 +26,6 @@ void keepLoadedLibraries() {
 #ifdef QOR_LEAK_CHECKED
 // Read by the leak checker at start: the suppressions hold without any LSAN_OPTIONS.
 extern "C" char const* __lsan_default_suppressions() { return getLeakSuppressions(); }
+// Nor does it list the suppressions it used at every quit.
+extern "C" char const* __lsan_default_options() { return "print_suppressions=0"; }
 #endif

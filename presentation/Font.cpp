@@ -1,7 +1,6 @@
 #include "presentation/Font.h"
 
 #include <GL/glu.h>
-
 #include <unistd.h>
 
 #include <string>

@@ -84,7 +84,8 @@ void InputBox::draw() {
   }
   if (!bCursorBlink) return;
   // The text's width is in screen pixels; the cursor is placed in the world.
-  float textEnd = textLeft + view.pixelsToWorldX(static_cast<float>(getTextWidth(input, newTextFont)));
+  float textEnd =
+      textLeft + view.pixelsToWorldX(static_cast<float>(getTextWidth(input, newTextFont)));
   float cursorX = textEnd + view.pixelsToWorldX(1);
   drawLine(cursorX, textRect.getTop() + 0.1f * textRect.getHeight(), cursorX,
            textRect.getBottom() - 0.1f * textRect.getHeight(), lineColor, true);

@@ -31,7 +31,8 @@ MenuItem& MenuItem::operator=(MenuItem const& other) {
 
 void MenuItem::draw() {
   SimpleRect::draw();
-  drawTextInWorld(text, getLeft() + view.pixelsToWorldX(2), getTop() + view.pixelsToWorldY(2), font);
+  drawTextInWorld(text, getLeft() + view.pixelsToWorldX(2), getTop() + view.pixelsToWorldY(2),
+                  font);
 }
 
 SelectionMenu::SelectionMenu()

@@ -9,12 +9,12 @@
 #include <vector>
 
 #include "core/Ticks.h"
+#include "core/TypedLists.h"
 #include "game/Console.h"
 #include "game/GameStates.h"
 #include "game/Level.h"
 #include "game/QorObjMan.h"
 #include "game/Ship.h"
-#include "core/TypedLists.h"
 #include "presentation/Keyboard.h"
 #include "presentation/Mouse.h"
 #include "presentation/Text.h"
@@ -608,7 +608,8 @@ std::string runFolderWithout(std::string const& missing) {
   char here[4096];
   if (!getcwd(here, sizeof here)) return dir;
   for (char const* name : {"FreeMono.ttf", "heirarchy.hcy", "xml"})
-    if (missing != name) symlink((std::string(here) + "/" + name).c_str(), (dir + "/" + name).c_str());
+    if (missing != name)
+      symlink((std::string(here) + "/" + name).c_str(), (dir + "/" + name).c_str());
   mkdir((dir + "/C:").c_str(), 0755);
   if (missing != "C:/C") mkdir((dir + "/C:/C").c_str(), 0755);
   return dir;
@@ -620,8 +621,8 @@ TEST(ExitTest, StartedOutsideItsRunFolderQorSaysWhatIsMissingAndWhereToRunIt) {
     std::string dir = runFolderWithout(missing);
     // The death test's pattern is a regular expression; none of these names holds a special
     // character but the dot, which matches itself too.
-    std::string const said = std::string("qor: cannot start: \"") + missing +
-                             "\" is missing in " + dir + "\nqor: run qor from ";
+    std::string const said = std::string("qor: cannot start: \"") + missing + "\" is missing in " +
+                             dir + "\nqor: run qor from ";
     EXPECT_EXIT(
         {
           if (chdir(dir.c_str()) != 0) exit(3);

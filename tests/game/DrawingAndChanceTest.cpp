@@ -27,8 +27,8 @@ TEST(DrawingAndChanceTest, AFrameOfEveryShippedLevelInPlayAndCommandModeTakesNoR
   ASSERT_GE(levels.size(), 5u);
   for (std::string const& level : levels) {
     ASSERT_TRUE(loadLevel(level)) << level;
-    for (GameState* state : {static_cast<GameState*>(&localState),
-                             static_cast<GameState*>(&commandState)}) {
+    for (GameState* state :
+         {static_cast<GameState*>(&localState), static_cast<GameState*>(&commandState)}) {
       gameState = state;
       // The first draw of the run makes the star field, by chance on purpose.
       myGame.draw();

@@ -10,8 +10,8 @@
 #include "game/HomingMissle.h"
 #include "game/PlayerShip.h"
 #include "game/Projectile.h"
-#include "presentation/Mouse.h"
 #include "game/ShipWorld.h"
+#include "presentation/Mouse.h"
 
 namespace {
 char const* const weapons = R"(<xml>
@@ -146,10 +146,11 @@ TEST_F(GunTest, GunsAreTriggeredInTheOrderAdded) {
     bool bLeft, bRight;
     std::vector<std::string> made;
   };
-  std::vector<Case> const cases = {{true, true, {"ParameterProjectile", "ParameterProjectile", "Barrier"}},
-                                   {true, false, {"ParameterProjectile", "ParameterProjectile"}},
-                                   {false, true, {"Barrier"}},
-                                   {false, false, {}}};
+  std::vector<Case> const cases = {
+      {true, true, {"ParameterProjectile", "ParameterProjectile", "Barrier"}},
+      {true, false, {"ParameterProjectile", "ParameterProjectile"}},
+      {false, true, {"Barrier"}},
+      {false, false, {}}};
   for (Case const& c : cases) {
     for (Gun* gun : guns)
       while (gun->getShotCycles() > 0) gun->process();

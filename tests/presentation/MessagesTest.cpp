@@ -20,7 +20,6 @@
 #include "support/ScriptedInput.h"
 #include "support/TestClock.h"
 
-
 namespace {
 class MessageTest : public ::testing::Test {
  protected:

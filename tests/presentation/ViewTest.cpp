@@ -116,7 +116,7 @@ TEST(ViewTest, RandomPointInANarrowViewIsZeroOnThatAxis) {
 TEST(ViewTest, WorldBoundsGrowToTheViewOnTheSidesItLeavesAndNeverShrink) {
   struct Case {
     char const* name;
-    float left, top, right, bottom;  // the view
+    float left, top, right, bottom;      // the view
     float bLeft, bTop, bRight, bBottom;  // the bounds after
   };
   std::vector<Case> const cases = {

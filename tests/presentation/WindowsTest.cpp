@@ -43,7 +43,6 @@ class TestInputBox : public InputBox {
   bool cursorOn() const { return bCursorBlink; }
 };
 
-
 namespace {
 class WindowTest : public ::testing::Test {
  protected:
