@@ -7,12 +7,14 @@
 #include <cstdlib>
 #include <fstream>
 #include <string>
+#include <vector>
 
 #include "core/TypedLists.h"
 #include "game/Console.h"
 #include "game/Game.h"
 #include "game/GameStates.h"
 #include "game/Level.h"
+#include "game/Projectile.h"
 #include "game/QorObjMan.h"
 #include "game/Ship.h"
 #include "presentation/Mouse.h"
@@ -101,18 +103,37 @@ TEST_F(GameStatesTest, AKillAllLevelWithOnlyThePlayerIsLeftInItsFirstFrame) {
   EXPECT_EQ(iLevel, 2);
 }
 
-TEST_F(GameStatesTest, AKillAllVictoryOnTheLastLevelOfTheLastEpisodeChangesNothing) {
+// The last level of the last episode won by destruction: the win screen runs in that frame,
+// and Space on it ends the program with status 0. The last level of an earlier episode leads on.
+TEST_F(GameStatesTest, AKillAllVictoryOnTheLastLevelOfTheLastEpisodeShowsTheWinScreen) {
   write("alone.lev", level(-1, playerRecord));
-  start("<episode> <level> <name> alone.lev </name> </level> </episode>");
-  Ship* const ship = player;
-  ASSERT_NE(ship, nullptr);
-  frames(5);
+  write("b.lev", level(-1, playerRecord + enemyRecord));
+  start(
+      "<episode> <level> <name> b.lev </name> </level> <level> <name> alone.lev </name> </level> "
+      "</episode> <episode> <level> <name> alone.lev </name> </level> </episode>");
+  int status = -1;
+  std::vector<std::string> shown;
+  setExitHook([&status, &shown](int s) {
+    status = s;
+    shown = info;
+  });
+  // Episode one's last level is won: on to episode two, whose only level is the last one.
+  input.tap(']');
+  input.nextFrame();
+  runFrame();
+  EXPECT_EQ(iEpisode, 1);
   EXPECT_EQ(getCurrLevel(), "alone.lev");
-  EXPECT_EQ(iEpisode, 0);
-  EXPECT_EQ(iLevel, 1);
-  // Not reloaded either: the same ship flies on.
-  EXPECT_EQ(player, ship);
-  EXPECT_EQ(gameState, &localState);
+  EXPECT_EQ(status, -1);
+  // Space comes in the win screen's first frame.
+  input.nextFrame();
+  input.press(' ');
+  runFrame();
+  setExitHook(nullptr);
+  EXPECT_EQ(status, 0);
+  ASSERT_EQ(shown.size(), 20u);
+  EXPECT_EQ(shown[0], "(press space to quit)");
+  EXPECT_EQ(shown[1], "YOU WIN!!!");
+  EXPECT_EQ(shown[19], "YOU WIN!!!");
 }
 
 TEST_F(GameStatesTest, TheLevelTimeLinesFollowTheTimeLeft) {
@@ -229,4 +250,82 @@ TEST_F(GameStatesTest, TheProgressBarIsDrawnOnlyWhenThereIsProgressToShow) {
   ASSERT_EQ(getCurrLevel(), "enemy.lev");
   runFrame();
   EXPECT_GT(countLit(771, 15, 774, 585), 500);
+}
+
+// Command mode flies no ship until one is picked: not at start-up, not after a level load or
+// reload; mouse motion turns nothing and the click that picks a ship fires nothing.
+TEST_F(GameStatesTest, InCommandModeNoShipIsFlownUntilOneIsPicked) {
+  std::string const wingmanRecord =
+      "PlayerShip\nplayer\n800 800\n<angle>\n0\n</angle>\nPathFollower\n0\n";
+  write("a.lev", level(-1, playerRecord + wingmanRecord + enemyRecord));
+  write("b.lev", level(-1, playerRecord + wingmanRecord + enemyRecord));
+  start(
+      "<episode> <level> <name> a.lev </name> </level> <level> <name> b.lev </name> </level> "
+      "</episode>",
+      "<command_mode> 1 </command_mode>");
+  ASSERT_EQ(gameState, &commandState);
+  EXPECT_EQ(player, nullptr) << "at start-up";
+  auto shotsByFriends = [] {
+    int shots = 0;
+    for (int i = 0; i < projectiles.size(); i++)
+      for (int j = 0; j < friendlyShips.size(); j++)
+        if (projectiles.at(i)->getShooter() == static_cast<GunUser*>(friendlyShips.at(j))) shots++;
+    return shots;
+  };
+  auto anglesOfFriends = [] {
+    std::vector<float> angles;
+    for (int i = 0; i < friendlyShips.size(); i++)
+      angles.push_back(friendlyShips.at(i)->getAngle());
+    return angles;
+  };
+  std::vector<float> const before = anglesOfFriends();
+  input.moveTo(300, 300);
+  input.pressLeft();
+  input.nextFrame();
+  runFrame();
+  input.moveTo(600, 300);
+  input.nextFrame();
+  runFrame();
+  EXPECT_EQ(anglesOfFriends(), before) << "the mouse turns no ship";
+  EXPECT_EQ(shotsByFriends(), 0) << "the button fires no gun";
+  input.releaseLeft();
+  runFrame();
+  struct Step {
+    char const* name;
+    int key;
+  } const steps[] = {{"next level", ']'}, {"previous level", '['}};
+  for (Step const& step : steps) {
+    input.tap(step.key);
+    input.nextFrame();
+    runFrame();
+    EXPECT_EQ(gameState, &commandState) << step.name;
+    EXPECT_EQ(player, nullptr) << step.name;
+  }
+  // A reload while in command mode: the level's ships are put back, none flown.
+  reloadLevel();
+  EXPECT_EQ(player, nullptr) << "reload";
+  runFrame();
+  // Through the editor and back: the scratch level is loaded in command mode.
+  for (int i = 0; i < 2; i++) {
+    input.tap('t');
+    input.nextFrame();
+    runFrame();
+  }
+  EXPECT_EQ(gameState, &commandState);
+  EXPECT_EQ(player, nullptr) << "editor round trip";
+  // Picking the second friendly ship: the click fires nothing, that ship is flown from then on.
+  Ship* picked = friendlyShips.at(1);
+  Point const center = picked->getCenter();
+  input.moveTo(static_cast<int>((center.x - view.getLeft()) / view.getWidth() * 800),
+               static_cast<int>((center.y - view.getTop()) / view.getHeight() * 600));
+  input.pressLeft();
+  input.nextFrame();
+  runFrame();
+  input.releaseLeft();
+  input.nextFrame();
+  runFrame();
+  EXPECT_EQ(gameState, &localState);
+  EXPECT_EQ(player, picked);
+  runFrame();
+  EXPECT_EQ(shotsByFriends(), 0) << "the picking click fired a gun";
 }
