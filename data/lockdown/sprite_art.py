@@ -262,7 +262,7 @@ def pointer(c, frame):
 
 def tile(c, frame):
     """Four wall looks, all in middle tones, so both white and black text read over them:
-    a riveted steel plate, bricks, concrete blocks and a ribbed panel."""
+    a riveted steel plate, bricks, concrete blocks and a ribbed blue-grey panel."""
     w, h = c.w, c.h
     if frame == 0:
         c.rect(0, 0, w - 1, h - 1, grey(12))
@@ -289,11 +289,11 @@ def tile(c, frame):
         c.rect(0, h // 2, w - 1, h // 2, grey(9))
         c.rect(w // 2, 0, w // 2, h // 2, grey(9))
     else:
-        c.rect(0, 0, w - 1, h - 1, cube(1, 2, 2))
-        for px in range(2, w - 2, 5):
-            c.rect(px, 2, px + 2, h - 3, cube(2, 3, 3))
-            c.rect(px, 2, px, h - 3, cube(3, 4, 4))
-        c.rect(0, 0, w - 1, 0, cube(3, 4, 4))
+        c.rect(0, 0, w - 1, h - 1, cube(1, 1, 2))
+        c.rect(1, 1, w - 2, h - 2, cube(2, 2, 3))
+        for px in range(3, w - 3, 5):
+            c.rect(px, 2, px, h - 3, cube(3, 3, 4))
+            c.rect(px + 2, 2, px + 2, h - 3, cube(1, 1, 2))
 
 
 def stairs(c, frame):
@@ -440,7 +440,7 @@ def guard_cell(kind, layer):
 
 
 def stand_legs(c, frame):
-    legs(c, 8, 0, 1, 0)
+    legs(c, 9.5, 0, 1, 0)
 
 
 def walk_legs(c, frame):
