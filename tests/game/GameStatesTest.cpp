@@ -329,3 +329,50 @@ TEST_F(GameStatesTest, InCommandModeNoShipIsFlownUntilOneIsPicked) {
   runFrame();
   EXPECT_EQ(shotsByFriends(), 0) << "the picking click fired a gun";
 }
+
+namespace {
+// How many pixels of the rectangle show the fences' colour, light blue (50, 50, 255).
+int fencePixels(int x0, int y0, int x1, int y1) {
+  int w = x1 - x0, h = y1 - y0;
+  std::vector<unsigned char> rgb(3 * w * h);
+  glPixelStorei(GL_PACK_ALIGNMENT, 1);
+  glReadPixels(x0, getWindowHeight() - y1, w, h, GL_RGB, GL_UNSIGNED_BYTE, rgb.data());
+  int count = 0;
+  for (int i = 0; i < w * h; i++)
+    if (rgb[3 * i] == 50 && rgb[3 * i + 1] == 50 && rgb[3 * i + 2] == 255) count++;
+  return count;
+}
+}  // namespace
+
+// The camera turns with the ship: a ship heading 90 sees along the world's x axis, so fences
+// beside it on the screen lie above or below it in the world, outside the camera's unturned
+// rectangle. They are drawn all the same.
+TEST_F(GameStatesTest, FencesBesideAShipHeadingNinetyAreDrawn) {
+  // Six short fences in a corner of the world small enough for the tree to split around them,
+  // 630 to 740 to one side of the ship and a little ahead of it.
+  std::string posts;
+  for (int i = 0; i < 6; i++) {
+    int const x = 1890 + 18 * i, id = 2 * i + 1;
+    posts += "FenceNode\n" + std::to_string(x) +
+             " 1265\n<angle>\n0\n</angle>\nPathFollower\n0\nNode\n" + std::to_string(id) + "\n" +
+             std::to_string(id + 1) + "\n-1\n";
+    posts += "FenceNode\n" + std::to_string(x) +
+             " 1365\n<angle>\n0\n</angle>\nPathFollower\n0\nNode\n" + std::to_string(id + 1) +
+             "\n" + std::to_string(id) + "\n-1\n";
+  }
+  std::string const ship =
+      "PlayerShip\nplayer\n2000 2000\n<angle>\n90\n</angle>\nPathFollower\n0\n";
+  write("turned.lev", "<triggerRoot> </triggerRoot>\n0 0 4000 4000\n-1\n\n" + posts + ship +
+                          "END_OBJECTS\n0\n0\n");
+  start(
+      "<episode> <level> <name> turned.lev </name> <victory> finish_line </victory> </level> "
+      "</episode>",
+      "<fence_width> 10 </fence_width>");
+  ASSERT_EQ(fences.size(), 6);
+  ASSERT_NE(player, nullptr);
+  runFrame();
+  runFrame();
+  ASSERT_NEAR(view.getAngle(), 90, 0.5);
+  // Heading 90 is toward the world's left: world y grows toward the screen's left.
+  EXPECT_GT(fencePixels(0, 400, 300, 600) + fencePixels(500, 400, 800, 600), 50);
+}

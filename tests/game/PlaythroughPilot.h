@@ -42,7 +42,7 @@ class PlaythroughTest : public ::testing::Test {
 
   // One frame of a pilot that turns toward the target by mouse motion, thrusts while the target
   // is far and fires while pointed at it.
-  void steer(Point const& target, bool bFire, double nearEnough) {
+  void steer(Point const& target, bool bFire, double nearEnough, bool bBarrier = false) {
     Point const center = player->getCenter();
     double const turn = getAngleDist(getAngle(center, target), player->getAngle());
     // The ship's angle falls by 0.25 degree per pixel of motion to the right.
@@ -60,6 +60,10 @@ class PlaythroughTest : public ::testing::Test {
       input.pressLeft();
     else
       input.releaseLeft();
+    if (bBarrier)
+      input.pressRight();
+    else
+      input.releaseRight();
     input.nextFrame();
     playFrame();
   }
