@@ -22,7 +22,6 @@ def grey(level):
 
 
 INK = grey(0)           # outlines
-BARREL_CLEAR = KEY
 
 # The colours that a type-1 guard's scheme replaces: helmet, sleeves and webbing.
 HELMET, SLEEVE, BELT = 147, 74, 251
