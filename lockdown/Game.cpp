@@ -26,7 +26,7 @@ Game game;
 namespace {
 // Escape also leaves the title (every modal screen ends on it), but into the game.
 const char* const kCreditLine = "lockdown - Enter, Space or a click starts; Escape quits in play";
-}
+}  // namespace
 
 Game::Game() : levelName(ConcatStrings("1", ".fly")) {
   ClearMessages();
@@ -181,24 +181,63 @@ void Game::UpdateOutcome() {
   backgroundColour = savedBackground;
 }
 
+namespace {
+bool DueInLayer(const Object* object, int layer) {
+  return object->updateLayer == layer && !object->bUpdated && !object->bDestroyed;
+}
+
+// The plain rule: after every update, scan the list from its head for the first object of
+// the layer not yet updated, so that an update may create or destroy objects.
+void UpdateLayerByRescans(int layer) {
+  for (;;) {
+    Object* next = nullptr;
+    for (PtrList<Object>::Cursor c(objectList); !c.AtEnd(); c.Next())
+      if (DueInLayer(c.Current(), layer)) {
+        next = c.Current();
+        break;
+      }
+    if (!next) break;
+    next->bUpdated = true;
+    next->Update();
+  }
+}
+
+// The same order without the rescans. Objects are only ever added at either end, and
+// nothing clears an update mark during the pass, so everything before the cursor stays
+// done; the one way an object can come due before it is by being put at the front of the
+// list (bullets are), and a scan of the new front finds those first, as a rescan would.
+void UpdateLayerWithCursor(int layer) {
+  PtrList<Object>::Cursor resume(objectList);
+  PtrList<Object>::Place front = objectList.Front();
+  for (;;) {
+    Object* next = nullptr;
+    if (objectList.Front() != front) {
+      for (PtrList<Object>::Cursor c(objectList); !c.AtEnd() && !c.IsAt(front); c.Next())
+        if (DueInLayer(c.Current(), layer)) {
+          next = c.Current();
+          break;
+        }
+      if (!next) front = objectList.Front();
+    }
+    if (!next) {
+      while (!resume.AtEnd() && !DueInLayer(resume.Current(), layer)) resume.Next();
+      next = resume.Current();
+    }
+    if (!next) break;
+    next->bUpdated = true;
+    next->Update();
+  }
+}
+}  // namespace
+
 void Game::StepWorld() {
   AgeMessages();
   for (PtrList<Object>::Cursor c(objectList); !c.AtEnd(); c.Next()) c.Current()->bUpdated = false;
   for (int layer = 0; layer <= 1; ++layer) {
-    for (;;) {
-      // Rescanning from the head lets an update create or destroy objects.
-      Object* next = nullptr;
-      for (PtrList<Object>::Cursor c(objectList); !c.AtEnd(); c.Next()) {
-        Object* object = c.Current();
-        if (object->updateLayer == layer && !object->bUpdated && !object->bDestroyed) {
-          next = object;
-          break;
-        }
-      }
-      if (!next) break;
-      next->bUpdated = true;
-      next->Update();
-    }
+    if (bFullScans)
+      UpdateLayerByRescans(layer);
+    else
+      UpdateLayerWithCursor(layer);
   }
 }
 

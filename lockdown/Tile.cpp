@@ -108,12 +108,21 @@ void Tile::Set(const char* name, double value) {
     Object::Set(name, value);
 }
 
-void Tile::FindEdges() {
+void Tile::FindEdges(const WallCorners* corners) {
   // A wall merged from a run of tiles keeps the edges its tiles gave it: the neighbour test
   // below knows single tiles only, and would hide a whole floor's top behind one tile
   // standing on its end (leaving the editor asks every wall again).
   if (objectType == kTile && (rect.Width() != 40 || rect.Height() != 40)) return;
   bLeftEdge = bTopEdge = bRightEdge = bBottomEdge = true;
+  if (corners) {
+    // No wall shares this tile's corner with it and lies beside it too, so this tile's own
+    // corner among them changes nothing.
+    bLeftEdge = !corners->count(CornerKey(rect.left - 40, rect.top));
+    bRightEdge = !corners->count(CornerKey(rect.left + 40, rect.top));
+    bTopEdge = !corners->count(CornerKey(rect.left, rect.top - 40));
+    bBottomEdge = !corners->count(CornerKey(rect.left, rect.top + 40));
+    return;
+  }
   for (PtrList<Object>::Cursor c(wallList); !c.AtEnd(); c.Next()) {
     Object* wall = c.Current();
     if (!Live(wall) || wall == this || wall->objectType == kStairs) continue;

@@ -2,6 +2,9 @@
 // themselves; stairs: flat 40 by 20 tiles that guards climb and stand on.
 #pragma once
 
+#include <cstdint>
+#include <unordered_set>
+
 #include "lockdown/Object.h"
 #include "lockdown/Rect.h"
 
@@ -26,7 +29,8 @@ class Tile : public Object {
   // A merged tile is written back as the 40 by 40 tiles it was made of.
   void Save(std::ostream& out) override;
   Rect Box() override { return rect; }
-  void FindEdges();
+  // With the corners of every wall but stairs at hand, no walk over the walls is needed.
+  void FindEdges(const std::unordered_set<int64_t>* corners = nullptr);
 
   int sprite = 0;
   Rect rect;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <unordered_map>
 #include <vector>
 
 #include "lockdown/Game.h"
@@ -30,42 +31,116 @@ Tile* MergeableTile(Object* o) {
   return Live(o) && o->objectType == kTile ? static_cast<Tile*>(o) : nullptr;
 }
 
-// One pass: the first pair that can merge does; true when one did.
+bool CanAbsorb(const Tile* keeper, const Tile* other, bool bHorizontal) {
+  const Rect& k = keeper->rect;
+  const Rect& o = other->rect;
+  if (other == keeper || other->sprite != keeper->sprite) return false;
+  if (bHorizontal) return o.left == k.right && o.top == k.top && o.bottom == k.bottom;
+  return o.top == k.bottom && o.left == k.left && o.right == k.right;
+}
+
+// The keeper grows over the other tile, which leaves play.
+void Absorb(Tile* keeper, Tile* other, bool bHorizontal) {
+  if (bHorizontal) {
+    keeper->rect.right = other->rect.right;
+    keeper->bTopEdge = keeper->bTopEdge || other->bTopEdge;
+    keeper->bRightEdge = other->bRightEdge;
+    keeper->bBottomEdge = keeper->bBottomEdge || other->bBottomEdge;
+  } else {
+    keeper->rect.bottom = other->rect.bottom;
+    keeper->bLeftEdge = keeper->bLeftEdge || other->bLeftEdge;
+    keeper->bRightEdge = keeper->bRightEdge || other->bRightEdge;
+    keeper->bBottomEdge = other->bBottomEdge;
+  }
+  other->Destroy();
+}
+
+// One pass of the plain rule: the first pair that can merge does; true when one did.
 bool MergeOnce(bool bHorizontal) {
   for (PtrList<Object>::Cursor a(wallList); !a.AtEnd(); a.Next()) {
     Tile* keeper = MergeableTile(a.Current());
     if (!keeper) continue;
     for (PtrList<Object>::Cursor b(wallList); !b.AtEnd(); b.Next()) {
       Tile* other = MergeableTile(b.Current());
-      if (!other || other == keeper || other->sprite != keeper->sprite) continue;
-      Rect& k = keeper->rect;
-      const Rect& o = other->rect;
-      if (bHorizontal && o.left == k.right && o.top == k.top && o.bottom == k.bottom) {
-        k.right = o.right;
-        keeper->bTopEdge = keeper->bTopEdge || other->bTopEdge;
-        keeper->bRightEdge = other->bRightEdge;
-        keeper->bBottomEdge = keeper->bBottomEdge || other->bBottomEdge;
-      } else if (!bHorizontal && o.top == k.bottom && o.left == k.left && o.right == k.right) {
-        k.bottom = o.bottom;
-        keeper->bLeftEdge = keeper->bLeftEdge || other->bLeftEdge;
-        keeper->bRightEdge = keeper->bRightEdge || other->bRightEdge;
-        keeper->bBottomEdge = other->bBottomEdge;
-      } else {
-        continue;
-      }
-      other->Destroy();
+      if (!other || !CanAbsorb(keeper, other, bHorizontal)) continue;
+      Absorb(keeper, other, bHorizontal);
       return true;
     }
   }
   return false;
 }
+
+// The same merges in the same order, found through a map instead of rescans. Within one
+// direction a tile's partners are fixed by its own far edge alone (the near edges of the
+// others never change, and partners only leave), so a tile that has none when the plain
+// rule's restart reaches it never gets one: the restart always lands on the tile that
+// merged last or a later one, and one walk down the list with a map from edges to tiles
+// does the same work.
+struct EdgeKey {
+  int a, b, c, sprite;
+  bool operator==(const EdgeKey& o) const {
+    return a == o.a && b == o.b && c == o.c && sprite == o.sprite;
+  }
+};
+struct EdgeKeyHash {
+  size_t operator()(const EdgeKey& k) const {
+    size_t h = static_cast<size_t>(static_cast<unsigned>(k.a));
+    h = h * 1000003u ^ static_cast<unsigned>(k.b);
+    h = h * 1000003u ^ static_cast<unsigned>(k.c);
+    return h * 1000003u ^ static_cast<unsigned>(k.sprite);
+  }
+};
+
+// Where another tile must start for this one to absorb it.
+EdgeKey FarKey(const Tile* t, bool bHorizontal) {
+  const Rect& r = t->rect;
+  return bHorizontal ? EdgeKey{r.right, r.top, r.bottom, t->sprite}
+                     : EdgeKey{r.bottom, r.left, r.right, t->sprite};
+}
+EdgeKey NearKey(const Tile* t, bool bHorizontal) {
+  const Rect& r = t->rect;
+  return bHorizontal ? EdgeKey{r.left, r.top, r.bottom, t->sprite}
+                     : EdgeKey{r.top, r.left, r.right, t->sprite};
+}
+
+void MergeAlongList(bool bHorizontal) {
+  // Tiles by their near edge, each bucket in list order.
+  std::unordered_map<EdgeKey, std::vector<Tile*>, EdgeKeyHash> byNearEdge;
+  for (PtrList<Object>::Cursor w(wallList); !w.AtEnd(); w.Next())
+    if (Tile* t = MergeableTile(w.Current())) byNearEdge[NearKey(t, bHorizontal)].push_back(t);
+  // Absorbed tiles leave the wall list at once, so the walk never meets them.
+  for (PtrList<Object>::Cursor a(wallList); !a.AtEnd(); a.Next()) {
+    Tile* keeper = MergeableTile(a.Current());
+    if (!keeper) continue;
+    for (;;) {
+      auto bucket = byNearEdge.find(FarKey(keeper, bHorizontal));
+      if (bucket == byNearEdge.end()) break;
+      Tile* other = nullptr;
+      for (Tile*& t : bucket->second)
+        if (t && CanAbsorb(keeper, t, bHorizontal)) {
+          other = t;
+          t = nullptr;
+          break;
+        }
+      if (!other) break;
+      Absorb(keeper, other, bHorizontal);
+    }
+  }
+}
 }  // namespace
 
+bool bFullScans = false;
+
 void MergeTiles() {
-  while (MergeOnce(true)) {
+  if (bFullScans) {
+    while (MergeOnce(true)) {
+    }
+    while (MergeOnce(false)) {
+    }
+    return;
   }
-  while (MergeOnce(false)) {
-  }
+  MergeAlongList(true);
+  MergeAlongList(false);
 }
 
 void ClearRegionGrid() {
@@ -100,6 +175,8 @@ void BuildRegionGrid() {
 }
 
 void PrepareLevel() {
+  // The grid is built again below; emptied first, merged tiles need not leave its cells.
+  ClearRegionGrid();
   MergeTiles();
   BuildRegionGrid();
 }
@@ -189,8 +266,27 @@ Rect ObjectBox(Object* object) {
 }
 
 void FindAllEdges() {
-  for (PtrList<Object>::Cursor w(wallList); !w.AtEnd(); w.Next())
-    if (Live(w.Current())) w.Current()->Set("FindEdges", 0);
+  if (bFullScans) {
+    for (PtrList<Object>::Cursor w(wallList); !w.AtEnd(); w.Next())
+      if (Live(w.Current())) w.Current()->Set("FindEdges", 0);
+    return;
+  }
+  // Finding edges moves no wall, so the corners of the walls are gathered once.
+  WallCorners corners;
+  for (PtrList<Object>::Cursor w(wallList); !w.AtEnd(); w.Next()) {
+    Object* wall = w.Current();
+    if (Live(wall) && wall->objectType != kStairs)
+      corners.insert(
+          CornerKey(static_cast<int>(wall->Get("left")), static_cast<int>(wall->Get("top"))));
+  }
+  for (PtrList<Object>::Cursor w(wallList); !w.AtEnd(); w.Next()) {
+    Object* wall = w.Current();
+    if (!Live(wall)) continue;
+    if (wall->objectType == kTile || wall->objectType == kStairs)
+      static_cast<Tile*>(wall)->FindEdges(&corners);
+    else
+      wall->Set("FindEdges", 0);
+  }
 }
 
 }  // namespace lockdown

@@ -1,0 +1,119 @@
+// lockdown at scale: loading a large level, and the world's update pass over a large level
+// with a hundred machines and over a room of machines that all see the zizuzu. Each size is
+// a decade apart, so the growth with the level shows at a glance.
+#include <benchmark/benchmark.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <string>
+
+#include "bench/LockdownScenario.h"
+#include "lockdown/Game.h"
+#include "lockdown/Object.h"
+#include "lockdown/Screen.h"
+#include "lockdown/platform/HeadlessBackend.h"
+
+namespace {
+
+using namespace lockdown;
+
+platform::HeadlessBackend machine;
+
+// The game as the program starts it, without a title screen, once per run.
+void StartGame() {
+  static bool bStarted = false;
+  if (bStarted) return;
+  bStarted = true;
+  if (chdir(LOCKDOWN_RUN_DIR) != 0) std::abort();
+  platform::SetBackend(&machine);
+  if (!DDrawInit(800, 600, 8, false)) std::abort();
+  BuildTrigTables();
+  game.BuildComputerMenus();
+  CreatePrototypes();
+  if (!game.LoadGraphics()) std::abort();
+}
+
+String WriteLevel(const std::string& text) {
+  static int count = 0;
+  std::string name =
+      "/tmp/lockdown-bench-" + std::to_string(getpid()) + "-" + std::to_string(count++) + ".fly";
+  std::ofstream(name) << text;
+  return String(name.c_str());
+}
+
+void LoadForPlay(const String& name) {
+  if (!game.LoadLevel(name)) std::abort();
+  // The zizuzu outlives any number of hits, so that the machines keep shooting.
+  if (game.zizuzu) game.zizuzu->Set("health", 1000000);
+}
+
+// One frame of the world as play runs it.
+void Step() {
+  game.StepWorld();
+  FreeDestroyedObjects();
+}
+
+// Frames 10 to 70 after loading, over and over: the level is loaded again out of the timing.
+void RunFrames(benchmark::State& state, const std::string& text) {
+  StartGame();
+  String name = WriteLevel(text);
+  int frame = 70;
+  for (auto _ : state) {
+    if (frame == 70) {
+      state.PauseTiming();
+      LoadForPlay(name);
+      for (frame = 0; frame < 10; ++frame) Step();
+      state.ResumeTiming();
+    }
+    Step();
+    ++frame;
+  }
+  state.counters["objects"] = objectList.Count();
+  state.counters["walls"] = wallList.Count();
+  std::remove(name.CStr());
+}
+
+void BM_LockdownLoad(benchmark::State& state) {
+  StartGame();
+  int tiles = static_cast<int>(state.range(0));
+  String name = WriteLevel(scenario::BuildingLevel(tiles, 100, 15));
+  for (auto _ : state) LoadForPlay(name);
+  state.counters["objects"] = objectList.Count();
+  state.counters["walls"] = wallList.Count();
+  state.SetComplexityN(tiles);
+  std::remove(name.CStr());
+}
+
+void BM_LockdownUpdate(benchmark::State& state) {
+  int tiles = static_cast<int>(state.range(0));
+  RunFrames(state, scenario::BuildingLevel(tiles, 100, 15));
+  state.SetComplexityN(tiles);
+}
+
+void BM_LockdownUpdateInSight(benchmark::State& state) {
+  int machines = static_cast<int>(state.range(0));
+  RunFrames(state, scenario::ArenaLevel(machines, 15));
+  state.SetComplexityN(machines);
+}
+
+}  // namespace
+
+BENCHMARK(BM_LockdownLoad)
+    ->Arg(200)
+    ->Arg(2000)
+    ->Arg(20000)
+    ->Unit(benchmark::kMillisecond)
+    ->Complexity(benchmark::oN);
+BENCHMARK(BM_LockdownUpdate)
+    ->Arg(200)
+    ->Arg(2000)
+    ->Arg(20000)
+    ->Unit(benchmark::kMillisecond)
+    ->Complexity(benchmark::oN);
+BENCHMARK(BM_LockdownUpdateInSight)
+    ->Arg(10)
+    ->Arg(100)
+    ->Arg(1000)
+    ->Unit(benchmark::kMillisecond)
+    ->Complexity(benchmark::oN);
