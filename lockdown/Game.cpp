@@ -206,7 +206,8 @@ void UpdateLayerByRescans(int layer) {
 // nothing clears an update mark during the pass, so everything before the cursor stays
 // done; the one way an object can come due before it is by being put at the front of the
 // list (bullets are), and a scan of the new front finds those first, as a rescan would.
-void UpdateLayerWithCursor(int layer) {
+template <class Visit>
+void UpdateLayerWithCursor(int layer, Visit visit) {
   PtrList<Object>::Cursor resume(objectList);
   PtrList<Object>::Place front = objectList.Front();
   for (;;) {
@@ -225,7 +226,7 @@ void UpdateLayerWithCursor(int layer) {
     }
     if (!next) break;
     next->bUpdated = true;
-    next->Update();
+    visit(next);
   }
 }
 }  // namespace
@@ -233,12 +234,15 @@ void UpdateLayerWithCursor(int layer) {
 void Game::StepWorld() {
   AgeMessages();
   for (PtrList<Object>::Cursor c(objectList); !c.AtEnd(); c.Next()) c.Current()->bUpdated = false;
-  for (int layer = 0; layer <= 1; ++layer) {
-    if (bFullScans)
-      UpdateLayerByRescans(layer);
-    else
-      UpdateLayerWithCursor(layer);
+  if (bFullScans) {
+    UpdateLayerByRescans(0);
+    UpdateLayerByRescans(1);
+    return;
   }
+  UpdateLayerWithCursor(0, [](Object* object) { object->Update(); });
+  // The walls' layer: tiles and stairs meet only the collidables they can reach.
+  wallPass.Begin();
+  UpdateLayerWithCursor(1, [this](Object* object) { wallPass.Update(object); });
 }
 
 void Game::AgeMessages() {

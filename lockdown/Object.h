@@ -71,6 +71,14 @@ class Collidable : public Object {
   // Leaves the typed list or global pointer that names this object.
   virtual void Unregister();
   virtual void CollideTest(Object* other);
+  // For the walls' pass (WallPass), which spares a wall the collidables it cannot touch:
+  // true when CollideTest against a wall with this box would do no more than PassWall.
+  virtual bool Clears(const Rect&) { return false; }
+  virtual void PassWall(Object*) {}
+  // True while PassWall does something, so that every wall has to meet the object.
+  virtual bool MeetsEveryWall() { return true; }
+  // The box, edges included, beyond which no wall's update can touch the object.
+  virtual Rect Reach() { return Box(); }
 };
 
 // Every live object, in order of creation or loading.

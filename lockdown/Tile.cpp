@@ -214,18 +214,19 @@ void Stairs::Init() {
 }
 
 void Stairs::Update() {
-  for (PtrList<Object>::Cursor c(collidableList); !c.AtEnd(); c.Next()) {
-    Object* g = c.Current();
-    if (!Live(g) || (g->objectType != kGuardZero && g->objectType != kGuardOne)) continue;
-    double left = g->Get("left"), right = g->Get("right"), bottom = g->Get("bottom");
-    if (left > rect.right || right < rect.left) continue;
-    bool bCameDown = bottom > rect.top && g->Get("lastBottom") < rect.bottom;
-    bool bClimbing = bottom > rect.top && bottom <= rect.bottom && g->Get("bGoingUp") != 0;
-    if (!bCameDown && !bClimbing) continue;
-    g->Set("bottom", rect.top);
-    double yVel = g->Get("yVel");
-    if (yVel > 0) g->Set("yVel", -yVel * g->Get("elasticity"));
-  }
+  for (PtrList<Object>::Cursor c(collidableList); !c.AtEnd(); c.Next()) Land(c.Current());
+}
+
+void Stairs::Land(Object* g) {
+  if (!Live(g) || (g->objectType != kGuardZero && g->objectType != kGuardOne)) return;
+  double left = g->Get("left"), right = g->Get("right"), bottom = g->Get("bottom");
+  if (left > rect.right || right < rect.left) return;
+  bool bCameDown = bottom > rect.top && g->Get("lastBottom") < rect.bottom;
+  bool bClimbing = bottom > rect.top && bottom <= rect.bottom && g->Get("bGoingUp") != 0;
+  if (!bCameDown && !bClimbing) return;
+  g->Set("bottom", rect.top);
+  double yVel = g->Get("yVel");
+  if (yVel > 0) g->Set("yVel", -yVel * g->Get("elasticity"));
 }
 
 void Stairs::Draw() {

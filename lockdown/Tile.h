@@ -49,6 +49,8 @@ class Stairs : public Tile {
   void Load(std::istream& in) override;
   void Init() override;
   void Update() override;
+  // The stairs' step for one collidable: a guard that reaches them lands on them.
+  void Land(Object* object);
   void Draw() override;
   bool PlaceOnTile(Object* other) override;
   bool Place() override { return false; }

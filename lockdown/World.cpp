@@ -18,6 +18,11 @@ struct RegionCell {
 };
 std::vector<RegionCell> grid;
 int columns = 0, rows = 0;
+// Walls the grid alone cannot answer for: doors (they open and close), and walls reaching
+// beyond the grid or with no inside. IsSpaceFree asks them all, and the grid for the rest.
+std::vector<Object*> looseWalls;
+// Walls appended since the grid was built make it incomplete.
+unsigned wallAppendsAtBuild = 0;
 
 RegionCell* CellAt(int x, int y) {
   // Points beyond the level have no walls: rays may pass there.
@@ -145,6 +150,7 @@ void MergeTiles() {
 
 void ClearRegionGrid() {
   grid.clear();
+  looseWalls.clear();
   columns = rows = 0;
 }
 
@@ -171,7 +177,12 @@ void BuildRegionGrid() {
         RegionCell& cell = grid[static_cast<size_t>(r) * columns + c];
         if (cell.rect.Overlaps(box)) cell.walls.push_back(wall);
       }
+    bool bInside = box.left >= 0 && box.top >= 0 && box.right <= columns * kRegionSize &&
+                   box.bottom <= rows * kRegionSize && box.left < box.right && box.top < box.bottom;
+    if (!bInside || (wall->objectType != kTile && wall->objectType != kStairs))
+      looseWalls.push_back(wall);
   }
+  wallAppendsAtBuild = wallList.Appends();
 }
 
 void PrepareLevel() {
@@ -182,6 +193,7 @@ void PrepareLevel() {
 }
 
 void RemoveFromRegionGrid(const Object* wall) {
+  looseWalls.erase(std::remove(looseWalls.begin(), looseWalls.end(), wall), looseWalls.end());
   for (RegionCell& cell : grid)
     for (size_t i = 0; i < cell.walls.size();)
       if (cell.walls[i] == wall)
@@ -248,14 +260,34 @@ bool CanSeeZizuzu(int eyeX, int eyeY, const Rect& area) {
   return TraceRay(ray, false);
 }
 
+namespace {
+bool Blocks(Object* wall, const Rect& moved, bool bCountStairs) {
+  if (!Live(wall) || (!bCountStairs && wall->objectType == kStairs)) return false;
+  return moved.Overlaps(ObjectBox(wall));
+}
+}  // namespace
+
 bool IsSpaceFree(const Rect& rect, int dx, bool bCountStairs) {
   Rect moved = rect;
   moved.Offset(dx, -1);
-  for (PtrList<Object>::Cursor w(wallList); !w.AtEnd(); w.Next()) {
-    Object* wall = w.Current();
-    if (!Live(wall) || (!bCountStairs && wall->objectType == kStairs)) continue;
-    if (moved.Overlaps(ObjectBox(wall))) return false;
+  // A tile or stairs inside the grid that the box overlaps shares a point with it, and so
+  // lies in the cell of that point; every other wall is loose and asked directly.
+  bool bGridAnswers = !bFullScans && columns > 0 && wallList.Appends() == wallAppendsAtBuild &&
+                      moved.left < moved.right && moved.top < moved.bottom;
+  if (!bGridAnswers) {
+    for (PtrList<Object>::Cursor w(wallList); !w.AtEnd(); w.Next())
+      if (Blocks(w.Current(), moved, bCountStairs)) return false;
+    return true;
   }
+  int c0 = std::max(0, moved.left / kRegionSize), r0 = std::max(0, moved.top / kRegionSize);
+  int c1 = std::min(columns - 1, (moved.right - 1) / kRegionSize),
+      r1 = std::min(rows - 1, (moved.bottom - 1) / kRegionSize);
+  for (int r = r0; r <= r1; ++r)
+    for (int c = c0; c <= c1; ++c)
+      for (Object* wall : grid[static_cast<size_t>(r) * columns + c].walls)
+        if (Blocks(wall, moved, bCountStairs)) return false;
+  for (Object* wall : looseWalls)
+    if (Blocks(wall, moved, bCountStairs)) return false;
   return true;
 }
 
