@@ -10,8 +10,11 @@
 
 #include "bench/LockdownScenario.h"
 #include "lockdown/Game.h"
+#include "lockdown/Guard.h"
 #include "lockdown/Object.h"
 #include "lockdown/Screen.h"
+#include "lockdown/Tank.h"
+#include "lockdown/Turret.h"
 #include "lockdown/platform/HeadlessBackend.h"
 
 namespace {
@@ -48,6 +51,18 @@ void LoadForPlay(const String& name) {
   if (game.zizuzu) game.zizuzu->Set("health", 1000000);
 }
 
+// Machines that see the zizuzu this frame.
+int MachinesInSight() {
+  int n = 0;
+  for (PtrList<Object>::Cursor c(enemyList); !c.AtEnd(); c.Next()) {
+    Object* o = c.Current();
+    if (auto* g = dynamic_cast<Guard*>(o)) n += g->bSeesZizuzu;
+    if (auto* t = dynamic_cast<Turret*>(o)) n += t->bFiring;
+    if (auto* k = dynamic_cast<Tank*>(o)) n += k->gun.bFire;
+  }
+  return n;
+}
+
 // One frame of the world as play runs it.
 void Step() {
   game.StepWorld();
@@ -59,6 +74,7 @@ void RunFrames(benchmark::State& state, const std::string& text) {
   StartGame();
   String name = WriteLevel(text);
   int frame = 70;
+  double inSight = 0, frames = 0;
   for (auto _ : state) {
     if (frame == 70) {
       state.PauseTiming();
@@ -68,7 +84,12 @@ void RunFrames(benchmark::State& state, const std::string& text) {
     }
     Step();
     ++frame;
+    state.PauseTiming();
+    inSight += MachinesInSight();
+    ++frames;
+    state.ResumeTiming();
   }
+  state.counters["in_sight"] = frames > 0 ? inSight / frames : 0;
   state.counters["objects"] = objectList.Count();
   state.counters["walls"] = wallList.Count();
   std::remove(name.CStr());

@@ -8,6 +8,7 @@
 #include "lockdown/Bitmap.h"
 #include "lockdown/Camera.h"
 #include "lockdown/Guard.h"
+#include "lockdown/HitScan.h"
 #include "lockdown/Input.h"
 #include "lockdown/Keys.h"
 #include "lockdown/Log.h"
@@ -239,10 +240,17 @@ void Game::StepWorld() {
     UpdateLayerByRescans(1);
     return;
   }
-  UpdateLayerWithCursor(0, [](Object* object) { object->Update(); });
+  bWorldStepping = true;
+  TargetsMayHaveMoved();
+  UpdateLayerWithCursor(0, [](Object* object) {
+    // A bullet moves only itself, and says so when it hits.
+    if (object->objectType != kBullet) TargetsMayHaveMoved();
+    object->Update();
+  });
   // The walls' layer: tiles and stairs meet only the collidables they can reach.
   wallPass.Begin();
   UpdateLayerWithCursor(1, [this](Object* object) { wallPass.Update(object); });
+  bWorldStepping = false;
 }
 
 void Game::AgeMessages() {

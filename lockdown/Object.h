@@ -62,6 +62,8 @@ class Object {
   bool bInitialized = false;
   // Destroyed during this frame; freed when the frame ends.
   bool bDestroyed = false;
+  // Held by the probe's grid, which must be built again once the object is freed.
+  bool bTargetIndexed = false;
 };
 
 class Collidable : public Object {

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "lockdown/Game.h"
+#include "lockdown/HitScan.h"
 #include "lockdown/Mover.h"
 #include "lockdown/Tile.h"
 
@@ -186,6 +187,7 @@ void BuildRegionGrid() {
 }
 
 void PrepareLevel() {
+  DropTargetGrid();
   // The grid is built again below; emptied first, merged tiles need not leave its cells.
   ClearRegionGrid();
   MergeTiles();

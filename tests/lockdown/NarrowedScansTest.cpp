@@ -136,5 +136,83 @@ TEST_F(NarrowedScans, ScrambledLevelsPlayAsWithFullScans) {
   }
 }
 
+TEST_F(NarrowedScans, ProbesHitWhatAWalkOverTheListHits) {
+  for (unsigned seed : {9u, 10u}) {
+    SCOPED_TRACE(seed);
+    Load(scenario::ScrambledLevel(300, 60, seed));
+    ASSERT_NE(game.zizuzu, nullptr);
+    game.zizuzu->Set("health", 1000000);
+    Frames(12);  // machines on the move, bullets in the air, some machines dead
+    std::mt19937 random(seed);
+    auto any = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(random); };
+    int hits = 0;
+    for (int i = 0; i < 3000; ++i) {
+      int x0 = any(-80, game.levelWidth + 80), y0 = any(-80, game.levelHeight + 80);
+      int x1 = x0 + any(-300, 300), y1 = y0 + any(-300, 300);
+      bool flags[4] = {any(0, 1) == 1, any(0, 1) == 1, any(0, 1) == 1, any(0, 1) == 1};
+      double step = any(1, 12);
+      bFullScans = true;
+      bool bWalked = hitScan.Start(x0, y0, x1, y1, flags[0], flags[1], flags[2], flags[3], step);
+      Object* walked = hitScan.result;
+      double walkedDistance = hitScan.distance;
+      bFullScans = false;
+      bool bFound = hitScan.Start(x0, y0, x1, y1, flags[0], flags[1], flags[2], flags[3], step);
+      ASSERT_EQ(bWalked, bFound) << i;
+      ASSERT_EQ(walked, hitScan.result) << i;
+      ASSERT_EQ(walkedDistance, hitScan.distance) << i;
+      hits += bFound;
+    }
+    EXPECT_GT(hits, 300);
+  }
+}
+
+// Objects that, when updated, put new objects at either end of the list and destroy
+// others, as a random script says; each notes its turn.
+class Spawner : public Object {
+ public:
+  Spawner(std::vector<int>* turns, std::mt19937* script, int id, int layer)
+      : turns(turns), script(script), id(id) {
+    updateLayer = layer;
+  }
+  void Update() override {
+    turns->push_back(id);
+    int roll = std::uniform_int_distribution<int>(0, 99)(*script);
+    int layer = std::uniform_int_distribution<int>(0, 1)(*script);
+    if (roll < 15) objectList.Prepend(new Spawner(turns, script, id * 10 + 1, layer));
+    if (roll >= 10 && roll < 20) objectList.Append(new Spawner(turns, script, id * 10 + 2, layer));
+    if (roll >= 20 && roll < 30) {
+      int pick = std::uniform_int_distribution<int>(0, objectList.Count() - 1)(*script);
+      PtrList<Object>::Cursor c(objectList);
+      for (int k = 0; k < pick; ++k) c.Next();
+      DestroyObject(c.Current());
+    }
+  }
+  void Destroy() override { delete this; }
+
+ private:
+  std::vector<int>* turns;
+  std::mt19937* script;
+  int id;
+};
+
+TEST_F(NarrowedScans, TheUpdatePassVisitsObjectsInTheOrderOfRescans) {
+  for (unsigned seed : {11u, 12u, 13u}) {
+    std::vector<int> turns[2];
+    for (int run = 0; run < 2; ++run) {
+      bFullScans = run == 0;
+      std::mt19937 script(seed);
+      for (int i = 0; i < 40; ++i)
+        objectList.Append(new Spawner(&turns[run], &script, i + 1, i % 2));
+      for (int frame = 0; frame < 6; ++frame) {
+        game.StepWorld();
+        FreeDestroyedObjects();
+      }
+      DestroyAllObjects();
+    }
+    EXPECT_GT(turns[0].size(), 300u);
+    EXPECT_EQ(turns[0], turns[1]) << "seed " << seed;
+  }
+}
+
 }  // namespace
 }  // namespace lockdown::testing
