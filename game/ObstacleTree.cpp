@@ -1,5 +1,6 @@
 #include "game/ObstacleTree.h"
 
+#include <cmath>
 #include <set>
 
 #include "core/TypedLists.h"
@@ -27,8 +28,17 @@ void getNearbyObstacles(Rect rect, VectorInterface<Obstacle*>& list) {
 }
 
 void drawObstacles() {
+  // The camera's rectangle is kept unturned; what the turned screen shows is the rectangle
+  // turned about its centre, so the query covers that turned rectangle's bounding box.
+  double const turn = view.getAngle() * M_PI / 180.0;
+  double const c = std::fabs(std::cos(turn)), s = std::fabs(std::sin(turn));
+  double const width = view.getWidth(), height = view.getHeight();
+  double const halfWidth = (width * c + height * s) / 2, halfHeight = (width * s + height * c) / 2;
+  Point const center = view.getCenter();
+  Rect shown(static_cast<float>(center.x - halfWidth), static_cast<float>(center.y - halfHeight),
+             static_cast<float>(center.x + halfWidth), static_cast<float>(center.y + halfHeight));
   std::set<QuadTreeObject*> nearby;
-  obstacleTree.getNearby(view, nearby);
+  obstacleTree.getNearby(shown, nearby);
   for (QuadTreeObject* object : nearby) static_cast<Obstacle*>(object)->draw();
 }
 
