@@ -13,7 +13,9 @@ import shutil
 import struct
 import sys
 
-import sprite_art
+# The generator runs from the source tree at build time: leave no bytecode there.
+sys.dont_write_bytecode = True
+import sprite_art  # noqa: E402
 
 SHEET_W, SHEET_H = 1024, 512
 KEY = 2

@@ -22,7 +22,6 @@ def grey(level):
 
 
 INK = grey(0)           # outlines
-BARREL_CLEAR = KEY
 
 # The colours that a type-1 guard's scheme replaces: helmet, sleeves and webbing.
 HELMET, SLEEVE, BELT = 147, 74, 251
@@ -262,7 +261,7 @@ def pointer(c, frame):
 
 def tile(c, frame):
     """Four wall looks, all in middle tones, so both white and black text read over them:
-    a riveted steel plate, bricks, concrete blocks and a ribbed panel."""
+    a riveted steel plate, bricks, concrete blocks and a ribbed blue-grey panel."""
     w, h = c.w, c.h
     if frame == 0:
         c.rect(0, 0, w - 1, h - 1, grey(12))
@@ -289,11 +288,11 @@ def tile(c, frame):
         c.rect(0, h // 2, w - 1, h // 2, grey(9))
         c.rect(w // 2, 0, w // 2, h // 2, grey(9))
     else:
-        c.rect(0, 0, w - 1, h - 1, cube(1, 2, 2))
-        for px in range(2, w - 2, 5):
-            c.rect(px, 2, px + 2, h - 3, cube(2, 3, 3))
-            c.rect(px, 2, px, h - 3, cube(3, 4, 4))
-        c.rect(0, 0, w - 1, 0, cube(3, 4, 4))
+        c.rect(0, 0, w - 1, h - 1, cube(1, 1, 2))
+        c.rect(1, 1, w - 2, h - 2, cube(2, 2, 3))
+        for px in range(3, w - 3, 5):
+            c.rect(px, 2, px, h - 3, cube(3, 3, 4))
+            c.rect(px + 2, 2, px + 2, h - 3, cube(1, 1, 2))
 
 
 def stairs(c, frame):
@@ -385,21 +384,23 @@ def legs(c, cx, top, facing, stride):
 
 
 def fallen(c, angle, scale):
-    """A whole guard facing right, tipped backwards by angle degrees about its feet
-    (0 standing, 90 lying on its back), shrunk by scale."""
+    """A whole guard facing right, tipped backwards by angle degrees (0 standing, 90 lying
+    on its back) about its hips, which stay over the middle of the cell and sink toward the
+    floor as it falls, shrunk by scale."""
     sprite = Cell([[KEY] * 60 for _ in range(100)], 0, 0, 60, 100)
     soldier_torso(sprite, 30, 0, 1, 0)
     soldier_common(sprite, 30, 0, 1, -60)
     legs(sprite, 30, 48, 1, 0)
-    foot_x, foot_y = 30, 86
+    hip_x, hip_y, foot_y = 30, 46, 86
     a = math.radians(-angle)
-    base_x, base_y = c.w - 9, c.h - 3
+    hip_height = (foot_y - hip_y) * scale * math.cos(a) + 6 * abs(math.sin(a))
+    base_x, base_y = (c.w - 1) / 2.0, c.h - 1 - hip_height
     for py in range(sprite.h):
         for px in range(sprite.w):
             colour = sprite.get(px, py)
             if colour == KEY:
                 continue
-            dx, dy = px - foot_x, py - foot_y
+            dx, dy = px - hip_x, py - hip_y
             for ox in (0, 0.5):
                 for oy in (0, 0.5):
                     rx = (dx + ox) * math.cos(a) - (dy + oy) * math.sin(a)
@@ -408,11 +409,11 @@ def fallen(c, angle, scale):
 
 
 def dying(c, frame):
-    fallen(c, [10, 30, 55, 75, 90][frame], 0.9)
+    fallen(c, [10, 30, 55, 75, 90][frame], 0.85)
 
 
 def dead_body(c, frame):
-    fallen(c, 90, 0.8)
+    fallen(c, 90, 0.78)
     for px in range(6, c.w - 12):                      # a dark pool under the body
         if c.get(px, c.h - 1) == KEY:
             c.put(px, c.h - 1, cube(2, 0, 0))
@@ -440,7 +441,7 @@ def guard_cell(kind, layer):
 
 
 def stand_legs(c, frame):
-    legs(c, 8, 0, 1, 0)
+    legs(c, 9.5, 0, 1, 0)
 
 
 def walk_legs(c, frame):
