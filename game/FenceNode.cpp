@@ -2,11 +2,10 @@
 
 #include "core/Debug.h"
 #include "core/TypedLists.h"
-#include "game/Fence.h"
-#include "game/QorObjMan.h"
-
 #include "editor/Editor.h"
 #include "editor/FenceTool.h"
+#include "game/Fence.h"
+#include "game/QorObjMan.h"
 
 float fenceNodeSpeed = 1.0f;
 
@@ -37,9 +36,15 @@ void FenceNode::saveToFile(std::ostream& out) {
 void FenceNode::draw() {
   EditableSprite::draw();
   if (canMove()) {
-    Rect outline(static_cast<Rect const&>(*this));
-    outline.setColors("white");
-    outline.draw();
+    // The post's own corners in white: a copied rectangle would draw its random default colours
+    // from the game's random sequence at every frame.
+    Color savedBorder = borderColor;
+    bool bSavedFilled = bFilled;
+    borderColor = getColor("white");
+    bFilled = false;
+    SimpleRect::draw();
+    borderColor = savedBorder;
+    bFilled = bSavedFilled;
   }
 }
 
