@@ -62,8 +62,14 @@ class Object {
   bool bInitialized = false;
   // Destroyed during this frame; freed when the frame ends.
   bool bDestroyed = false;
-  // Held by the probe's grid, which must be built again once the object is freed.
-  bool bTargetIndexed = false;
+  // Held by the probe's grid, which must be built again once the object is freed. A copy
+  // of an object is not held.
+  struct IndexMark {
+    bool bSet = false;
+    IndexMark() = default;
+    IndexMark(const IndexMark&) {}
+    IndexMark& operator=(const IndexMark&) { return *this; }
+  } targetIndexed;
 };
 
 class Collidable : public Object {
