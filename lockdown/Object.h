@@ -54,6 +54,9 @@ class Object {
   virtual void Save(std::ostream& out);
   // The object's extent in the level, for the editor's markers; empty when it has none.
   virtual Rect Box() { return Rect(0, 0, 0, 0); }
+  // True when Get answers "left", "top", "right" and "bottom" with the edges of Box(), so
+  // that the four can be read at once (a class that answers them otherwise says false).
+  virtual bool AnswersBoxEdges() { return false; }
 
   int objectType = -1;
   bool bUpdated = false;
