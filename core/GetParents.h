@@ -32,6 +32,11 @@ class ParentList {
 // The one class table, built on first use so that it is safe to reach before main.
 std::map<std::string, ParentList>& getHeirarchy();
 
+// Longest ancestor list kept. The shipped table's longest is far shorter, but a table that
+// names one parent along many paths lists it once per path and doubles per level; past this
+// bound a list is cut with an error line, which bounds the table's time and memory.
+constexpr int kMaxAncestors = 256;
+
 void readHeirarchy();
 void readHeirarchy(std::istream& in);
 void setParentsOfParents();
