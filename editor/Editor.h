@@ -71,6 +71,7 @@ void deleteEditorObject(Creatable2d* object);
 // Empties the game's manager (and the obstacle tree over it) while the editor edits.
 void dropGameObjects();
 
-// Level files of the editor. Writes the level with the given bounds to the file through a
-// temporary file renamed over it; false, with the old file untouched, when writing fails.
+// Level files of the editor. Writes the level with the given bounds to the file without
+// ever losing the old one (core/SafeSave.h); false, with a log line saying why and the old
+// file as it was, when the save fails.
 bool writeLevelFile(std::string const& name, float left, float top, float right, float bottom);

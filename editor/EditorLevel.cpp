@@ -1,11 +1,11 @@
 // The editor's level files: explicit saves, the scratch level written on leaving, loading a
 // level by a typed name and clearing the level.
-#include <cstdio>
-#include <fstream>
+#include <sstream>
 
 #include "core/Debug.h"
 #include "core/Files.h"
 #include "core/LevelHooks.h"
+#include "core/SafeSave.h"
 #include "editor/Editor.h"
 #include "game/Console.h"
 #include "game/Game.h"
@@ -17,26 +17,16 @@
 #include "presentation/View.h"
 
 bool writeLevelFile(std::string const& name, float left, float top, float right, float bottom) {
-  if (name.empty()) return false;
-  // Written beside the level and renamed over it only when complete, so that a failed save
-  // never leaves a truncated level in place of the old one.
-  std::string const partial = name + ".tmp";
-  std::ofstream out(partial.c_str(), std::ios::out | std::ios::trunc);
-  if (!out) return false;
+  std::ostringstream out;
   saveTriggers(out);
   out << left << " " << top << " " << right << " " << bottom << '\n';
   out << "-1" << '\n' << '\n';
   editObjMan.saveAllObjects(out, "");
   saveLines(out);
-  out.flush();
-  bool bWritten = out.good();
-  out.close();
-  bWritten = bWritten && !out.fail();
-  if (!bWritten || std::rename(partial.c_str(), name.c_str()) != 0) {
-    std::remove(partial.c_str());
-    return false;
-  }
-  return true;
+  std::string why;
+  if (saveFileSafely(name, out.str(), why)) return true;
+  recordError("Error: level not saved:", name + " (" + why + ")");
+  return false;
 }
 
 void Editor::saveLevel(std::string const& level) {

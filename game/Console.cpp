@@ -2,6 +2,8 @@
 
 #include <GL/gl.h>
 #include <SDL_mixer.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <cstdarg>
 #include <cstdio>
@@ -15,6 +17,7 @@
 #include "core/Ticks.h"
 #include "game/Game.h"
 #include "game/GameStates.h"
+#include "game/LeakChecking.h"
 #include "presentation/Draw.h"
 #include "presentation/InputSource.h"
 #include "presentation/Keyboard.h"
@@ -123,6 +126,49 @@ void clearInfo() { clearInfo(0); }
 float getScreenWidth() { return 800; }
 float getScreenHeight() { return 600; }
 
+namespace {
+std::string getWorkingFolder() {
+  char here[4096];
+  if (!getcwd(here, sizeof here)) return "the current folder";
+  return here;
+}
+
+// The run folder staged beside the program by the build ("make run" starts qor there), or a
+// description of it when there is none.
+std::string getRunFolder() {
+  char exe[4096];
+  ssize_t length = readlink("/proc/self/exe", exe, sizeof exe - 1);
+  if (length > 0) {
+    exe[length] = 0;
+    std::string folder = exe;
+    folder = folder.substr(0, folder.rfind('/') + 1) + "run";
+    struct stat info;
+    if (stat((folder + "/heirarchy.hcy").c_str(), &info) == 0) return folder;
+  }
+  return "the folder \"run\" that the build stages beside the program";
+}
+}  // namespace
+
+void reportStartUpFailure(std::string const& reason, bool bRunFolderHint) {
+  fprintf(stderr, "qor: %s\n", reason.c_str());
+  if (bRunFolderHint)
+    fprintf(stderr, "qor: run qor from %s (\"make run\" starts it there)\n",
+            getRunFolder().c_str());
+  fflush(stderr);
+}
+
+bool checkRunFolder() {
+  std::vector<std::string> missing;
+  for (char const* name : {"FreeMono.ttf", "heirarchy.hcy", "xml", "C:/C"}) {
+    struct stat info;
+    if (stat(name, &info) != 0) missing.push_back(name);
+  }
+  for (size_t i = 0; i < missing.size(); i++)
+    reportStartUpFailure("cannot start: \"" + missing[i] + "\" is missing in " + getWorkingFolder(),
+                         i + 1 == missing.size());
+  return missing.empty();
+}
+
 void startCoreServices() {
   clearDebugFile();
   readHeirarchy();
@@ -130,6 +176,11 @@ void startCoreServices() {
 }
 
 void init() {
+  // Started from another folder, qor finds neither its data nor its log folder.
+  if (!checkRunFolder()) {
+    endProgram(1);
+    return;
+  }
   startCoreServices();
   if (SDL_Init(SDL_INIT_AUDIO | SDL_INIT_VIDEO) < 0) {
     if (!SDL_WasInit(SDL_INIT_VIDEO)) {
@@ -149,6 +200,7 @@ void init() {
   setVideoMode();
   if (Mix_OpenAudio(audio_rate, audio_format, audio_channels, audio_buffers)) {
     recordError("Unable to open audio!\n");
+    reportStartUpFailure(std::string("cannot open the audio device: ") + Mix_GetError(), false);
     endProgram(1);
     return;
   }
@@ -157,12 +209,14 @@ void init() {
   clearKeys();
   Mix_Volume(-1, 35);
   myGame.init();
+  keepLoadedLibraries();
 }
 
 void setVideoMode() {
   SDL_VideoInfo const* videoInfo = SDL_GetVideoInfo();
   if (!videoInfo) {
     recordError("Error: Video query failed:", SDL_GetError());
+    reportStartUpFailure(std::string("cannot query the video device: ") + SDL_GetError(), false);
     endProgram(1);
     return;
   }
@@ -184,6 +238,8 @@ void setVideoMode() {
     recordError("Unable to set video");
     recordError(width, height);
     recordError(SDL_GetError());
+    reportStartUpFailure(std::string("cannot set the 800 by 600 video mode: ") + SDL_GetError(),
+                         false);
     endProgram(1);
     return;
   }
@@ -227,9 +283,16 @@ void handleEvents() {
   }
 }
 
+uint32_t getFrameLength() {
+  if (fps <= 0) return 0;
+  // The whole milliseconds that make at least 1/fps seconds: 34 at 30 frames a second.
+  uint32_t ms = 0;
+  while (static_cast<float>(ms) / 1000.0f < 1.0f / fps) ms++;
+  return ms;
+}
+
 void lockFrameRate(uint32_t& frameEnd) {
-  while (static_cast<float>(getTicks() - frameEnd) / 1000.0f < 1.0f / fps) {
-  }
+  waitUntilElapsed(frameEnd, getFrameLength());
   frameEnd = getTicks();
 }
 
@@ -294,5 +357,7 @@ void drawFps() {
   }
   std::string text = "FPS: ";
   addNumToString(text, currentFps);
-  drawText(text, 10, 10, 16, 0);
+  // Glyphs hang from the pen, down to about the font's height below it: the pen stands that
+  // high above the bottom edge, so that the lowest rows stay on the screen.
+  drawText(text, 10, static_cast<float>(getTextHeight(0)), 16, 0);
 }

@@ -55,12 +55,21 @@ void clearInfo(int min, int max);
 
 // Start-up steps that need no screen: empty the log, read the class table, seed the randoms.
 void startCoreServices();
+// Whether the working folder holds what qor reads from it (the font, the class table, the data
+// folder "xml" and the log folder "C:/C/"); each piece missing is named on standard error,
+// with the folder to run from.
+bool checkRunFolder();
+// A start-up failure told on standard error too, since the log may be out of reach; a line
+// saying where to run qor from follows when bRunFolderHint is set.
+void reportStartUpFailure(std::string const& reason, bool bRunFolderHint);
 // One pass of the frame loop.
 void runFrame();
 
-// Busy-waits until 1/fps seconds have passed since lastFrameEnd, then stores a fresh tick
-// count in it. The first frame (lastFrameEnd 0) does not wait.
+// Sleeps until 1/fps seconds have passed since lastFrameEnd, then stores a fresh tick count in
+// it. The first frame (lastFrameEnd 0) does not wait.
 void lockFrameRate(uint32_t& lastFrameEnd);
+// 1/fps seconds in whole milliseconds, rounded up.
+uint32_t getFrameLength();
 
 // Ends the process with the status; tests install a hook instead (null restores exit).
 void endProgram(int status);

@@ -2,11 +2,10 @@
 
 #include "core/Debug.h"
 #include "core/TypedLists.h"
-#include "game/Fence.h"
-#include "game/QorObjMan.h"
-
 #include "editor/Editor.h"
 #include "editor/FenceTool.h"
+#include "game/Fence.h"
+#include "game/QorObjMan.h"
 
 float fenceNodeSpeed = 1.0f;
 
@@ -37,9 +36,15 @@ void FenceNode::saveToFile(std::ostream& out) {
 void FenceNode::draw() {
   EditableSprite::draw();
   if (canMove()) {
-    Rect outline(static_cast<Rect const&>(*this));
-    outline.setColors("white");
-    outline.draw();
+    // The post's own corners in white: a copied rectangle would draw its random default colours
+    // from the game's random sequence at every frame.
+    Color savedBorder = borderColor;
+    bool bSavedFilled = bFilled;
+    borderColor = getColor("white");
+    bFilled = false;
+    SimpleRect::draw();
+    borderColor = savedBorder;
+    bFilled = bSavedFilled;
   }
 }
 
@@ -100,14 +105,17 @@ void FenceNode::buildFences() {
       recordError("Error: could not find fence with id:", id);
       continue;
     }
+    // A link listed twice, or on both sides, is made and fenced once: by the first post to
+    // resolve it.
+    if (isConnected(found)) continue;
     connected.push_back(found);
-    // One fence per linked pair: a post built earlier made the fence only if it listed this
-    // one. Testing its flag alone would drop the fence of a link listed on this side only.
-    if (!found->bBuiltFences || !found->isConnected(this)) {
-      Fence* fence = new Fence(this, found);
-      objMan.newObject(fence);
-      fence->updateLastPosition();
-    }
+    if (found == this) continue;
+    // Linked back, as path nodes are, so that the editor shows every fence of a file that
+    // lists a link on one side only.
+    found->connected.push_back(this);
+    Fence* fence = new Fence(this, found);
+    objMan.newObject(fence);
+    fence->updateLastPosition();
   }
   // The ids are resolved once: building again must not link or fence the same posts twice.
   connectedIds.clear();

@@ -108,7 +108,15 @@ void Game::process() {
     else
       loadNextLevel();
   }
-  if (!bEdit && allShips.size() == 1 && getVictoryCondition() == "kill_all") loadNextLevel();
+  if (!bEdit && allShips.size() == 1 && getVictoryCondition() == "kill_all") {
+    // The last level of the last episode has no next level: the game is won.
+    if (onLastLevel() && onLastEpisode()) {
+      doWinGame();
+      // Only a test's exit hook comes back here.
+      return;
+    }
+    loadNextLevel();
+  }
   if (player && player->getHealth() <= 0) reloadLevel();
   if (justPressed('t') && editorState) {
     if (gameState != editorState)

@@ -101,6 +101,8 @@ void LocalState::draw() {
 }
 
 void CommandState::enter() {
+  // The ship a level load made the player's is flown by nobody until it is picked.
+  player = nullptr;
   cameraTransition(worldBounds.getCenter(), worldBounds.getWidth(), worldBounds.getHeight(),
                    transitionTime, 0.0, transState);
   mouse.maxX = static_cast<int>(view.getWidth());

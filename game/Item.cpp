@@ -15,7 +15,7 @@ Item::Item() : holder(nullptr) {}
 
 bool Item::acceptActivation(Activator* activator) {
   return getLevel() == getCurrentLevel() && isLoose() && Activatable::acceptActivation(activator) &&
-         getType(activator) == "ItemHolder";
+         isOfType(activator, "ItemHolder");
 }
 
 void Item::activate(Activator* activator) {
@@ -69,7 +69,7 @@ void Item::getDropped() {
   holder->inventory.removeObject(this);
   holder = nullptr;
   objMan.newObject(this);
-  if (levelSet()) setLevel(getCurrentLevel());
+  setLevel(getCurrentLevel());
 }
 
 void Item::setToMouse() { currentSprite().setCenter(mouse.x, mouse.y); }

@@ -209,7 +209,9 @@ bool loadLevel(std::string const& name) {
   loadLines(in);
   in.close();
   setUp(name);
-  if (name != tempLevel) {
+  // The editor's loads keep the place the game handed over: the player's ship is put back
+  // there, not at the level's start.
+  if (name != tempLevel && !bEdit) {
     if (getPlayerRect()) savedPlayerPosition = getPlayerRect()->getCenter();
     savedPlayerAngle = 0;
   }

@@ -98,7 +98,8 @@ void FinishLine::load(std::istream& in) {
   finishLines.push_back(this);
 }
 
-Color FinishLine::getColor() { return ::getColor("random"); }
+// A new colour every frame, so that finish lines flicker.
+Color FinishLine::getColor() { return getRandomDrawingColor(); }
 
 void storeLine(Line* line) { lines.push_back(line); }
 

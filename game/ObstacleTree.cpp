@@ -1,5 +1,6 @@
 #include "game/ObstacleTree.h"
 
+#include <cmath>
 #include <set>
 
 #include "core/TypedLists.h"
@@ -26,9 +27,25 @@ void getNearbyObstacles(Rect rect, VectorInterface<Obstacle*>& list) {
   for (QuadTreeObject* object : nearby) list.push_back(static_cast<Obstacle*>(object));
 }
 
+namespace {
+// The area drawObstacles asks for, kept from frame to frame: a rectangle built at every draw
+// would draw its random default colours from the game's random sequence.
+Rect shownArea;
+}  // namespace
+
 void drawObstacles() {
+  // The camera's rectangle is kept unturned; what the turned screen shows is the rectangle
+  // turned about its centre, so the query covers that turned rectangle's bounding box.
+  double const turn = view.getAngle() * M_PI / 180.0;
+  double const c = std::fabs(std::cos(turn)), s = std::fabs(std::sin(turn));
+  double const width = view.getWidth(), height = view.getHeight();
+  double const halfWidth = (width * c + height * s) / 2, halfHeight = (width * s + height * c) / 2;
+  Point const center = view.getCenter();
+  shownArea.setRect(
+      static_cast<float>(center.x - halfWidth), static_cast<float>(center.y - halfHeight),
+      static_cast<float>(center.x + halfWidth), static_cast<float>(center.y + halfHeight));
   std::set<QuadTreeObject*> nearby;
-  obstacleTree.getNearby(view, nearby);
+  obstacleTree.getNearby(shownArea, nearby);
   for (QuadTreeObject* object : nearby) static_cast<Obstacle*>(object)->draw();
 }
 

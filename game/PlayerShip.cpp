@@ -1,6 +1,7 @@
 #include "game/PlayerShip.h"
 
 #include "core/GameServices.h"
+#include "game/GameStates.h"
 
 PlayerShip::PlayerShip() {}
 
@@ -11,7 +12,8 @@ void PlayerShip::init() {
 }
 
 void PlayerShip::initFromFile(std::istream& in) {
-  if (!player) player = this;
+  // In command mode no ship is flown until the user picks one.
+  if (!player && gameState != &commandState) player = this;
   XmlShip::initFromFile(in);
 }
 

@@ -1,5 +1,6 @@
 // The ship the user flies: friendly, 7.0 hit points, and a barrier-throwing secondary gun.
-// The first one read from a level becomes `player`; any further one is a friendly AI ship.
+// The first one read from a level becomes `player` (unless command mode is current, where the
+// user picks one); any further one is a friendly AI ship.
 #pragma once
 
 #include <fstream>

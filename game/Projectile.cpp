@@ -125,7 +125,7 @@ std::vector<Collidable*> Projectile::buildCollidableList() {
     candidates.push_back(static_cast<Shootable*>(player));
   }
   VectorInterface<Obstacle*> nearby;
-  getNearbyObstacles(getBounds(), nearby);
+  getNearbyObstacles(getSweptBounds(), nearby);
   for (int i = 0; i < nearby.size(); i++) {
     Obstacle* obstacle = nearby.at(i);
     if (SimpleRect* rect = dynamic_cast<SimpleRect*>(obstacle)) rect->setPoints();
@@ -135,6 +135,18 @@ std::vector<Collidable*> Projectile::buildCollidableList() {
   if (!bReflected)
     for (int i = 0; i < barriers.size(); i++) candidates.push_back(barriers.at(i));
   return candidates;
+}
+
+// The whole way flown this frame: a fence thinner than one step lies between the two places
+// and in no tree cell of the place the shot reached.
+Rect Projectile::getSweptBounds() {
+  Rect swept = getBounds().getBounds();
+  Rect before = swept;
+  Point const last = getLastCenter();
+  Point const now = getCenter();
+  before.move(static_cast<float>(last.x - now.x), static_cast<float>(last.y - now.y));
+  swept.increaseTo(before);
+  return swept;
 }
 
 bool Projectile::handleHit(std::vector<Collidable*> const& candidates) {

@@ -57,6 +57,8 @@ class Projectile : public Sprite, public Visible, public Creatable2d {
   // The frame step, in order.
   void preProcess();
   std::vector<Collidable*> buildCollidableList();
+  // The area the shot's rectangle swept from its last place to this one.
+  Rect getSweptBounds();
   // False when the projectile is gone.
   bool handleHit(std::vector<Collidable*> const& hits);
   void putShooterBack();

@@ -366,11 +366,13 @@ bool SimpleRect::isCollision(SimpleRect* other) {
 
 bool SimpleRect::isPtInRect(float x, float y) const {
   debugFunc("is point in rect?");
-  Rect test(1, 1);
-  test.setCenter(x, y);
+  // The unit square as corner points: a Rect would draw its random default colours from the
+  // game's random sequence at every test.
+  std::vector<Point> test = {Point(x - 0.5f, y - 0.5f), Point(x + 0.5f, y - 0.5f),
+                             Point(x + 0.5f, y + 0.5f), Point(x - 0.5f, y + 0.5f)};
   std::vector<Point> corners = getPointsConst();
   debugFunc("got points as test");
-  return polygonIntersect(corners, test.getPoints());
+  return polygonIntersect(corners, test);
 }
 
 int SimpleRect::getClickedQuad() {

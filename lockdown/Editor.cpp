@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <sstream>
+#include <string>
 #include <vector>
 
 #include "lockdown/Camera.h"
@@ -15,6 +17,7 @@
 #include "lockdown/Screen.h"
 #include "lockdown/Tile.h"
 #include "lockdown/World.h"
+#include "lockdown/platform/SafeSave.h"
 #include "lockdown/platform/VirtualKeys.h"
 
 namespace lockdown {
@@ -290,23 +293,18 @@ bool Editor::SaveLevel(const String& name) {
   bool bSaved = false;
   bool bExists = static_cast<bool>(std::ifstream(name.CStr()));
   if (!bExists || AskYesNo("File with this name already exists. Overwrite?", true)) {
-    // Written beside the old file and renamed over it, so a failed save loses nothing.
-    String temporary = ConcatStrings(name, ".tmp");
-    {
-      std::ofstream out(temporary.CStr(), std::ios::trunc);
-      out << game.levelWidth << " " << game.levelHeight;
-      WriteLevelObjects(out);
-      out << "\n" << std::flush << -1 << "\n" << std::flush;
-      WriteNextLevelName(out, name);
-      out.flush();
-      bSaved = static_cast<bool>(out);
-    }
-    if (bSaved && std::rename(temporary.CStr(), name.CStr()) != 0) bSaved = false;
+    std::ostringstream out;
+    out << game.levelWidth << " " << game.levelHeight;
+    WriteLevelObjects(out);
+    out << "\n" << std::flush << -1 << "\n" << std::flush;
+    WriteNextLevelName(out, name);
+    // The old file is never lost: see SaveFileSafely.
+    std::string why;
+    bSaved = platform::SaveFileSafely(name.CStr(), out.str(), why);
     if (bSaved) {
       AskYesNo("Saved.", false);
     } else {
-      std::remove(temporary.CStr());
-      LogMessage(Format("Error: level %s could not be saved", name.CStr()));
+      LogMessage(std::string("Error: level ") + name.CStr() + " could not be saved: " + why);
       AskYesNo("Could not save the level.", false);
     }
   }

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstring>
 #include <fstream>
+#include <string>
 
 #include "lockdown/Bitmap.h"
 #include "lockdown/Camera.h"
@@ -26,7 +27,7 @@ Game game;
 namespace {
 // Escape also leaves the title (every modal screen ends on it), but into the game.
 const char* const kCreditLine = "lockdown - Enter, Space or a click starts; Escape quits in play";
-}
+}  // namespace
 
 Game::Game() : levelName(ConcatStrings("1", ".fly")) {
   ClearMessages();
@@ -213,9 +214,15 @@ void Game::AgeMessages() {
 void Game::LevelTransition() {
   if (banner.framesLeft > 0) return;
   if (nextLevelName.Length() > 0) {
-    LoadLevel(nextLevelName);
-    bLevelComplete = 0;
-    return;
+    if (LoadLevel(nextLevelName)) {
+      bLevelComplete = 0;
+      return;
+    }
+    // The editor names a next level for every numbered level it saves, whether or not that
+    // level exists; without this the last level would complete again and again.
+    LogMessage(std::string("Error: next level ") + nextLevelName.CStr() +
+               " could not be loaded; the game ends here");
+    nextLevelName = "";
   }
   int frame = 0;
   while (PollInput()) {
@@ -254,6 +261,10 @@ void Game::ToggleEditor() {
   if (zizuzu)
     input.SetPosition(static_cast<int>(zizuzu->Get("x")), static_cast<int>(zizuzu->Get("y")));
   if (bEditing) {
+    // The editor places on the tiles the level is made of, not on the walls merged for play.
+    SplitTiles();
+    FindAllEdges();
+    ClearRegionGrid();
     editor.Enter();
     cameraMode = 2;
   } else {

@@ -68,6 +68,27 @@ void MergeTiles() {
   }
 }
 
+void SplitTiles() {
+  std::vector<Tile*> merged;
+  for (PtrList<Object>::Cursor w(wallList); !w.AtEnd(); w.Next()) {
+    Tile* tile = MergeableTile(w.Current());
+    if (tile && (tile->rect.Width() > 40 || tile->rect.Height() > 40)) merged.push_back(tile);
+  }
+  for (Tile* tile : merged) {
+    const Rect whole = tile->rect;
+    for (int y = whole.top; y < whole.bottom; y += 40)
+      for (int x = whole.left; x < whole.right; x += 40) {
+        if (x == whole.left && y == whole.top) continue;
+        Tile* piece = new Tile;
+        piece->sprite = tile->sprite;
+        piece->rect.Set(x, y, x + 40, y + 40);
+        piece->Init();
+        objectList.Append(piece);
+      }
+    tile->rect.Set(whole.left, whole.top, whole.left + 40, whole.top + 40);
+  }
+}
+
 void ClearRegionGrid() {
   grid.clear();
   columns = rows = 0;

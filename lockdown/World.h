@@ -18,6 +18,9 @@ inline bool Live(const Object* o);
 // Merges tiles, then builds the region grid; run whenever play takes over a level.
 void PrepareLevel();
 void MergeTiles();
+// Splits every merged wall back into the 40 by 40 tiles it was made of (for the editor,
+// which places on single tiles).
+void SplitTiles();
 void BuildRegionGrid();
 void ClearRegionGrid();
 // Takes a wall out of every cell that holds it (walls leaving play).

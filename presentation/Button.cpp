@@ -55,12 +55,14 @@ void newButton(std::string const& label, float x, float y, float width, float he
   buttons.push_back(Button(label, x, y, width, height));
 }
 
+// The default button is 150 by 50 screen pixels and the stacked ones 70 pixels apart, made world
+// lengths at the camera's zoom, so that a label fits its button however far the camera is out.
 void newButton(std::string const& label, float x, float y) {
-  newButton(label, x, y, 150, 50, true);
+  newButton(label, x, y, view.pixelsToWorldX(150), view.pixelsToWorldY(50), true);
 }
 
 void newButton(std::string const& label) {
-  float y = view.getTop() + static_cast<float>(buttons.size() + 1) * 70;
+  float y = view.getTop() + view.pixelsToWorldY(static_cast<float>(buttons.size() + 1) * 70);
   newButton(label, static_cast<float>(view.getCenter().x), y);
 }
 

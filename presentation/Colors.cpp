@@ -3,6 +3,7 @@
 #include <GL/gl.h>
 
 #include <cstdlib>
+#include <random>
 #include <sstream>
 
 #include "core/Debug.h"
@@ -80,3 +81,12 @@ Color getColor(std::string const& str) {
 }
 
 Color getColor(int r, int g, int b) { return Color(r, g, b); }
+
+Color getRandomDrawingColor() {
+  static std::minstd_rand generator(1);
+  std::uniform_int_distribution<int> channel(0, 255);
+  int blue = channel(generator);
+  int green = channel(generator);
+  int red = channel(generator);
+  return Color(red, green, blue);
+}

@@ -1,6 +1,7 @@
 #include "presentation/Font.h"
 
 #include <GL/glu.h>
+#include <unistd.h>
 
 #include <string>
 #include <vector>
@@ -145,6 +146,7 @@ void font_data::init(char const* fname, unsigned int newH) {
   if (FT_Init_FreeType(&library)) {
     // Without a library no face can be opened: the same end as a missing font file.
     recordError("Error: FT_Init_FreeType failed");
+    reportStartUpFailure("cannot start FreeType to read the font", false);
     endProgram(1);
     return;
   }
@@ -152,6 +154,9 @@ void font_data::init(char const* fname, unsigned int newH) {
   if (FT_New_Face(library, fname, 0, &face)) {
     recordError("Error: FT_New_Face failed (there is probably a problem with your font file)");
     recordError("font file:", fname);
+    char here[4096];
+    std::string folder = getcwd(here, sizeof here) ? here : "the current folder";
+    reportStartUpFailure(std::string("cannot read the font \"") + fname + "\" in " + folder, true);
     FT_Done_FreeType(library);
     endProgram(1);
     return;

@@ -28,9 +28,14 @@ void InputBox::init(int maxLength, std::string const& newPrompt) {
   okSprite.overideMouseGrab();
   lineColor = getColor("white");
 
+  // Measured in screen pixels by the text, placed in the world: every size becomes a world
+  // length at the camera's zoom, the OK button's included, so that the box fits its text and
+  // button however far the camera is out.
+  okSprite.setWidth(view.pixelsToWorldX(okSprite.getWidth()));
+  okSprite.setHeight(view.pixelsToWorldY(okSprite.getHeight()));
   float textHeight = static_cast<float>(getTextHeight(0));
   float fieldWidth = static_cast<float>(maxLength * getTextWidth("W", 0) + getTextWidth(" ", 0));
-  textRect.setRect(0, 0, fieldWidth, 1.1f * textHeight);
+  textRect.setRect(0, 0, view.pixelsToWorldX(fieldWidth), view.pixelsToWorldY(1.1f * textHeight));
   textRect.bFilled = true;
   textRect.setFillColor(Color(100, 100, 100));
   textRect.setBorderColor("white");
@@ -38,8 +43,11 @@ void InputBox::init(int maxLength, std::string const& newPrompt) {
   setBorderColor("black");
   setFillColor("grey");
   bFilled = true;
-  float height = std::max(1.6f * textHeight, 1.1f * textRect.getHeight());
-  float width = 1.1f * (okSprite.getWidth() + static_cast<float>(getTextWidth(prompt, promptFont)) +
+  // Tall enough for the OK button too, which is taller than a line of text.
+  float height = std::max({view.pixelsToWorldY(1.6f * textHeight), 1.1f * textRect.getHeight(),
+                           1.1f * okSprite.getHeight()});
+  float width = 1.1f * (okSprite.getWidth() +
+                        view.pixelsToWorldX(static_cast<float>(getTextWidth(prompt, promptFont))) +
                         textRect.getWidth());
   Point middle = view.getCenter();
   setRect(static_cast<float>(middle.x) - width / 2, static_cast<float>(middle.y) - height / 2,
@@ -51,12 +59,13 @@ void InputBox::init(int maxLength, std::string const& newPrompt) {
 bool InputBox::isDone() { return okSprite.isClicked() || justPressed(SDLK_RETURN); }
 
 void InputBox::draw() {
-  float textHeight = static_cast<float>(getTextHeight(0));
+  // Offsets measured in screen pixels, like the text.
+  float halfText = view.pixelsToWorldY(static_cast<float>(getTextHeight(0)) / 2);
   float middleY = static_cast<float>(getCenter().y);
   if (bDrawBackRect) SimpleRect::draw();
-  drawTextInWorld(prompt, getLeft() + 5, middleY - textHeight / 2, promptFont);
+  drawTextInWorld(prompt, getLeft() + view.pixelsToWorldX(5), middleY - halfText, promptFont);
 
-  okSprite.setRight(getRight() - 2);
+  okSprite.setRight(getRight() - view.pixelsToWorldX(2));
   okSprite.setCenter(static_cast<float>(okSprite.getCenter().x), middleY);
   okSprite.draw();
 
@@ -67,7 +76,7 @@ void InputBox::draw() {
   uppercase(input);
   float textLeft = textRect.getLeft() + 0.01f * textRect.getWidth();
   float textMiddleY = static_cast<float>(textRect.getCenter().y);
-  drawTextInWorld(input, textLeft, textMiddleY - textHeight / 2, newTextFont);
+  drawTextInWorld(input, textLeft, textMiddleY - halfText, newTextFont);
 
   if (cursorTimer.isUp()) {
     cursorTimer.reset();
@@ -75,9 +84,9 @@ void InputBox::draw() {
   }
   if (!bCursorBlink) return;
   // The text's width is in screen pixels; the cursor is placed in the world.
-  float textEnd = textLeft + static_cast<float>(getTextWidth(input, newTextFont)) /
-                                 static_cast<float>(view.getScale());
-  float cursorX = textEnd + 1;
+  float textEnd =
+      textLeft + view.pixelsToWorldX(static_cast<float>(getTextWidth(input, newTextFont)));
+  float cursorX = textEnd + view.pixelsToWorldX(1);
   drawLine(cursorX, textRect.getTop() + 0.1f * textRect.getHeight(), cursorX,
            textRect.getBottom() - 0.1f * textRect.getHeight(), lineColor, true);
 }

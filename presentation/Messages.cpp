@@ -80,12 +80,15 @@ bool message(int number) {
 }
 
 namespace {
+// The box is measured in screen pixels, by its text, and placed in the world: its sizes become
+// world lengths at the camera's zoom, so that the text fits it however far the camera is out.
 void placeBackRect() {
   float h = static_cast<float>(getTextHeight(messageFont));
   float innerHeight = h + static_cast<float>(currMessage.size()) * (0.4f * h + h);
   int widest = 30;
   for (std::string const& line : currMessage) widest = std::max(widest, getTextWidth(line, 0));
-  float width = static_cast<float>(widest) + 2 * horizTextGap;
+  float width = view.pixelsToWorldX(static_cast<float>(widest) + 2 * horizTextGap);
+  innerHeight = view.pixelsToWorldY(innerHeight);
 
   float middle = view.getLeft() + view.getWidth() / 2;
   float top = view.getTop() + view.getHeight() / 4;
@@ -97,9 +100,9 @@ void placeBackRect() {
 
 void placeYesNoRects() {
   float h = static_cast<float>(getTextHeight(messageFont));
-  backRect.setBottomIndep(backRect.getBottom() + 2 * h);
-  float buttonWidth = static_cast<float>(getTextWidth('W', 0));
-  float buttonHeight = static_cast<float>(getTextHeight(0));
+  backRect.setBottomIndep(backRect.getBottom() + view.pixelsToWorldY(2 * h));
+  float buttonWidth = view.pixelsToWorldX(static_cast<float>(getTextWidth('W', 0)));
+  float buttonHeight = view.pixelsToWorldY(static_cast<float>(getTextHeight(0)));
   float y = backRect.getBottom() - 0.16f * backRect.getHeight();
   float yesX = backRect.getCenter().x - 0.3f * backRect.getWidth();
   float noX = backRect.getCenter().x + 0.3f * backRect.getWidth();
@@ -170,19 +173,24 @@ void MessageBox::setYesNoRects() { placeYesNoRects(); }
 void drawMessage() {
   backRect.draw();
   for (int i = static_cast<int>(currMessage.size()) - 1; i >= 0; i--) printInfo(currMessage[i], i);
+  // The margins and the line pitch are screen pixels, like the text itself.
   float h = static_cast<float>(getTextHeight(messageFont));
   for (size_t i = 0; i < currMessage.size(); i++) {
     float row = static_cast<float>(i);
-    drawTextInWorld(currMessage[i], backRect.getLeft() + horizTextGap,
-                    backRect.getTop() + vertTextGap + row * h + 0.5f * h * row, 0);
+    drawTextInWorld(currMessage[i], backRect.getLeft() + view.pixelsToWorldX(horizTextGap),
+                    backRect.getTop() + view.pixelsToWorldY(vertTextGap + row * h + 0.5f * h * row),
+                    0);
   }
   if (bYesno) {
     yRect.draw();
     nRect.draw();
-    drawTextInWorld("Y", yRect.getLeft() + 0.1f * static_cast<float>(getTextWidth("Y", 0)),
-                    yRect.getTop() + 0.1f * h, 0);
-    drawTextInWorld("N", nRect.getLeft() + 0.1f * static_cast<float>(getTextWidth("N", 0)),
-                    nRect.getTop() + 0.1f * h, 0);
+    float letterTop = view.pixelsToWorldY(0.1f * h);
+    drawTextInWorld(
+        "Y", yRect.getLeft() + view.pixelsToWorldX(0.1f * static_cast<float>(getTextWidth("Y", 0))),
+        yRect.getTop() + letterTop, 0);
+    drawTextInWorld(
+        "N", nRect.getLeft() + view.pixelsToWorldX(0.1f * static_cast<float>(getTextWidth("N", 0))),
+        nRect.getTop() + letterTop, 0);
   }
   mouse.draw();
 }
@@ -213,9 +221,10 @@ ChoiceRect::ChoiceRect(std::string const& newText) : text(newText) {}
 
 std::string messageChoice(std::vector<std::string> const& choices) {
   pauseTimers();
+  // Rows and margins are screen pixels, like the text, turned into world lengths.
   float h = static_cast<float>(getTextHeight(messageFont));
-  float pitch = 1.5f * h;
-  float height = 2 * vertTextGap + static_cast<float>(choices.size()) * pitch;
+  float pitch = view.pixelsToWorldY(1.5f * h);
+  float height = view.pixelsToWorldY(2 * vertTextGap) + static_cast<float>(choices.size()) * pitch;
   float middle = static_cast<float>(view.getCenter().y);
   Rect box(view.getLeft(), middle - height / 2, view.getRight(), middle + height / 2);
   box.bFilled = true;
@@ -224,7 +233,7 @@ std::string messageChoice(std::vector<std::string> const& choices) {
   std::vector<ChoiceRect> rects;
   for (size_t i = 0; i < choices.size(); i++) {
     ChoiceRect choice(choices[i]);
-    float top = box.getTop() + vertTextGap + static_cast<float>(i) * pitch;
+    float top = box.getTop() + view.pixelsToWorldY(vertTextGap) + static_cast<float>(i) * pitch;
     choice.setRect(box.getLeft(), top, box.getRight(), top + pitch);
     rects.push_back(choice);
   }
@@ -247,8 +256,8 @@ std::string messageChoice(std::vector<std::string> const& choices) {
       choice.bFilled = bHovered;
       choice.setColorTo(bHovered ? Color(100, 255, 255) : getColor("blue"));
       choice.draw();
-      drawTextInWorld(choice.text, choice.getLeft() + horizTextGap, choice.getTop() + 0.25f * h,
-                      messageFont);
+      drawTextInWorld(choice.text, choice.getLeft() + view.pixelsToWorldX(horizTextGap),
+                      choice.getTop() + view.pixelsToWorldY(0.25f * h), messageFont);
     }
     mouse.draw();
   }

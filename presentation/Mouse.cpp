@@ -3,6 +3,7 @@
 #include "game/Console.h"
 #include "geometry/Rect.h"
 #include "presentation/Colors.h"
+#include "presentation/Draw.h"
 #include "presentation/InputSource.h"
 #include "presentation/View.h"
 
@@ -80,9 +81,12 @@ void Mouse::draw() { draw("red"); }
 
 void Mouse::draw(std::string const& colorName) {
   float half = view.getWidth() / 200;
-  Rect cursor(x - half, y - half, x + half, y + half);
-  cursor.bInView = bInView;
-  cursor.setBorderColor(getColor(colorName));
-  cursor.bFilled = false;
-  cursor.SimpleRect::draw();
+  // Four lines rather than a rectangle, whose random default colours would be drawn from the
+  // game's random sequence at every frame.
+  float left = x - half, top = y - half, right = x + half, bottom = y + half;
+  Color color = getColor(colorName);
+  drawLine(left, bottom, left, top, color, bInView);
+  drawLine(left, top, right, top, color, bInView);
+  drawLine(right, top, right, bottom, color, bInView);
+  drawLine(right, bottom, left, bottom, color, bInView);
 }

@@ -1,6 +1,10 @@
 #include "presentation/ProgressBar.h"
 
+#include <GL/gl.h>
+
 #include "core/Debug.h"
+#include "presentation/Draw.h"
+#include "presentation/View.h"
 
 ProgressBar::ProgressBar() : bSetColors(false) {}
 
@@ -38,19 +42,28 @@ void ProgressBar::drawPotential(float val, float maxVal, float potential) {
 void drawBar(Rect const& rect, float val, float maxVal, Color const& color) {
   // A zero maximum has no share to show; dividing by it would give infinite corners.
   if (maxVal == 0) return;
-  Rect bar(rect);
-  bar.bInView = rect.bInView;
-  bar.bFilled = true;
-  bar.setColorTo(color);
+  float left = rect.getLeft(), top = rect.getTop(), right = rect.getRight();
+  float bottom = rect.getBottom();
   float share = val / maxVal;
   if (rect.getWidth() <= rect.getHeight()) {
-    float top = rect.getBottom() - rect.getHeight() * share;
-    if (!(top < rect.getBottom())) return;
-    bar.setTopIndep(top);
+    top = bottom - rect.getHeight() * share;
+    if (!(top < bottom)) return;
   } else {
-    float right = rect.getLeft() + rect.getWidth() * share;
-    if (!(right > rect.getLeft())) return;
-    bar.setRightIndep(right);
+    right = left + rect.getWidth() * share;
+    if (!(right > left)) return;
   }
-  bar.draw();
+  // Drawn from its corners: a rectangle built here would draw its random default colours from
+  // the game's random sequence at every frame.
+  Point corners[4] = {Point(left, top), Point(right, top), Point(right, bottom),
+                      Point(left, bottom)};
+  if (rect.bInView)
+    for (Point& corner : corners) view.mapToView(corner);
+  glMatrixMode(GL_MODELVIEW);
+  glLoadIdentity();
+  color.setGL();
+  glBegin(GL_QUADS);
+  for (Point const& corner : corners) glVertex2d(corner.x, corner.y);
+  glEnd();
+  clearColor();
+  for (int i = 0; i < 4; i++) drawLine(corners[(i + 3) % 4], corners[i], color, false);
 }

@@ -4,6 +4,7 @@
 #include "presentation/Messages.h"
 #include "presentation/Mouse.h"
 #include "presentation/Text.h"
+#include "presentation/View.h"
 
 namespace {
 const float itemHeight = 20;
@@ -30,7 +31,8 @@ MenuItem& MenuItem::operator=(MenuItem const& other) {
 
 void MenuItem::draw() {
   SimpleRect::draw();
-  drawTextInWorld(text, getLeft() + 2, getTop() + 2, font);
+  drawTextInWorld(text, getLeft() + view.pixelsToWorldX(2), getTop() + view.pixelsToWorldY(2),
+                  font);
 }
 
 SelectionMenu::SelectionMenu()
@@ -38,30 +40,42 @@ SelectionMenu::SelectionMenu()
 
 void SelectionMenu::activate() { recordError("Activate called on base menu object"); }
 
+// Item widths and heights are screen pixels (the labels are), made world lengths at the camera's
+// zoom when the items are laid out, so that the labels fit however far the camera is out.
 void SelectionMenu::addItem(std::string const& text) {
   int width = getTextWidth(text, 0) + labelMargin;
   if (width > itemWidth) {
-    for (MenuItem& item : items) item.setRightIndep(item.getLeft() + static_cast<float>(width));
+    for (MenuItem& item : items)
+      item.setRightIndep(item.getLeft() + view.pixelsToWorldX(static_cast<float>(width)));
     itemWidth = width;
   }
   float left = items.empty() ? 0 : items.back().getLeft();
   float top = items.empty() ? 0 : items.back().getBottom();
   MenuItem item(text);
-  item.setRect(left, top, left + static_cast<float>(itemWidth), top + itemHeight);
+  item.setRect(left, top, left + view.pixelsToWorldX(static_cast<float>(itemWidth)),
+               top + view.pixelsToWorldY(itemHeight));
   items.push_back(item);
 }
 
 void SelectionMenu::open(float x, float y) {
+  // A closed menu is laid out afresh, at the zoom it opens at.
+  if (!bOpen) stackItems();
   for (MenuItem& item : items) item.move(x, y);
   bOpen = true;
 }
 
 void SelectionMenu::close() {
   bOpen = false;
+  stackItems();
+}
+
+void SelectionMenu::stackItems() {
   float top = 0;
+  float width = view.pixelsToWorldX(static_cast<float>(itemWidth));
+  float height = view.pixelsToWorldY(itemHeight);
   for (MenuItem& item : items) {
-    item.setRect(0, top, static_cast<float>(itemWidth), top + itemHeight);
-    top += itemHeight;
+    item.setRect(0, top, width, top + height);
+    top += height;
   }
 }
 

@@ -30,7 +30,7 @@ class SelectionMenu {
 
   // Every item widens to fit the longest label.
   void addItem(std::string const& text);
-  // Moves the items by (x, y) and shows them.
+  // Moves the items by (x, y) and shows them; a closed menu is first stacked afresh.
   void open(float x, float y);
   // Hides the items and stacks them again from the origin.
   void close();
@@ -42,6 +42,9 @@ class SelectionMenu {
   std::vector<MenuItem>& getItems() { return items; }
 
  protected:
+  // The items one below the other from the origin, at the camera's zoom.
+  void stackItems();
+
   Color backColor;
   Color highlightColor;
   std::vector<MenuItem> items;

@@ -97,7 +97,9 @@ void Sprite::draw() {
   }
   int chosen = chooseFrame();
 
-  Rect placed(*this);
+  // The corners are kept as points: a rectangle built here would draw its random colours from
+  // the game's random sequence at every draw.
+  Point placed[4] = {topLeft, topRight, bottomRight, bottomLeft};
   Point center = getCenter();
   view.mapToView(center);
   setCenter(static_cast<float>(center.x), static_cast<float>(center.y));
@@ -106,16 +108,11 @@ void Sprite::draw() {
   angle = angle - static_cast<float>(view.getAngle());
   scale = static_cast<float>(view.getScale());
 
-  float width = getWidth() * scale;
-  float height = getHeight() * scale;
-  Rect scaledRect(
-      static_cast<float>(center.x - width / 2), static_cast<float>(center.y - height / 2),
-      static_cast<float>(center.x + width / 2), static_cast<float>(center.y + height / 2));
   // Additive: black adds nothing, overlaps brighten.
   glBlendFunc(GL_ONE, GL_ONE);
-  drawTexture(frames[chosen], scaledRect);
+  drawTexture(frames[chosen], getWidth() * scale, getHeight() * scale);
 
-  setRect(placed);
+  setRect(placed[0], placed[1], placed[2], placed[3]);
   angle = savedAngle;
   scale = savedScale;
   glDisable(GL_TEXTURE_2D);
@@ -137,6 +134,10 @@ int Sprite::chooseFrame() {
 }
 
 void Sprite::drawTexture(int index, Rect const& scaledRect) {
+  drawTexture(index, scaledRect.getWidth(), scaledRect.getHeight());
+}
+
+void Sprite::drawTexture(int index, float width, float height) {
   glBindTexture(GL_TEXTURE_2D, textures.at(index).getGLTexture());
   glMatrixMode(GL_MODELVIEW);
   glLoadIdentity();
@@ -144,8 +145,8 @@ void Sprite::drawTexture(int index, Rect const& scaledRect) {
   glTranslatef(static_cast<float>(center.x), static_cast<float>(center.y), 0);
   // Turned counterclockwise on the y-down screen as the angle grows.
   if (angle != 0) glRotatef(-angle, 0, 0, 1);
-  float halfWidth = scaledRect.getWidth() / 2;
-  float halfHeight = scaledRect.getHeight() / 2;
+  float halfWidth = width / 2;
+  float halfHeight = height / 2;
   float sLeft = 0, sRight = 1, tTop = 0, tBottom = 1;
   if (bFlipHorizontal) std::swap(sLeft, sRight);
   if (bFlipVertical) std::swap(tTop, tBottom);
@@ -316,12 +317,14 @@ void ParallaxSprite::draw() {
   starfieldCenter.x -= scroll * moveX / parallax;
   starfieldCenter.y -= scroll * moveY / parallax;
 
-  Rect savedView(view);
+  // Kept as numbers, not as a rectangle, for the same reason as in Sprite::draw.
+  float savedLeft = view.getLeft(), savedTop = view.getTop();
+  float savedRight = view.getRight(), savedBottom = view.getBottom();
   view.setCenter(static_cast<float>(starfieldCenter.x), static_cast<float>(starfieldCenter.y));
   view.setWidth(view.getWidth() * parallax);
   view.setHeight(view.getHeight() * parallax);
   Sprite::draw();
-  view.setRect(savedView);
+  view.setRect(savedLeft, savedTop, savedRight, savedBottom);
 
   viewCenter = view.getCenter();
   if (viewCenter != previousViewCenter2) previousViewCenter = viewCenter;

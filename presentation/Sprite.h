@@ -56,6 +56,8 @@ class Sprite : public Collider {
 
   // Texture index of the cache as a quad the size of scaledRect about the sprite's centre.
   void drawTexture(int index, Rect const& scaledRect);
+  // The same for a quad of that width and height.
+  void drawTexture(int index, float width, float height);
 
   // Animations. getAnim gives null when the sprite has none at all.
   Animation* getAnim(std::string const& name);

@@ -38,6 +38,10 @@ void View::mapToView(Point& point) {
 
 double View::getScale() { return getScreenWidth() / getWidth(); }
 
+float View::pixelsToWorldX(float pixels) { return pixels * getWidth() / getScreenWidth(); }
+
+float View::pixelsToWorldY(float pixels) { return pixels * getHeight() / getScreenHeight(); }
+
 double View::getAngle() { return wrapAngle(angle); }
 
 void View::scrollToPoint(double x, double y) {

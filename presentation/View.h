@@ -17,6 +17,10 @@ class View : public Rect {
   void mapToView(Point& point);
   // Screen width over the view's width: the zoom.
   double getScale();
+  // The world lengths shown as that many screen pixels across and down: text, margins and
+  // widgets measured in pixels keep their size on screen at every zoom.
+  float pixelsToWorldX(float pixels);
+  float pixelsToWorldY(float pixels);
   // Wraps the stored angle in place into [0, 360) and returns it.
   double getAngle();
   // Stored as given.

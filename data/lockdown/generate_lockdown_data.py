@@ -3,7 +3,8 @@
 
 usage: generate_lockdown_data.py SOURCE_DIR OUT_DIR
 
-Writes OUT_DIR/g.dat (an 8-bit BMP sprite sheet drawn from sheet_layout.txt),
+Writes OUT_DIR/g.dat (an 8-bit BMP sprite sheet: the cells of sheet_layout.txt, each
+painted by sprite_art.py),
 OUT_DIR/PALDATA2.PAL (256 lines "red green blue flags"), the levels *.fly (copied) and
 OUT_DIR/SheetLayout.inc (the layout table as C++ initialisers for the game).
 """
@@ -11,6 +12,10 @@ import os
 import shutil
 import struct
 import sys
+
+# The generator runs from the source tree at build time: leave no bytecode there.
+sys.dont_write_bytecode = True
+import sprite_art  # noqa: E402
 
 SHEET_W, SHEET_H = 1024, 512
 KEY = 2
@@ -115,29 +120,6 @@ def draw_title(pixels, x, y, w, h):
         pixels[y][px] = pixels[y + h - 1][px] = 253
 
 
-def draw_cell(pixels, name, frame, x, y, w, h):
-    """A simple recognisable picture: a filled body with a rim, varied by frame."""
-    base = 16 + (sum(map(ord, name)) * 7) % 200
-    body = base
-    rim = 255 if frame % 2 == 0 else 254
-    for py in range(h):
-        for px in range(w):
-            edge = px in (0, w - 1) or py in (0, h - 1)
-            if name.startswith(("guard", "zizuzu", "debris", "reticle")):
-                # Round-ish figures: leave the corners transparent.
-                dx, dy = (2 * px - (w - 1)) / max(w, 1), (2 * py - (h - 1)) / max(h, 1)
-                if dx * dx + dy * dy > 1.0:
-                    continue
-                edge = dx * dx + dy * dy > 0.7
-            pixels[y + py][x + px] = rim if edge else body
-    # A mark that moves with the frame number, so frames and mirrors differ.
-    mx = x + 1 + (frame * 3) % max(w - 3, 1)
-    for py in range(y + 1, min(y + h - 1, y + 4)):
-        pixels[py][mx] = 250
-        if mx + 1 < x + w - 1:
-            pixels[py][mx + 1] = 250
-
-
 def write_bmp(path, pixels, palette):
     row_bytes = (SHEET_W + 3) & ~3
     offset = 14 + 40 + 1024
@@ -167,8 +149,8 @@ def main():
         for frame, cx, cy in cells(row):
             if name == "title":
                 draw_title(pixels, cx, cy, w, h)
-            else:
-                draw_cell(pixels, name, frame, cx, cy, w, h)
+            elif not sprite_art.paint(pixels, name, frame, cx, cy, w, h):
+                sys.exit("%s: no painter for this sprite" % name)
     write_bmp(os.path.join(out, "g.dat"), pixels, palette)
 
     with open(os.path.join(out, "PALDATA2.PAL"), "w") as f:

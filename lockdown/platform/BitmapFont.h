@@ -1,4 +1,5 @@
-// The program's own small bitmap font (5 by 7 glyphs) that stands in for GDI text.
+// The program's own small bitmap font (glyphs 7 rows tall plus 2 rows of descenders)
+// that stands in for GDI text.
 // Each character advances by the width the game measures for it, so text centred with
 // the game's width estimate is centred on screen too.
 #pragma once

@@ -1,6 +1,7 @@
 // The editor's keys and tools, driven frame by frame through the real program.
 #include <SDL.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include "EditorFixture.h"
 #include "core/Files.h"
@@ -479,7 +480,7 @@ TEST_F(EditorToolsTest, LeavingAClearedEditorWritesAnEmptyLevelWithItsBounds) {
   EXPECT_EQ(objMan.size(), 0);
 }
 
-TEST_F(EditorToolsTest, CtrlSSavesToTheCurrentLevelAndAFailedSaveKeepsTheOldFile) {
+TEST_F(EditorToolsTest, CtrlSSavesToTheCurrentLevelAndAFailedSaveSaysSo) {
   enterEmptyEditor();
   tapKey(SDLK_F6);
   clickAt(0, 0);
@@ -493,16 +494,20 @@ TEST_F(EditorToolsTest, CtrlSSavesToTheCurrentLevelAndAFailedSaveKeepsTheOldFile
   std::string const saved = readFile("kept.lev");
   ASSERT_NE(saved.find("FenceNode"), std::string::npos);
 
-  // The partial file cannot be made: the save fails and says so, and the old file stays.
-  ASSERT_EQ(mkdir("kept.lev.tmp", 0700), 0);
-  tapKey(SDLK_F6);
-  clickAt(400, 0);
-  tapKey(SDLK_F8);
-  input.setMods(KMOD_LCTRL);
-  tapKey('s');
-  input.setMods(0);
-  EXPECT_EQ(info[1], "Save failed!");
-  EXPECT_EQ(readFile("kept.lev"), saved);
+  // A level on a full disk: the save fails and says so, in the log too, and the level
+  // stays a link to the disk.
+  ASSERT_EQ(symlink("/dev/full", "full.lev"), 0);
+  setCurrentLevel("full.lev");
+  {
+    LogCapture log;
+    input.setMods(KMOD_LCTRL);
+    tapKey('s');
+    input.setMods(0);
+    EXPECT_EQ(info[1], "Save failed!");
+    EXPECT_NE(log.text().find("Error: level not saved: full.lev"), std::string::npos) << log.text();
+  }
+  struct stat link {};
+  EXPECT_TRUE(lstat("full.lev", &link) == 0 && S_ISLNK(link.st_mode));
 
   setCurrentLevel("no/such/folder.lev");
   input.setMods(KMOD_LCTRL);

@@ -262,6 +262,7 @@ TEST(ClassTableMatchesCode, RunTimeNamesAreThePlainClassNames) {
     {"IdObj", stripTypename(typeid(IdObj).name())},
     {"InputBox", stripTypename(typeid(InputBox).name())},
     {"Item", stripTypename(typeid(Item).name())},
+    {"ItemHolder", stripTypename(typeid(ItemHolder).name())},
     {"Line", stripTypename(typeid(Line).name())},
     {"LineTool", stripTypename(typeid(LineTool).name())},
     {"LoadableSprite", stripTypename(typeid(LoadableSprite).name())},

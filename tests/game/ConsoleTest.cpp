@@ -3,13 +3,18 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "core/Ticks.h"
+#include "core/TypedLists.h"
 #include "game/Console.h"
 #include "game/GameStates.h"
+#include "game/Level.h"
+#include "game/QorObjMan.h"
+#include "game/Ship.h"
 #include "presentation/Keyboard.h"
 #include "presentation/Mouse.h"
 #include "presentation/Text.h"
@@ -57,8 +62,8 @@ class TestBlankState : public GameState {
   void draw() override {}
 };
 
-// The real start-up in a run folder that holds only the font and the class table: no data
-// files, so no level and no world is drawn, only what the main module itself shows.
+// The real start-up in a run folder that holds only the font, the class table and an empty data
+// folder: no level and no world is drawn, only what the main module itself shows.
 void startQorWithoutData() {
   char pattern[] = "/tmp/qorbareXXXXXX";
   std::string bare = mkdtemp(pattern);
@@ -68,6 +73,7 @@ void startQorWithoutData() {
     ASSERT_EQ(symlink((std::string(here) + "/" + name).c_str(), (bare + "/" + name).c_str()), 0);
   mkdir((bare + "/C:").c_str(), 0755);
   mkdir((bare + "/C:/C").c_str(), 0755);
+  mkdir((bare + "/xml").c_str(), 0755);
   ASSERT_EQ(chdir(bare.c_str()), 0);
   startQor();
   static TestBlankState blank;
@@ -173,6 +179,48 @@ TEST(FrameRateTest, TheFirstFrameNeverWaitsAndLaterOnesLastAThirtiethOfASecond) 
   setTickSource(nullptr);
 }
 
+TEST(FrameRateTest, TheLockSleepsOutTheFrameInsteadOfPollingTheClock) {
+  uint32_t now = 5000;
+  int reads = 0;
+  std::vector<uint32_t> waits;
+  // A lock that polls would read a clock that never moves: after many reads it is let go.
+  setTickSource([&]() {
+    if (++reads > 1000) now++;
+    return now;
+  });
+  setTickWait([&](uint32_t ms) {
+    waits.push_back(ms);
+    now += ms;
+  });
+  EXPECT_EQ(getFrameLength(), 34u);
+  // 10 ms of the frame have gone: 24 are left to wait, in one go.
+  uint32_t frameEnd = 4990;
+  lockFrameRate(frameEnd);
+  EXPECT_EQ(frameEnd, 5024u);
+  EXPECT_EQ(waits, std::vector<uint32_t>{24});
+  EXPECT_LE(reads, 3);
+  // A frame that took longer than a thirtieth of a second does not wait at all.
+  waits.clear();
+  now += 50;
+  lockFrameRate(frameEnd);
+  EXPECT_EQ(frameEnd, now);
+  EXPECT_TRUE(waits.empty());
+  setTickWait(nullptr);
+  setTickSource(nullptr);
+}
+
+TEST(FrameRateTest, WhilePausedFramesStillWaitTheirThirtiethOfASecond) {
+  startQor();
+  ScriptedInput input;
+  TestClock clock(50000);
+  input.tap('p');
+  runFrame();
+  ASSERT_TRUE(bPaused);
+  uint32_t const start = clock.now;
+  for (int frame = 0; frame < 30; frame++) runFrame();
+  EXPECT_EQ(clock.now - start, 30u * 34u);
+}
+
 TEST(StartUpTest, OpensThe800By600ScreenTheAudioDeviceAndTheFont) {
   startQor();
   SDL_Surface* surface = SDL_GetVideoSurface();
@@ -221,11 +269,12 @@ TEST(FrameLoopTest, AFrameShowsTheInfoLinesAndTheFpsCounterWhereTheyBelong) {
   EXPECT_FALSE(bFirstCycle);
   readShownFrame();
   int left, top, right, bottom;
-  // "FPS: 0" with its pen at (10, 590).
-  ASSERT_TRUE(litBounds(0, 586, 800, 600, left, top, right, bottom));
+  // "FPS: 0" with its pen one text height above the bottom edge, at (10, 586).
+  ASSERT_TRUE(litBounds(0, 584, 800, 600, left, top, right, bottom));
   EXPECT_NEAR(left, 10, 2);
-  EXPECT_NEAR(top, 590, 1);
+  EXPECT_NEAR(top, 586, 1);
   EXPECT_NEAR(right, 10 + getTextWidth("FPS: 0", 0), 3);
+  EXPECT_LE(bottom, 598);
   // Info line 0 with its pen at (10, 570), line 19 at (10, 600 - 315).
   ASSERT_TRUE(litBounds(0, 560, 800, 588, left, top, right, bottom));
   EXPECT_NEAR(top, 570, 1);
@@ -234,6 +283,24 @@ TEST(FrameLoopTest, AFrameShowsTheInfoLinesAndTheFpsCounterWhereTheyBelong) {
   EXPECT_NEAR(top, 285, 1);
   EXPECT_EQ(countLit(0, 0, 800, 275), 0);
   EXPECT_EQ(countLit(0, 300, 800, 560), 0);
+}
+
+TEST(FrameLoopTest, TheFpsCounterIsWhollyOnTheScreen) {
+  startQorWithoutData();
+  ScriptedInput input;
+  bLockFps = false;
+  runFrame();
+  readShownFrame();
+  int left, top, right, bottom;
+  ASSERT_TRUE(litBounds(0, 560, 800, 600, left, top, right, bottom));
+  int const shownHeight = bottom - top;
+  int const shownPixels = countLit(0, 560, 800, 600);
+  // The same text in the middle of the screen, where nothing of it can be cut off.
+  glClear(GL_COLOR_BUFFER_BIT);
+  drawText("FPS: 0", 10, 300, 16, 0);
+  ASSERT_TRUE(litBounds(0, 260, 800, 340, left, top, right, bottom));
+  EXPECT_EQ(shownHeight, bottom - top);
+  EXPECT_EQ(shownPixels, countLit(0, 260, 800, 340));
 }
 
 TEST(FrameLoopTest, TheFpsCounterShowsZeroUntilTheFirstFullSecondHasPassed) {
@@ -284,6 +351,44 @@ TEST(FrameLoopTest, PPausesAndResumesWhileTheScreenKeepsDrawing) {
   input.tap('p');
   runFrame();
   EXPECT_FALSE(bPaused);
+}
+
+TEST(FrameLoopTest, WhilePausedTheLevelKeysTheEditorKeyAndTheVictoryCheckDoNothing) {
+  startQor();
+  ScriptedInput input;
+  bLockFps = false;
+  ASSERT_EQ(getCurrLevel(), "outpost.lev");
+  ASSERT_EQ(gameState, static_cast<GameState*>(&localState));
+  input.tap('p');
+  input.nextFrame();
+  runFrame();
+  ASSERT_TRUE(bPaused);
+  // The level keys and the editor key.
+  for (int key : {']', '[', 't'}) {
+    input.tap(key);
+    input.nextFrame();
+    runFrame();
+    EXPECT_EQ(getCurrLevel(), "outpost.lev") << static_cast<char>(key);
+    EXPECT_EQ(gameState, static_cast<GameState*>(&localState)) << static_cast<char>(key);
+    EXPECT_FALSE(bEdit) << static_cast<char>(key);
+  }
+  // Every enemy gone: the level is won, but nobody checks while the game is paused.
+  ASSERT_EQ(getVictoryCondition(), "kill_all");
+  std::vector<Ship*> enemies;
+  for (int i = 0; i < allShips.size(); i++)
+    if (allShips.at(i) != player) enemies.push_back(allShips.at(i));
+  ASSERT_FALSE(enemies.empty());
+  for (Ship* enemy : enemies) objMan.deleteObject(enemy, true);
+  for (int frame = 0; frame < 3; frame++) runFrame();
+  EXPECT_EQ(getCurrLevel(), "outpost.lev");
+  // Resumed (the 'p' takes effect after the frame's processing), the check runs again.
+  input.tap('p');
+  input.nextFrame();
+  runFrame();
+  EXPECT_FALSE(bPaused);
+  EXPECT_EQ(getCurrLevel(), "outpost.lev");
+  runFrame();
+  EXPECT_NE(getCurrLevel(), "outpost.lev");
 }
 
 TEST(FrameLoopTest, ClosingTheWindowEndsTheProgramWithStatus0) {
@@ -457,6 +562,31 @@ TEST(ExitTest, ScriptedEscapeEndsTheRealProgramWithStatus0) {
       ::testing::ExitedWithCode(0), "");
 }
 
+TEST(ExitTest, AQuitEndsWithStatus0UnderTheLeakCheckerWithNothingSetForIt) {
+  // The program runs afresh, as a user would start a sanitizer build: without the test run's
+  // suppression file, and without a test's own pinning of the libraries.
+  std::string const savedStyle = ::testing::GTEST_FLAG(death_test_style);
+  char const* saved = getenv("LSAN_OPTIONS");
+  std::string const savedOptions = saved ? saved : "";
+  ::testing::GTEST_FLAG(death_test_style) = "threadsafe";
+  setenv("LSAN_OPTIONS", "print_suppressions=0", 1);
+  EXPECT_EXIT(
+      {
+        startVideo();
+        bFullscreen = false;
+        init();
+        ScriptedInput input;
+        input.press(SDLK_ESCAPE);
+        for (;;) runFrame();
+      },
+      ::testing::ExitedWithCode(0), "");
+  if (saved)
+    setenv("LSAN_OPTIONS", savedOptions.c_str(), 1);
+  else
+    unsetenv("LSAN_OPTIONS");
+  ::testing::GTEST_FLAG(death_test_style) = savedStyle;
+}
+
 TEST(ExitTest, AMissingFontEndsTheRealProgramWithStatus1) {
   char pattern[] = "/tmp/qornofontXXXXXX";
   std::string dir = mkdtemp(pattern);
@@ -468,6 +598,57 @@ TEST(ExitTest, AMissingFontEndsTheRealProgramWithStatus1) {
       },
       ::testing::ExitedWithCode(1), "");
   rmdir(dir.c_str());
+}
+
+namespace {
+// A run folder with every piece qor reads from it, the one named left out.
+std::string runFolderWithout(std::string const& missing) {
+  char pattern[] = "/tmp/qorpartXXXXXX";
+  std::string dir = mkdtemp(pattern);
+  char here[4096];
+  if (!getcwd(here, sizeof here)) return dir;
+  for (char const* name : {"FreeMono.ttf", "heirarchy.hcy", "xml"})
+    if (missing != name)
+      symlink((std::string(here) + "/" + name).c_str(), (dir + "/" + name).c_str());
+  mkdir((dir + "/C:").c_str(), 0755);
+  if (missing != "C:/C") mkdir((dir + "/C:/C").c_str(), 0755);
+  return dir;
+}
+}  // namespace
+
+TEST(ExitTest, StartedOutsideItsRunFolderQorSaysWhatIsMissingAndWhereToRunIt) {
+  for (char const* missing : {"FreeMono.ttf", "heirarchy.hcy", "xml", "C:/C"}) {
+    std::string dir = runFolderWithout(missing);
+    // The death test's pattern is a regular expression; none of these names holds a special
+    // character but the dot, which matches itself too.
+    std::string const said = std::string("qor: cannot start: \"") + missing + "\" is missing in " +
+                             dir + "\nqor: run qor from ";
+    EXPECT_EXIT(
+        {
+          if (chdir(dir.c_str()) != 0) exit(3);
+          startQor();
+          exit(4);
+        },
+        ::testing::ExitedWithCode(1), said)
+        << missing;
+    std::string command = "rm -rf " + dir;
+    EXPECT_EQ(system(command.c_str()), 0);
+  }
+}
+
+TEST(ExitTest, AnUnreadableFontIsNamedOnTheConsole) {
+  std::string dir = runFolderWithout("FreeMono.ttf");
+  { std::ofstream(dir + "/FreeMono.ttf") << "not a font"; }
+  EXPECT_EXIT(
+      {
+        if (chdir(dir.c_str()) != 0) exit(3);
+        startQor();
+        exit(4);
+      },
+      ::testing::ExitedWithCode(1),
+      "qor: cannot read the font \"FreeMono.ttf\" in " + dir + "\nqor: run qor from ");
+  std::string command = "rm -rf " + dir;
+  EXPECT_EQ(system(command.c_str()), 0);
 }
 
 TEST(FrameLoopTest, TheFrameProfilerSharesOutTheFrameOnTheInfoLines) {

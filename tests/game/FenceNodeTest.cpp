@@ -89,12 +89,14 @@ TEST_F(FenceNodeTest, LinksBuildOneFencePerLinkedPair) {
   };
   std::vector<Case> cases = {
       {"listing each other", {{2}, {1}}, 1, {1, 1}, 0},
-      {"ring of three", {{2}, {3}, {1}}, 3, {1, 1, 1}, 0},
-      {"listed on one side only", {{2}, {}}, 1, {1, 0}, 0},
-      {"listed by the later post only", {{}, {1}}, 1, {0, 1}, 0},
+      {"ring of three listed one way", {{2}, {3}, {1}}, 3, {2, 2, 2}, 0},
+      {"ring of four listed both ways", {{2, 4}, {1, 3}, {2, 4}, {3, 1}}, 4, {2, 2, 2, 2}, 0},
+      {"listed on one side only", {{2}, {}}, 1, {1, 1}, 0},
+      {"listed by the later post only", {{}, {1}}, 1, {1, 1}, 0},
+      {"listed twice", {{2, 2}, {}}, 1, {1, 1}, 0},
       {"listed to itself", {{1}}, 0, {1}, 0},
       {"star from the first", {{2, 3}, {1}, {1}}, 2, {2, 1, 1}, 0},
-      {"unknown id", {{9, 2}, {}}, 1, {1, 0}, 1},
+      {"unknown id", {{9, 2}, {}}, 1, {1, 1}, 1},
       {"no links", {{}, {}}, 0, {0, 0}, 0},
   };
   for (Case const& c : cases) {

@@ -3,6 +3,9 @@
 #include <unistd.h>
 
 #include <cmath>
+#include <fstream>
+#include <map>
+#include <set>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -251,5 +254,38 @@ TEST_F(FenceTest, ShippedLevelsBuildTheirFences) {
     EXPECT_LE(fences.size(), links);
     for (std::string const& line : log.lines())
       EXPECT_EQ(line.find("could not find fence"), std::string::npos) << line;
+  }
+}
+
+// The shipped level files list every link on both of its posts, so that an editor reading the
+// records as written shows each fence from either end.
+TEST_F(FenceTest, ShippedLevelsListEveryLinkOnBothPosts) {
+  for (char const* name :
+       {"crossfire.lev", "fortress.lev", "gauntlet.lev", "outpost.lev", "sweepers.lev"}) {
+    SCOPED_TRACE(name);
+    preLoad();
+    std::ifstream in(name);
+    ASSERT_TRUE(readInitialStuff(in));
+    setUpRegions();
+    objMan.loadObjects(in);
+    // Unbuilt, a post writes its links as the file lists them.
+    std::map<int, std::set<int>> links;
+    for (int i = 0; i < fenceNodes.size(); i++) {
+      std::ostringstream out;
+      fenceNodes.at(i)->saveToFile(out);
+      std::string const text = out.str();
+      std::istringstream record(text.substr(text.rfind("Node\n") + 5));
+      int id = 0, link = 0;
+      record >> id;
+      while (record >> link && link != -1) links[id].insert(link);
+    }
+    ASSERT_FALSE(links.empty());
+    for (auto const& post : links)
+      for (int other : post.second) {
+        auto const back = links.find(other);
+        EXPECT_TRUE(back != links.end() && back->second.count(post.first))
+            << "post " << post.first << " lists " << other << ", which does not list it back";
+      }
+    objMan.deleteObjects(true);
   }
 }

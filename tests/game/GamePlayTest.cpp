@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -11,6 +12,8 @@
 #include "game/Game.h"
 #include "game/GameStates.h"
 #include "game/Level.h"
+#include "game/PlayerShip.h"
+#include "game/QorObjMan.h"
 #include "game/Ship.h"
 #include "presentation/View.h"
 #include "support/LogCapture.h"
@@ -167,10 +170,40 @@ TEST_F(GamePlayTest, TheEditorKeyHandsTheLevelToTheEditorAndBackThroughTheScratc
   EXPECT_TRUE(temp.good());
 }
 
+// Every round trip through the editor, the first included, leaves the player's ship where it
+// was flown to, at the angle it had.
+TEST_F(GamePlayTest, EveryEditorRoundTripKeepsThePlayerShipWhereItWas) {
+  ASSERT_EQ(getCurrLevel(), "outpost.lev");
+  struct Place {
+    float x, y, angle;
+  } const places[] = {{900, 1500, 30}, {1500, 1700, 300}, {600, 1900, 90}};
+  for (Place const& place : places) {
+    SCOPED_TRACE(place.x);
+    placePlayer(place.x, place.y);
+    player->setAngle(place.angle);
+    tapKey('t');
+    ASSERT_EQ(gameState, getEditorState());
+    ASSERT_NE(player, nullptr);
+    EXPECT_NEAR(player->getCenter().x, place.x, 0.01) << "in the editor";
+    EXPECT_NEAR(player->getCenter().y, place.y, 0.01) << "in the editor";
+    tapKey('t');
+    ASSERT_EQ(gameState, &localState);
+    ASSERT_NE(player, nullptr);
+    EXPECT_NEAR(player->getCenter().x, place.x, 0.01) << "back in play";
+    EXPECT_NEAR(player->getCenter().y, place.y, 0.01) << "back in play";
+    EXPECT_NEAR(player->getAngle(), place.angle, 0.01) << "back in play";
+  }
+}
+
 TEST_F(GamePlayTest, CommandModeShowsTheWholeLevelAndAClickTakesOverAFriendlyShip) {
   tapKey(']');
+  // A second friendly ship beside the player's, as a level could hold one.
+  PlayerShip* wingman = new PlayerShip;
+  std::istringstream record("player\n950 4800\n<angle>\n0\n</angle>\nPathFollower\n0\n");
+  wingman->initFromFile(record);
+  objMan.newObject(wingman);
   ASSERT_EQ(friendlyShips.size(), 2);
-  Ship* wingman = friendlyShips.at(0) == player ? friendlyShips.at(1) : friendlyShips.at(0);
+  ASSERT_NE(player, wingman);
   setCommandMode(1);
   tapKey(' ');
   ASSERT_EQ(gameState, &commandState);

@@ -7,12 +7,14 @@
 #include <cstdlib>
 #include <fstream>
 #include <string>
+#include <vector>
 
 #include "core/TypedLists.h"
 #include "game/Console.h"
 #include "game/Game.h"
 #include "game/GameStates.h"
 #include "game/Level.h"
+#include "game/Projectile.h"
 #include "game/QorObjMan.h"
 #include "game/Ship.h"
 #include "presentation/Mouse.h"
@@ -101,18 +103,37 @@ TEST_F(GameStatesTest, AKillAllLevelWithOnlyThePlayerIsLeftInItsFirstFrame) {
   EXPECT_EQ(iLevel, 2);
 }
 
-TEST_F(GameStatesTest, AKillAllVictoryOnTheLastLevelOfTheLastEpisodeChangesNothing) {
+// The last level of the last episode won by destruction: the win screen runs in that frame,
+// and Space on it ends the program with status 0. The last level of an earlier episode leads on.
+TEST_F(GameStatesTest, AKillAllVictoryOnTheLastLevelOfTheLastEpisodeShowsTheWinScreen) {
   write("alone.lev", level(-1, playerRecord));
-  start("<episode> <level> <name> alone.lev </name> </level> </episode>");
-  Ship* const ship = player;
-  ASSERT_NE(ship, nullptr);
-  frames(5);
+  write("b.lev", level(-1, playerRecord + enemyRecord));
+  start(
+      "<episode> <level> <name> b.lev </name> </level> <level> <name> alone.lev </name> </level> "
+      "</episode> <episode> <level> <name> alone.lev </name> </level> </episode>");
+  int status = -1;
+  std::vector<std::string> shown;
+  setExitHook([&status, &shown](int s) {
+    status = s;
+    shown = info;
+  });
+  // Episode one's last level is won: on to episode two, whose only level is the last one.
+  input.tap(']');
+  input.nextFrame();
+  runFrame();
+  EXPECT_EQ(iEpisode, 1);
   EXPECT_EQ(getCurrLevel(), "alone.lev");
-  EXPECT_EQ(iEpisode, 0);
-  EXPECT_EQ(iLevel, 1);
-  // Not reloaded either: the same ship flies on.
-  EXPECT_EQ(player, ship);
-  EXPECT_EQ(gameState, &localState);
+  EXPECT_EQ(status, -1);
+  // Space comes in the win screen's first frame.
+  input.nextFrame();
+  input.press(' ');
+  runFrame();
+  setExitHook(nullptr);
+  EXPECT_EQ(status, 0);
+  ASSERT_EQ(shown.size(), 20u);
+  EXPECT_EQ(shown[0], "(press space to quit)");
+  EXPECT_EQ(shown[1], "YOU WIN!!!");
+  EXPECT_EQ(shown[19], "YOU WIN!!!");
 }
 
 TEST_F(GameStatesTest, TheLevelTimeLinesFollowTheTimeLeft) {
@@ -229,4 +250,129 @@ TEST_F(GameStatesTest, TheProgressBarIsDrawnOnlyWhenThereIsProgressToShow) {
   ASSERT_EQ(getCurrLevel(), "enemy.lev");
   runFrame();
   EXPECT_GT(countLit(771, 15, 774, 585), 500);
+}
+
+// Command mode flies no ship until one is picked: not at start-up, not after a level load or
+// reload; mouse motion turns nothing and the click that picks a ship fires nothing.
+TEST_F(GameStatesTest, InCommandModeNoShipIsFlownUntilOneIsPicked) {
+  std::string const wingmanRecord =
+      "PlayerShip\nplayer\n800 800\n<angle>\n0\n</angle>\nPathFollower\n0\n";
+  write("a.lev", level(-1, playerRecord + wingmanRecord + enemyRecord));
+  write("b.lev", level(-1, playerRecord + wingmanRecord + enemyRecord));
+  start(
+      "<episode> <level> <name> a.lev </name> </level> <level> <name> b.lev </name> </level> "
+      "</episode>",
+      "<command_mode> 1 </command_mode>");
+  ASSERT_EQ(gameState, &commandState);
+  EXPECT_EQ(player, nullptr) << "at start-up";
+  auto shotsByFriends = [] {
+    int shots = 0;
+    for (int i = 0; i < projectiles.size(); i++)
+      for (int j = 0; j < friendlyShips.size(); j++)
+        if (projectiles.at(i)->getShooter() == static_cast<GunUser*>(friendlyShips.at(j))) shots++;
+    return shots;
+  };
+  auto anglesOfFriends = [] {
+    std::vector<float> angles;
+    for (int i = 0; i < friendlyShips.size(); i++)
+      angles.push_back(friendlyShips.at(i)->getAngle());
+    return angles;
+  };
+  std::vector<float> const before = anglesOfFriends();
+  input.moveTo(300, 300);
+  input.pressLeft();
+  input.nextFrame();
+  runFrame();
+  input.moveTo(600, 300);
+  input.nextFrame();
+  runFrame();
+  EXPECT_EQ(anglesOfFriends(), before) << "the mouse turns no ship";
+  EXPECT_EQ(shotsByFriends(), 0) << "the button fires no gun";
+  input.releaseLeft();
+  runFrame();
+  struct Step {
+    char const* name;
+    int key;
+  } const steps[] = {{"next level", ']'}, {"previous level", '['}};
+  for (Step const& step : steps) {
+    input.tap(step.key);
+    input.nextFrame();
+    runFrame();
+    EXPECT_EQ(gameState, &commandState) << step.name;
+    EXPECT_EQ(player, nullptr) << step.name;
+  }
+  // A reload while in command mode: the level's ships are put back, none flown.
+  reloadLevel();
+  EXPECT_EQ(player, nullptr) << "reload";
+  runFrame();
+  // Through the editor and back: the scratch level is loaded in command mode.
+  for (int i = 0; i < 2; i++) {
+    input.tap('t');
+    input.nextFrame();
+    runFrame();
+  }
+  EXPECT_EQ(gameState, &commandState);
+  EXPECT_EQ(player, nullptr) << "editor round trip";
+  // Picking the second friendly ship: the click fires nothing, that ship is flown from then on.
+  Ship* picked = friendlyShips.at(1);
+  Point const center = picked->getCenter();
+  input.moveTo(static_cast<int>((center.x - view.getLeft()) / view.getWidth() * 800),
+               static_cast<int>((center.y - view.getTop()) / view.getHeight() * 600));
+  input.pressLeft();
+  input.nextFrame();
+  runFrame();
+  input.releaseLeft();
+  input.nextFrame();
+  runFrame();
+  EXPECT_EQ(gameState, &localState);
+  EXPECT_EQ(player, picked);
+  runFrame();
+  EXPECT_EQ(shotsByFriends(), 0) << "the picking click fired a gun";
+}
+
+namespace {
+// How many pixels of the rectangle show the fences' colour, light blue (50, 50, 255).
+int fencePixels(int x0, int y0, int x1, int y1) {
+  int w = x1 - x0, h = y1 - y0;
+  std::vector<unsigned char> rgb(3 * w * h);
+  glPixelStorei(GL_PACK_ALIGNMENT, 1);
+  glReadPixels(x0, getWindowHeight() - y1, w, h, GL_RGB, GL_UNSIGNED_BYTE, rgb.data());
+  int count = 0;
+  for (int i = 0; i < w * h; i++)
+    if (rgb[3 * i] == 50 && rgb[3 * i + 1] == 50 && rgb[3 * i + 2] == 255) count++;
+  return count;
+}
+}  // namespace
+
+// The camera turns with the ship: a ship heading 90 sees along the world's x axis, so fences
+// beside it on the screen lie above or below it in the world, outside the camera's unturned
+// rectangle. They are drawn all the same.
+TEST_F(GameStatesTest, FencesBesideAShipHeadingNinetyAreDrawn) {
+  // Six short fences in a corner of the world small enough for the tree to split around them,
+  // 630 to 740 to one side of the ship and a little ahead of it.
+  std::string posts;
+  for (int i = 0; i < 6; i++) {
+    int const x = 1890 + 18 * i, id = 2 * i + 1;
+    posts += "FenceNode\n" + std::to_string(x) +
+             " 1265\n<angle>\n0\n</angle>\nPathFollower\n0\nNode\n" + std::to_string(id) + "\n" +
+             std::to_string(id + 1) + "\n-1\n";
+    posts += "FenceNode\n" + std::to_string(x) +
+             " 1365\n<angle>\n0\n</angle>\nPathFollower\n0\nNode\n" + std::to_string(id + 1) +
+             "\n" + std::to_string(id) + "\n-1\n";
+  }
+  std::string const ship =
+      "PlayerShip\nplayer\n2000 2000\n<angle>\n90\n</angle>\nPathFollower\n0\n";
+  write("turned.lev", "<triggerRoot> </triggerRoot>\n0 0 4000 4000\n-1\n\n" + posts + ship +
+                          "END_OBJECTS\n0\n0\n");
+  start(
+      "<episode> <level> <name> turned.lev </name> <victory> finish_line </victory> </level> "
+      "</episode>",
+      "<fence_width> 10 </fence_width>");
+  ASSERT_EQ(fences.size(), 6);
+  ASSERT_NE(player, nullptr);
+  runFrame();
+  runFrame();
+  ASSERT_NEAR(view.getAngle(), 90, 0.5);
+  // Heading 90 is toward the world's left: world y grows toward the screen's left.
+  EXPECT_GT(fencePixels(0, 400, 300, 600) + fencePixels(500, 400, 800, 600), 50);
 }

@@ -11,6 +11,7 @@
 #include "game/PlayerShip.h"
 #include "game/Projectile.h"
 #include "game/ShipWorld.h"
+#include "presentation/Mouse.h"
 
 namespace {
 char const* const weapons = R"(<xml>
@@ -138,6 +139,31 @@ TEST_F(GunTest, GunsAreTriggeredInTheOrderAdded) {
   EXPECT_EQ(guns[0], own->getPrimaryGun());
   EXPECT_EQ(guns[1], own->getSecondaryGun());
   EXPECT_EQ(guns[1]->getGunUser(), static_cast<GunUser*>(own));
+
+  // Both buttons down: the main gun's two shots come first, then the barrier of the second gun.
+  player = own;
+  struct Case {
+    bool bLeft, bRight;
+    std::vector<std::string> made;
+  };
+  std::vector<Case> const cases = {
+      {true, true, {"ParameterProjectile", "ParameterProjectile", "Barrier"}},
+      {true, false, {"ParameterProjectile", "ParameterProjectile"}},
+      {false, true, {"Barrier"}},
+      {false, false, {}}};
+  for (Case const& c : cases) {
+    for (Gun* gun : guns)
+      while (gun->getShotCycles() > 0) gun->process();
+    int const before = objMan.size();
+    mouse.bLeft = c.bLeft;
+    mouse.bRight = c.bRight;
+    own->handleFiring();
+    std::vector<std::string> made;
+    for (int i = before; i < objMan.size(); i++) made.push_back(getType(objMan.at(i)));
+    EXPECT_EQ(made, c.made) << c.bLeft << c.bRight;
+  }
+  mouse.bLeft = mouse.bRight = false;
+  player = nullptr;
 }
 
 TEST_F(GunTest, AUserThatIsNoShipIsLoggedAndLeftUnset) {

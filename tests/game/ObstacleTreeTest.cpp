@@ -100,6 +100,27 @@ TEST_F(ObstacleTreeTest, DrawObstaclesDrawsThoseNearTheCamera) {
 }
 
 // The debugging view draws the node grid: the children's lines in (200, 172, 0).
+TEST_F(ObstacleTreeTest, DrawObstaclesDrawsThoseOnTheTurnedScreen) {
+  addWalls(12);
+  // Above the camera's unturned rectangle, in a leaf of its own corner of the split tree.
+  TestTreeWall above(700, 210, 710, 220);
+  obstacles.push_back(&above);
+  buildObstacleTree();
+  ASSERT_FALSE(obstacleTree.isLeaf());
+  view.setRect(0, 0, 1600, 1200);
+  view.setCenter(1000, 1000);
+  struct Case {
+    double heading;
+    int draws;
+  } const cases[] = {{0, 0}, {90, 1}, {270, 1}};
+  for (Case const& c : cases) {
+    above.draws = 0;
+    view.setAngle(c.heading);
+    drawObstacles();
+    EXPECT_EQ(above.draws, c.draws) << "heading " << c.heading;
+  }
+}
+
 TEST_F(ObstacleTreeTest, TreeIsDrawnAsItsNodeGrid) {
   openTestScreen();
   worldBounds.setRect(0, 0, 800, 600);

@@ -113,3 +113,44 @@ TEST_F(ShotCandidateOrderTest, TwoBarriersInOneFrameTurnTheShotOnceThenNoBarrier
   EXPECT_FLOAT_EQ(own->getHealth(), 7);
   EXPECT_FLOAT_EQ(wingman->getHealth(), 7);
 }
+
+// A fence is a candidate wherever along the frame's flight it lies: the tree, split into cells
+// smaller than one step of a shot sent back by a barrier, is asked for the whole way flown.
+TEST_F(ShotCandidateOrderTest, AFenceThinnerThanOneStepStopsShotsOfEverySpeedInASplitTree) {
+  float const oldWidth = fenceWidth;
+  setFenceWidth(40);
+  auto addFence = [](Point a, Point b) {
+    Fence* fence = new Fence(a, b);
+    objMan.newObject(fence);
+    fence->updateLastPosition();
+    return fence;
+  };
+  // The wall across the way, 1280 to 1320, and short posts beside it that split the tree.
+  Fence* wall = addFence(Point(100, 1300), Point(500, 1300));
+  for (int i = 0; i < 6; i++) {
+    addFence(Point(400 + 60 * i, 1100), Point(400 + 60 * i, 1150));
+    addFence(Point(400 + 60 * i, 1400), Point(400 + 60 * i, 1450));
+  }
+  clearObstacleTree();
+  buildObstacleTree();
+  ASSERT_FALSE(obstacleTree.isLeaf());
+  PlayerShip* own = addShip<PlayerShip>("none", 200, 1900);
+  HoloDisplay* enemy = addShip<HoloDisplay>("none", 200, 700);
+  for (int speed : {30, 100, 240}) {
+    enemy->setHealth(5);
+    ParameterProjectile* shot = fireFrom(own, Point(200, 1470), speed);
+    // The fastest shot's first step ends where the tree does not list the wall.
+    if (speed == 240) {
+      VectorInterface<Obstacle*> nearEnd;
+      Rect end = shot->getBounds();
+      end.move(0, -240);
+      getNearbyObstacles(end, nearEnd);
+      for (int i = 0; i < nearEnd.size(); i++)
+        ASSERT_NE(nearEnd.at(i), static_cast<Obstacle*>(wall)) << "the tree has not split finely";
+    }
+    for (int frame = 0; frame < 60 && projectiles.size() > 0; frame++) objMan.processObjects();
+    EXPECT_EQ(projectiles.size(), 0) << "speed " << speed;
+    EXPECT_FLOAT_EQ(enemy->getHealth(), 5) << "speed " << speed;
+  }
+  setFenceWidth(oldWidth);
+}

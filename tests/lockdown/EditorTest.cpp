@@ -10,6 +10,7 @@
 #include "lockdown/ExitZone.h"
 #include "lockdown/Guard.h"
 #include "lockdown/Tile.h"
+#include "lockdown/World.h"
 #include "lockdown/Zizuzu.h"
 #include "lockdown/platform/VirtualKeys.h"
 
@@ -230,6 +231,53 @@ TEST_F(Editing, ALevelMadeInTheEditorIsSavedLoadedAndPlayed) {
   for (int i = 0; i < 60 && !game.bLevelComplete; ++i) ASSERT_TRUE(game.RunFrame());
   EXPECT_EQ(game.bLevelComplete, 1);
   EXPECT_STREQ(game.banner.text, "Level Complete");
+}
+
+TEST_F(Editing, FromPlayTheEditorPlacesOnTheTilesTheLevelIsMadeOf) {
+  // Level 1 is played with its floor merged into one wall 1600 wide.
+  std::string shipped = std::string(here) + "/1.fly";
+  ASSERT_TRUE(game.LoadLevel(shipped.c_str()));
+  ASSERT_FALSE(game.bEditing);
+  std::ifstream file(shipped);
+  std::string line;
+  int tiles = 0;
+  while (std::getline(file, line)) tiles += line.rfind("2 ", 0) == 0;
+  ASSERT_LT(CountOf(kTile), tiles);
+  ToggleEditor();
+  ASSERT_TRUE(game.bEditing);
+  EXPECT_EQ(CountOf(kTile) - 1, tiles);  // and the ghost
+  EXPECT_NE(TileAt(680, 760), nullptr);
+
+  // A turret on the floor's top, over the tile from 680 to 720.
+  for (int i = 0; i < 3; ++i) {
+    Press(VK_CONTROL);
+    Frames(1);
+  }
+  ASSERT_EQ(game.editor.ghost->objectType, kTurret);
+  Object* turret = game.editor.ghost;
+  ClickAt(710, 765);
+  Frames(2);
+  ASSERT_NE(game.editor.ghost, turret);
+  EXPECT_EQ(ObjectBox(turret).CenterX(), 700);
+  EXPECT_EQ(ObjectBox(turret).CenterY(), 754);
+
+  // A guard on the tile from 1280 to 1320: a quarter of the tile in from its left.
+  for (int i = 0; i < 5; ++i) {
+    Press(VK_CONTROL);
+    Frames(1);
+  }
+  ASSERT_EQ(game.editor.ghost->objectType, kGuardZero);
+  Object* guard = game.editor.ghost;
+  ClickAt(1300, 770);
+  Frames(2);
+  ASSERT_NE(game.editor.ghost, guard);
+  EXPECT_EQ(guard->Box().left, 1290);
+  EXPECT_EQ(guard->Box().bottom, 760);
+
+  // Play merges the floor again.
+  ToggleEditor();
+  ASSERT_FALSE(game.bEditing);
+  EXPECT_LT(CountOf(kTile), tiles);
 }
 
 TEST_F(Editing, LoadingAMissingFileKeepsTheLevelAndLeavesOneGhost) {

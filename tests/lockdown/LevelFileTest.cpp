@@ -177,16 +177,20 @@ TEST_F(SavedLevel, DecliningTheOverwriteKeepsTheOldFile) {
   EXPECT_NE(Read("old.fly"), "800 600\n4 10 10\n-1\n");
 }
 
-TEST_F(SavedLevel, AFailedSaveLeavesTheOldFileWhole) {
+TEST_F(SavedLevel, AFailedSaveSaysWhyAndKeepsTheLevelALink) {
   game.bEditing = true;
   Load("800 600\n4 10 10\n-1\n", "keep.fly");
-  // The temporary file cannot be made: a folder has its name.
-  ASSERT_EQ(mkdir("keep.fly.tmp", 0700), 0);
+  // The level is a link to a full disk.
+  ASSERT_EQ(symlink("/dev/full", "full.fly"), 0);
   machine.PressKey('Y', machine.Frame() + 1);
   machine.PressKey(VK_RETURN, machine.Frame() + 3);
-  EXPECT_FALSE(game.editor.SaveLevel("keep.fly"));
-  EXPECT_EQ(Read("keep.fly"), "800 600\n4 10 10\n-1\n");
-  EXPECT_NE(Log().find("could not be saved"), std::string::npos);
+  EXPECT_FALSE(game.editor.SaveLevel("full.fly"));
+  struct stat link {};
+  EXPECT_TRUE(lstat("full.fly", &link) == 0 && S_ISLNK(link.st_mode));
+  EXPECT_NE(Log().find("Error: level full.fly could not be saved: cannot write /dev/full: No space "
+                       "left on device"),
+            std::string::npos)
+      << Log();
 }
 
 }  // namespace

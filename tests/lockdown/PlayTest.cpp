@@ -206,6 +206,31 @@ TEST_F(Play, ReachingTheMiddleOfTheExitZoneCompletesTheLevel) {
   EXPECT_EQ(game.bLevelComplete, 0);
 }
 
+TEST_F(Play, ANextLevelThatIsNotThereIsLoggedAndTheEndingFollows) {
+  // As the editor saves a numbered level: the next number, which no file has.
+  Load("800 600\n4 100 300\n9 600 200 760 400\n-1\n\n" + PathOf("4"));
+  MouseTo(680, 300);
+  for (int i = 0; i < 100 && !game.bLevelComplete; ++i) ASSERT_TRUE(game.RunFrame());
+  ASSERT_EQ(game.bLevelComplete, 1);
+  // "The End" in its colour, from the ending's 26th frame.
+  int theEnd = -1;
+  machine.onPresent = [&](int frame, const platform::Surface& s) {
+    int lit = 0;
+    for (int y = 250; y < 265; ++y)
+      for (int x = 350; x < 430; ++x) lit += s.At(x, y) == 251;
+    if (theEnd < 0 && lit > 10) theEnd = frame;
+  };
+  int const start = machine.Frame();
+  machine.PressKey(VK_ESCAPE, start + 100);
+  bool bRunning = true;
+  for (int i = 0; i < 100 && bRunning; ++i) bRunning = game.RunFrame();
+  EXPECT_FALSE(bRunning);
+  EXPECT_GT(theEnd, start);
+  EXPECT_NE(Log().find("Error: next level " + PathOf("4.fly") + " could not be loaded"),
+            std::string::npos)
+      << Log();
+}
+
 TEST_F(Play, AHitWhileProtectedCostsNothingButFlashes) {
   Load("800 600\n4 100 300\n-1\n");
   Z()->Set("TakeHit", 3);

@@ -116,6 +116,11 @@ TEST_F(KeyboardTest, KeyEventOutsideTheTableIsIgnored) {
   for (int k = 0; k < numKeys; k++) pressed += keys[k] ? 1 : 0;
   EXPECT_EQ(pressed, 1);
   EXPECT_EQ(keys.size(), static_cast<size_t>(numKeys));
+  EXPECT_EQ(keyCounts.size(), static_cast<size_t>(numKeys));
+  // Each event outside the table is named in the log, down and up alike.
+  EXPECT_EQ(log.lines(), (std::vector<std::string>{"Error: key code outside the key table: 323",
+                                                   "Error: key code outside the key table: 400",
+                                                   "Error: key code outside the key table: 511"}));
 }
 
 TEST_F(KeyboardTest, ClearKeyStopsOthersActingOnThePress) {

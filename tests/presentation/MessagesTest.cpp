@@ -20,7 +20,6 @@
 #include "support/ScriptedInput.h"
 #include "support/TestClock.h"
 
-
 namespace {
 class MessageTest : public ::testing::Test {
  protected:
@@ -79,15 +78,16 @@ TEST_F(MessageTest, BoxOfShortLinesIsSixtyWideCentredInTheCamerasUpperHalf) {
   EXPECT_EQ(backRect.color, getColor("blue"));
   EXPECT_EQ(backRect.borderColor, getColor("white"));
 
-  // The widest line decides; the box follows the camera.
+  // The widest line decides; the box follows the camera, and its pixel measures become world
+  // lengths at the camera's zoom (two world units a pixel here).
   view.setRect(1000, 2000, 2600, 3200);
   std::string wide = "a considerably longer line";
   currMessage = {"short", wide, "mid size"};
   initMessage();
-  EXPECT_FLOAT_EQ(backRect.getWidth(), getTextWidth(wide, 0) + 30.0f);
+  EXPECT_FLOAT_EQ(backRect.getWidth(), 2 * (getTextWidth(wide, 0) + 30.0f));
   EXPECT_FLOAT_EQ(backRect.getCenter().x, 1800);
   EXPECT_FLOAT_EQ(backRect.getTop(), 2300);
-  EXPECT_NEAR(backRect.getHeight(), h + 3 * 1.4f * h, 1e-3);
+  EXPECT_NEAR(backRect.getHeight(), 2 * (h + 3 * 1.4f * h), 1e-3);
 }
 
 TEST_F(MessageTest, YesNoBoxGrowsByTwoLinesAndPlacesItsButtonsLeftAndRight) {

@@ -1,10 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "TestImages.h"
 #include "presentation/Mouse.h"
+#include "presentation/ProgressBar.h"
 #include "presentation/Sprite.h"
 #include "presentation/Texture.h"
 #include "presentation/View.h"
@@ -373,4 +376,31 @@ TEST_F(SpriteTest, CopyIsANewSpriteOfTheSameImagesPlaceAndFlips) {
   copy.process();
   EXPECT_EQ(copy.getAngle(), 0);
   EXPECT_EQ(log.text(), "");
+}
+
+TEST_F(SpriteTest, DrawingTakesNoNumbersFromTheRandomSequence) {
+  std::string name = images.write("ship.bmp", 40, 20, red);
+  Sprite sprite;
+  sprite.loadFrame(name, true);
+  sprite.setCenter(400, 300);
+  ParallaxSprite star;
+  star.loadFrame(name, true);
+  star.setParallax(2.5f, 1.0f);
+  ProgressBar bar;
+  bar.setRect(100, 500, 300, 520);
+  struct Case {
+    char const* what;
+    std::function<void()> draw;
+  };
+  std::vector<Case> const cases = {{"sprite", [&] { sprite.draw(); }},
+                                   {"parallax sprite", [&] { star.draw(); }},
+                                   {"mouse cursor", [] { mouse.draw(); }},
+                                   {"progress bar", [&] { bar.draw(30, 100); }}};
+  for (Case const& c : cases) {
+    std::srand(77);
+    int const expected = std::rand();
+    std::srand(77);
+    for (int frame = 0; frame < 3; frame++) c.draw();
+    EXPECT_EQ(std::rand(), expected) << c.what;
+  }
 }

@@ -324,27 +324,67 @@ TEST_F(CameraTextTest, WordWrapBreaksLinesToTheCamerasWidth) {
   }
 }
 
+namespace {
+// Right after each modal frame's swap (its first event poll), the lit bounds of the frame just
+// shown.
+class TestShownFramesInput : public ScriptedInput {
+ public:
+  struct Shown {
+    bool bLit;
+    int top, bottom;
+  };
+  bool pollEvent(SDL_Event& event) override {
+    if (!bPolled) {
+      glReadBuffer(GL_BACK);
+      int left = 0, top = 0, right = 0, bottom = 0;
+      bool bLit = litBounds(0, 0, 800, 600, left, top, right, bottom);
+      shown.push_back(Shown{bLit, top, bottom});
+      bPolled = true;
+    }
+    if (ScriptedInput::pollEvent(event)) return true;
+    bPolled = false;
+    return false;
+  }
+  bool bPolled = false;
+  std::vector<Shown> shown;
+};
+}  // namespace
+
 TEST_F(CameraTextTest, RollingTextEndsOnAnyKeyOrWhenItHasRisenPastTheMiddle) {
   bLockFps = false;
-  ScriptedInput input;
-  int frames = 0;
-  uint32_t now = 0;
-  setTickSource([&]() {
-    frames++;
-    return now += 40;
-  });
-  // With the one font loaded, in the font given.
-  scrollText({"A short text", "in two paragraphs"}, 1, 0);
-  int framesToEnd = frames;
-  EXPECT_GT(framesToEnd, 0);
+  bDrawFps = false;
+  clearInfo();
+  glClear(GL_COLOR_BUFFER_BIT);
+  TestShownFramesInput input;
+  std::vector<std::string> const paragraphs = {"A short text", "in two paragraphs"};
+  ASSERT_EQ(wordWrap(paragraphs, 0).size(), 3u);
+  // The start height falls from 600 by 1.15, kept whole: 2 a frame. The text (3 lines 21 apart)
+  // ends below the middle once 600 - 2n + 63 < 300: after frame 182.
+  scrollText(paragraphs, 1, 0);
+  ASSERT_EQ(input.shown.size(), 182u);
+  int const capital = getTextHeight(0);
+  // Frame 1 shows the first line alone at the top; frame 101 (start height 400) has its first
+  // line's pen on row 200 and its third's on row 158.
+  TestShownFramesInput::Shown first = input.shown[1];
+  ASSERT_TRUE(first.bLit);
+  EXPECT_NEAR(first.top, 0, 2);
+  EXPECT_LE(first.bottom, capital);
+  TestShownFramesInput::Shown middle = input.shown[101];
+  ASSERT_TRUE(middle.bLit);
+  EXPECT_NEAR(middle.top, 158, 2);
+  EXPECT_GE(middle.bottom, 200 + capital / 2);
+  EXPECT_LE(middle.bottom, 200 + capital);
+  // The last frame shown, 181: start height 240, the third line's pen on row 318.
+  TestShownFramesInput::Shown last = input.shown.back();
+  ASSERT_TRUE(last.bLit);
+  EXPECT_NEAR(last.top, 600 - 240 - 42, 2);
 
+  // A key ends it in the frame after its press, here in another loaded font.
   loadFont("FreeMono", 30);
-  frames = 0;
+  input.shown.clear();
   input.press('k');
-  scrollText({"A short text", "in two paragraphs"}, 1, 1);
-  EXPECT_LT(frames, framesToEnd);
-  EXPECT_LE(frames, 4);
-  setTickSource(nullptr);
+  scrollText(paragraphs, 1, 1);
+  EXPECT_EQ(input.shown.size(), 2u);
 }
 
 TEST_F(CameraTextTest, TheTickerShowsTheCharactersInsideItsBoundsAndWrapsAround) {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <vector>
 
 #include "presentation/View.h"
 
@@ -112,8 +113,38 @@ TEST(ViewTest, RandomPointInANarrowViewIsZeroOnThatAxis) {
   EXPECT_EQ(randomPointInView(), Point(0, 0));
 }
 
-TEST(ViewTest, WorldBoundsIsARect) {
-  worldBounds.setRect(-1000, -1000, 1000, 1000);
-  EXPECT_EQ(worldBounds.getWidth(), 2000);
-  EXPECT_TRUE(worldBounds.isCollision(view));
+TEST(ViewTest, WorldBoundsGrowToTheViewOnTheSidesItLeavesAndNeverShrink) {
+  struct Case {
+    char const* name;
+    float left, top, right, bottom;      // the view
+    float bLeft, bTop, bRight, bBottom;  // the bounds after
+  };
+  std::vector<Case> const cases = {
+      {"inside", -500, -500, 300, 100, -1000, -1000, 1000, 1000},
+      {"out to the left", -1300, 0, -500, 600, -1300, -1000, 1000, 1000},
+      {"out at the top", 0, -1600, 800, -1000, -1000, -1600, 1000, 1000},
+      {"out to the right", 900, 0, 1700, 600, -1000, -1000, 1700, 1000},
+      {"out at the bottom", 0, 800, 800, 1400, -1000, -1000, 1000, 1400},
+      {"around it", -2000, -1500, 2000, 1500, -2000, -1500, 2000, 1500},
+  };
+  for (Case const& c : cases) {
+    setDefaultWorldBounds();
+    view.setRect(c.left, c.top, c.right, c.bottom);
+    view.increaseBoundsToView();
+    EXPECT_FLOAT_EQ(worldBounds.getLeft(), c.bLeft) << c.name;
+    EXPECT_FLOAT_EQ(worldBounds.getTop(), c.bTop) << c.name;
+    EXPECT_FLOAT_EQ(worldBounds.getRight(), c.bRight) << c.name;
+    EXPECT_FLOAT_EQ(worldBounds.getBottom(), c.bBottom) << c.name;
+  }
+  // Zooming out past the bounds grows them too; zooming back in leaves them grown.
+  setDefaultWorldBounds();
+  view.setRect(-400, -300, 400, 300);
+  view.adjustZoom(4);
+  EXPECT_FLOAT_EQ(worldBounds.getLeft(), -1600);
+  EXPECT_FLOAT_EQ(worldBounds.getBottom(), 1200);
+  view.adjustZoom(0.25);
+  EXPECT_FLOAT_EQ(worldBounds.getLeft(), -1600);
+  EXPECT_FLOAT_EQ(worldBounds.getTop(), -1200);
+  EXPECT_FLOAT_EQ(worldBounds.getRight(), 1600);
+  EXPECT_FLOAT_EQ(worldBounds.getBottom(), 1200);
 }

@@ -4,26 +4,15 @@
 
 #include <GL/gl.h>
 #include <SDL.h>
-#include <dlfcn.h>
-#include <link.h>
 
 #include <cstdlib>
 #include <vector>
 
 #include "game/Console.h"
+#include "game/LeakChecking.h"
 
-// Keeps every library loaded so far in memory for the rest of the process: the GL driver is
-// otherwise unloaded when SDL shuts down, and the leak checker could then no longer name (and
-// so no longer suppress) what the driver keeps allocated.
-inline void pinLoadedLibraries() {
-  dl_iterate_phdr(
-      [](dl_phdr_info* library, size_t, void*) {
-        if (library->dlpi_name && library->dlpi_name[0])
-          dlopen(library->dlpi_name, RTLD_NOW | RTLD_NOLOAD | RTLD_NODELETE);
-        return 0;
-      },
-      nullptr);
-}
+// Keeps the GL driver loaded to the end, as start-up does, for screens opened without it.
+inline void pinLoadedLibraries() { keepLoadedLibraries(); }
 
 // Tests run on Xvfb; without this, SDL may fall back to another driver (a text-mode one)
 // when the display is busy with other tests.
