@@ -4,11 +4,13 @@
 // the game waiting for a player.
 #pragma once
 
+#include <SDL.h>
 #include <dlfcn.h>
 #include <link.h>
 #include <unistd.h>
 
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 
 #include "FuzzLog.h"
@@ -78,6 +80,17 @@ inline void startQorForFuzzing() {
   setExitHook([](int) {});
   bFullscreen = false;
   bLockFps = false;
+  // A display shared with other programs may refuse a connection for a moment.
+  bool bVideo = false;
+  for (int attempt = 0; attempt < 50 && !bVideo; attempt++) {
+    bVideo = SDL_InitSubSystem(SDL_INIT_VIDEO) == 0;
+    if (!bVideo) SDL_Delay(200);
+  }
+  if (!bVideo) {
+    std::fprintf(stderr, "qor fuzzing needs an X display (run it under xvfb-run): %s\n",
+                 SDL_GetError());
+    std::abort();
+  }
   init();
   // The GL driver stays loaded to the end, so that the leak check can name what it keeps.
   dl_iterate_phdr(
