@@ -21,6 +21,7 @@
 #include "geometry/PathFollower.h"
 #include "geometry/PathNode.h"
 #include "presentation/Keyboard.h"
+#include "presentation/Messages.h"
 #include "presentation/Mouse.h"
 #include "presentation/View.h"
 
@@ -28,6 +29,13 @@ namespace {
 // Keys held down repeat on the frame after the press and every fourth frame after that.
 int const repeatPeriod = 4;
 float const levelStep = 40.0f;
+// The widths between which the editor zooms: far enough out to see a large level whole, near
+// enough to place by the world unit, and bounded so that the mouse's world position fits an
+// int and the level bounds, which grow to the camera, stay those of a level.
+float const widestView = 800.0f * 128;
+float const narrowestView = 800.0f / 16;
+// Set by entering: the first frame's mouse was mapped through the play camera.
+bool bFirstFrame = false;
 }  // namespace
 
 void switchEditorTool(EditorTool* newTool, bool bSetSelected) {
@@ -111,12 +119,21 @@ void Editor::enter() {
     player->setCenter(savedPlayerPosition);
     player->setAngle(savedPlayerAngle);
   }
+  bFirstFrame = true;
 }
 
 void Editor::exit() {
+  // The game plays what the scratch level holds: without it the game would play an empty
+  // world or an old scratch level, and the edits would be gone. The editor stays open instead
+  // (bEdit stays set, which tells the game).
   if (!writeLevelFile("temp.lev", worldBounds.getLeft(), worldBounds.getTop(),
-                      worldBounds.getRight(), worldBounds.getBottom()))
+                      worldBounds.getRight(), worldBounds.getBottom())) {
     recordError("Error: could not write the level file:", "temp.lev");
+    std::vector<std::string> lines = {"Could not write temp.lev.",
+                                      "The level stays in the editor."};
+    message(lines, false);
+    return;
+  }
   editObjMan.deleteObjects(true);
   bEdit = false;
   forgetDeletedEditorObjects();
@@ -133,11 +150,15 @@ void Editor::process() {
   }
   if (currTool) currTool->process();
 
+  // The mouse of the frame the editor is entered in was mapped through the play camera: it
+  // would scroll (and grow the level) toward a point that was never pointed at.
+  bool const bScroll = !bFirstFrame;
+  bFirstFrame = false;
   float const margin = view.getWidth() / 16;
-  if (mouse.x < view.getLeft() + margin || mouse.x > view.getRight() - margin)
+  if (bScroll && (mouse.x < view.getLeft() + margin || mouse.x > view.getRight() - margin))
     view.scrollToPoint(mouse.x, view.getYCenter());
   printInfo(6, "mouse.x: %i, mouse.y: %i", mouse.x, mouse.y);
-  if (mouse.y < view.getTop() + margin || mouse.y > view.getBottom() - margin)
+  if (bScroll && (mouse.y < view.getTop() + margin || mouse.y > view.getBottom() - margin))
     view.scrollToPoint(view.getXCenter(), mouse.y);
   setInfo();
 }
@@ -157,11 +178,15 @@ void Editor::handleInput() {
       switchEditorTool(tools[i], true);
 
   if (held('-', repeatPeriod) || mouse.wheelDown()) {
-    view.setCenter(mouse.x, mouse.y);
-    view.adjustZoom(2.0);
+    if (view.getWidth() * 2 <= widestView) {
+      view.setCenter(mouse.x, mouse.y);
+      view.adjustZoom(2.0);
+    }
   } else if (held('+', repeatPeriod) || held('=', repeatPeriod) || mouse.wheelUp()) {
-    view.setCenter(mouse.x, mouse.y);
-    view.adjustZoom(0.5);
+    if (view.getWidth() / 2 >= narrowestView) {
+      view.setCenter(mouse.x, mouse.y);
+      view.adjustZoom(0.5);
+    }
   }
 
   if (justPressed(SDLK_HOME)) view.seeAll();

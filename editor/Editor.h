@@ -16,6 +16,8 @@ class SaveLoad;
 class Editor : public GameState {
  public:
   void enter() override;
+  // Hands the level to the game through "temp.lev" and empties the editor; when the scratch
+  // level cannot be written it says so and the editor stays open (bEdit stays set).
   void exit() override;
   void process() override;
   void draw() override;

@@ -29,6 +29,17 @@ bool writeLevelFile(std::string const& name, float left, float top, float right,
   return false;
 }
 
+namespace {
+// A level name typed at the prompt, with the level extension; empty when nothing was typed,
+// which cancels what asked for the name.
+std::string readLevelName() {
+  std::string const name = keyboardToFilename(getLevelExtension());
+  std::string nothingTyped;
+  addExtension(nothingTyped, getLevelExtension());
+  return name == nothingTyped ? std::string() : name;
+}
+}  // namespace
+
 void Editor::saveLevel(std::string const& level) {
   savedView.setRect(view);
   view.seeAll();
@@ -44,7 +55,11 @@ void Editor::saveLevel(std::string const& level) {
 void Editor::handleSaving() {
   savedView.setRect(view);
   view.seeAll();
-  std::string const name = keyboardToFilename(getLevelExtension());
+  std::string const name = readLevelName();
+  if (name.empty()) {
+    view.setRect(savedView);
+    return;
+  }
   if (fileExists(name) && !message("File with this name already exists. Overwrite?", true)) {
     message("cancelled", false);
     return;
@@ -55,8 +70,10 @@ void Editor::handleSaving() {
 }
 
 void Editor::handleLoading() {
+  // The level stays as it is until a name is given.
+  std::string const name = readLevelName();
+  if (name.empty()) return;
   clearLevel();
-  std::string const name = keyboardToFilename(getLevelExtension());
   editObjMan.setPrototypes(getEditorProtos());
   loadLevel(name);
   dropGameObjects();
@@ -72,4 +89,7 @@ void Editor::clearLevel() {
   setDefaultWorldBounds();
   view.setCenter(getScreenWidth() / 2, getScreenHeight() / 2);
   clearLines();
+  // The old level's trigger effects would fire on the new level's lines of the same ids.
+  triggerRoot = XmlElement();
+  triggerEvents.clear();
 }

@@ -22,6 +22,9 @@ HoloDisplay* newDisplay = nullptr;
 namespace {
 HoloDisplay* makePreview(std::string const& typeName) {
   HoloDisplay* display = new HoloDisplay();
+  // Drawn as a ship read back from a level file is, so that saving and loading do not turn
+  // it round.
+  display->setFlip(false, true);
   display->setType(holoTypes, typeName);
   return display;
 }

@@ -51,6 +51,9 @@ void enterSpeedMultiplier() {
   while (miniLoop(nullptr) && keyboardToNum(text)) printInfo(10, "Multiplier: %s", text.c_str());
   printInfo(10, " ");
   for (int k = 0; k < 256; k++) keys[k] = false;
+  // An entry without a digit (nothing typed, or only a sign or a point) is no number: it
+  // cancels instead of stopping every selected node.
+  if (text.find_first_of("0123456789") == std::string::npos) return;
   float const mult = stringToFloat(text);
   for (SimpleRect* entry : objectsInArea)
     if (getType(entry) == "PathNode") static_cast<PathNode*>(entry)->setSpeedMult(mult);

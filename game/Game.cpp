@@ -49,6 +49,8 @@ void enterEditor() {
 
 void leaveEditor() {
   editorState->exit();
+  // The editor stays open when it could not hand the level over through the scratch level.
+  if (bEdit) return;
   useTempLev = true;
   // A game that started in the editor has no state to return to.
   gameState = savedGameState ? savedGameState : &localState;

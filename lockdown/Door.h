@@ -27,6 +27,9 @@ class Door : public PhysObject, public Controllable {
   void Save(std::ostream& out) override;
   void Unregister() override;
   void CollideTest(Object* wall) override;
+  // The first test finds the walls that the door's span covers, whichever wall it is with.
+  bool Clears(const Rect& wall) override { return bSpanFound && PhysObject::Clears(wall); }
+  bool MeetsEveryWall() override { return !bSpanFound; }
 
   bool IsOperational() override { return true; }
   Rect GetRect() override { return rect; }

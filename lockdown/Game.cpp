@@ -9,6 +9,7 @@
 #include "lockdown/Bitmap.h"
 #include "lockdown/Camera.h"
 #include "lockdown/Guard.h"
+#include "lockdown/HitScan.h"
 #include "lockdown/Input.h"
 #include "lockdown/Keys.h"
 #include "lockdown/Log.h"
@@ -182,25 +183,75 @@ void Game::UpdateOutcome() {
   backgroundColour = savedBackground;
 }
 
+namespace {
+bool DueInLayer(const Object* object, int layer) {
+  return object->updateLayer == layer && !object->bUpdated && !object->bDestroyed;
+}
+
+// The plain rule: after every update, scan the list from its head for the first object of
+// the layer not yet updated, so that an update may create or destroy objects.
+void UpdateLayerByRescans(int layer) {
+  for (;;) {
+    Object* next = nullptr;
+    for (PtrList<Object>::Cursor c(objectList); !c.AtEnd(); c.Next())
+      if (DueInLayer(c.Current(), layer)) {
+        next = c.Current();
+        break;
+      }
+    if (!next) break;
+    next->bUpdated = true;
+    next->Update();
+  }
+}
+
+// The same order without the rescans. Objects are only ever added at either end, and
+// nothing clears an update mark during the pass, so everything before the cursor stays
+// done; the one way an object can come due before it is by being put at the front of the
+// list (bullets are), and a scan of the new front finds those first, as a rescan would.
+template <class Visit>
+void UpdateLayerWithCursor(int layer, Visit visit) {
+  PtrList<Object>::Cursor resume(objectList);
+  PtrList<Object>::Place front = objectList.Front();
+  for (;;) {
+    Object* next = nullptr;
+    if (objectList.Front() != front) {
+      for (PtrList<Object>::Cursor c(objectList); !c.AtEnd() && !c.IsAt(front); c.Next())
+        if (DueInLayer(c.Current(), layer)) {
+          next = c.Current();
+          break;
+        }
+      if (!next) front = objectList.Front();
+    }
+    if (!next) {
+      while (!resume.AtEnd() && !DueInLayer(resume.Current(), layer)) resume.Next();
+      next = resume.Current();
+    }
+    if (!next) break;
+    next->bUpdated = true;
+    visit(next);
+  }
+}
+}  // namespace
+
 void Game::StepWorld() {
   AgeMessages();
   for (PtrList<Object>::Cursor c(objectList); !c.AtEnd(); c.Next()) c.Current()->bUpdated = false;
-  for (int layer = 0; layer <= 1; ++layer) {
-    for (;;) {
-      // Rescanning from the head lets an update create or destroy objects.
-      Object* next = nullptr;
-      for (PtrList<Object>::Cursor c(objectList); !c.AtEnd(); c.Next()) {
-        Object* object = c.Current();
-        if (object->updateLayer == layer && !object->bUpdated && !object->bDestroyed) {
-          next = object;
-          break;
-        }
-      }
-      if (!next) break;
-      next->bUpdated = true;
-      next->Update();
-    }
+  if (bFullScans) {
+    UpdateLayerByRescans(0);
+    UpdateLayerByRescans(1);
+    return;
   }
+  bWorldStepping = true;
+  TargetsMayHaveMoved();
+  UpdateLayerWithCursor(0, [](Object* object) {
+    // A bullet moves only itself, and says so when it hits.
+    if (object->objectType != kBullet) TargetsMayHaveMoved();
+    object->Update();
+  });
+  // The walls' layer: tiles and stairs meet only the collidables they can reach.
+  wallPass.Begin();
+  UpdateLayerWithCursor(1, [this](Object* object) { wallPass.Update(object); });
+  bWorldStepping = false;
 }
 
 void Game::AgeMessages() {

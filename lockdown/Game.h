@@ -11,6 +11,7 @@
 #include "lockdown/Messages.h"
 #include "lockdown/Sprite.h"
 #include "lockdown/String.h"
+#include "lockdown/WallPass.h"
 
 namespace lockdown {
 
@@ -97,6 +98,7 @@ class Game {
   // The command a device is asked to run.
   String currentCommand;
   int cursorMode = 0;  // 0 normal, 1 device menu open, 2 override active
+  WallPass wallPass;
   // Frames run by the frame loop, for whoever watches the game from outside.
   std::atomic<int> framesRun{0};
 };

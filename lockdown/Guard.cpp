@@ -1,5 +1,6 @@
 #include "lockdown/Guard.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
@@ -78,6 +79,13 @@ void Guard::Init() {
 }
 
 void Guard::Unregister() { enemyList.Remove(this); }
+
+Rect Guard::Reach() {
+  Rect reach = rect;
+  int low = std::min(lastRect.bottom, rect.bottom);
+  if (low < reach.top) reach.top = low;
+  return reach;
+}
 
 void Guard::SetWidthAboutCentre(int width) {
   int cx = rect.CenterX();

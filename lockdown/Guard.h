@@ -26,6 +26,8 @@ class Guard : public PhysObject {
   void Move(int dx, int dy) override { rect.Offset(dx, dy); }
   void Save(std::ostream& out) override;
   void Unregister() override;
+  // Stairs land a guard that came down onto them since the last move, too.
+  Rect Reach() override;
 
   virtual void ShowVariantLayer() {}
   virtual void AdjustVariant() {}

@@ -4,6 +4,7 @@
 
 #include "lockdown/Bullet.h"
 #include "lockdown/Headings.h"
+#include "lockdown/HitScan.h"
 #include "lockdown/Object.h"
 #include "lockdown/Screen.h"
 
@@ -87,7 +88,8 @@ void Gun::Fire() {
   Bullet* bullet = new Bullet(mx, my, aimX, aimY, bulletColor, bulletDamage, bulletSpeed, 3);
   bullet->ownerType = HasArc() ? kTurret : kZizuzu;
   objectList.Prepend(bullet);
-  // The shot flies in the frame it was fired.
+  // The shot flies in the frame it was fired, from where the shooter has got to.
+  TargetsMayHaveMoved();
   bullet->bUpdated = true;
   bullet->Update();
 }

@@ -3,6 +3,7 @@
 #include <istream>
 
 #include "lockdown/Game.h"
+#include "lockdown/HitScan.h"
 #include "lockdown/Input.h"
 #include "lockdown/Log.h"
 
@@ -22,6 +23,7 @@ PtrList<Object> doomedList;
 }
 
 Object::~Object() {
+  if (bTargetIndexed) DropTargetGrid();
   game.editor.Forget(this);
   objectList.Remove(this);
   doomedList.Remove(this);

@@ -62,6 +62,8 @@ class Object {
   bool bInitialized = false;
   // Destroyed during this frame; freed when the frame ends.
   bool bDestroyed = false;
+  // Held by the probe's grid, which must be built again once the object is freed.
+  bool bTargetIndexed = false;
 };
 
 class Collidable : public Object {
@@ -71,6 +73,14 @@ class Collidable : public Object {
   // Leaves the typed list or global pointer that names this object.
   virtual void Unregister();
   virtual void CollideTest(Object* other);
+  // For the walls' pass (WallPass), which spares a wall the collidables it cannot touch:
+  // true when CollideTest against a wall with this box would do no more than PassWall.
+  virtual bool Clears(const Rect&) { return false; }
+  virtual void PassWall(Object*) {}
+  // True while PassWall does something, so that every wall has to meet the object.
+  virtual bool MeetsEveryWall() { return true; }
+  // The box, edges included, beyond which no wall's update can touch the object.
+  virtual Rect Reach() { return Box(); }
 };
 
 // Every live object, in order of creation or loading.
@@ -85,6 +95,10 @@ extern PtrList<Object> enemyList;
 extern PtrList<Object> controllableList;
 extern PtrList<Object> terminalList;
 extern PtrList<Object> doorList;
+
+// The world's passes and queries take the plain walks over whole lists that they are
+// checked against, instead of their cursors, maps and grids. Off in play.
+extern bool bFullScans;
 
 void CreatePrototypes();
 Object* NewObjectOfType(int type);

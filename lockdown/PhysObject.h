@@ -12,6 +12,10 @@ class PhysObject : public Collidable {
   double Get(const char* name) override;
   void Set(const char* name, double value) override;
   void CollideTest(Object* wall) override;
+  // A body is only pushed by the walls it overlaps.
+  bool Clears(const Rect& wall) override { return !rect.Overlaps(wall); }
+  bool MeetsEveryWall() override { return false; }
+  Rect Reach() override { return rect; }
   Rect Box() override { return rect; }
   bool Overlaps(const Rect& other) const { return rect.Overlaps(other); }
   // Runs after each push out of a wall.

@@ -14,6 +14,18 @@ double Solid::Get(const char* name) {
   return Collidable::Get(name);
 }
 
+bool Solid::Clears(const Rect& w) {
+  bool bAcrossTop = mover.top <= w.top && mover.bottom > w.top;
+  bool bWithinWidth = mover.right > w.left && mover.left < w.right;
+  return !(bAcrossTop && bWithinWidth);
+}
+
+void Solid::PassWall(Object* other) {
+  wall = other;
+  bLanded = false;
+  AfterCollision();
+}
+
 void Solid::CollideTest(Object* other) {
   wall = other;
   int wallLeft = static_cast<int>(wall->Get("left")),

@@ -10,6 +10,9 @@ class Solid : public Collidable {
  public:
   double Get(const char* name) override;
   void CollideTest(Object* wall) override;
+  // Off the wall's top edge the test only keeps the wall and finds no landing.
+  bool Clears(const Rect& wall) override;
+  void PassWall(Object* other) override;
   Rect Box() override { return Rect(mover.left, mover.right, mover.top, mover.bottom); }
   // Runs after every wall test.
   virtual void AfterCollision() {}

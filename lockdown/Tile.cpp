@@ -108,12 +108,21 @@ void Tile::Set(const char* name, double value) {
     Object::Set(name, value);
 }
 
-void Tile::FindEdges() {
+void Tile::FindEdges(const WallCorners* corners) {
   // A wall merged from a run of tiles keeps the edges its tiles gave it: the neighbour test
   // below knows single tiles only, and would hide a whole floor's top behind one tile
   // standing on its end (leaving the editor asks every wall again).
   if (objectType == kTile && (rect.Width() != 40 || rect.Height() != 40)) return;
   bLeftEdge = bTopEdge = bRightEdge = bBottomEdge = true;
+  if (corners) {
+    // No wall shares this tile's corner with it and lies beside it too, so this tile's own
+    // corner among them changes nothing.
+    bLeftEdge = !corners->count(CornerKey(rect.left - 40, rect.top));
+    bRightEdge = !corners->count(CornerKey(rect.left + 40, rect.top));
+    bTopEdge = !corners->count(CornerKey(rect.left, rect.top - 40));
+    bBottomEdge = !corners->count(CornerKey(rect.left, rect.top + 40));
+    return;
+  }
   for (PtrList<Object>::Cursor c(wallList); !c.AtEnd(); c.Next()) {
     Object* wall = c.Current();
     if (!Live(wall) || wall == this || wall->objectType == kStairs) continue;
@@ -205,18 +214,19 @@ void Stairs::Init() {
 }
 
 void Stairs::Update() {
-  for (PtrList<Object>::Cursor c(collidableList); !c.AtEnd(); c.Next()) {
-    Object* g = c.Current();
-    if (!Live(g) || (g->objectType != kGuardZero && g->objectType != kGuardOne)) continue;
-    double left = g->Get("left"), right = g->Get("right"), bottom = g->Get("bottom");
-    if (left > rect.right || right < rect.left) continue;
-    bool bCameDown = bottom > rect.top && g->Get("lastBottom") < rect.bottom;
-    bool bClimbing = bottom > rect.top && bottom <= rect.bottom && g->Get("bGoingUp") != 0;
-    if (!bCameDown && !bClimbing) continue;
-    g->Set("bottom", rect.top);
-    double yVel = g->Get("yVel");
-    if (yVel > 0) g->Set("yVel", -yVel * g->Get("elasticity"));
-  }
+  for (PtrList<Object>::Cursor c(collidableList); !c.AtEnd(); c.Next()) Land(c.Current());
+}
+
+void Stairs::Land(Object* g) {
+  if (!Live(g) || (g->objectType != kGuardZero && g->objectType != kGuardOne)) return;
+  double left = g->Get("left"), right = g->Get("right"), bottom = g->Get("bottom");
+  if (left > rect.right || right < rect.left) return;
+  bool bCameDown = bottom > rect.top && g->Get("lastBottom") < rect.bottom;
+  bool bClimbing = bottom > rect.top && bottom <= rect.bottom && g->Get("bGoingUp") != 0;
+  if (!bCameDown && !bClimbing) return;
+  g->Set("bottom", rect.top);
+  double yVel = g->Get("yVel");
+  if (yVel > 0) g->Set("yVel", -yVel * g->Get("elasticity"));
 }
 
 void Stairs::Draw() {

@@ -2,6 +2,9 @@
 // themselves; stairs: flat 40 by 20 tiles that guards climb and stand on.
 #pragma once
 
+#include <cstdint>
+#include <unordered_set>
+
 #include "lockdown/Object.h"
 #include "lockdown/Rect.h"
 
@@ -26,7 +29,8 @@ class Tile : public Object {
   // A merged tile is written back as the 40 by 40 tiles it was made of.
   void Save(std::ostream& out) override;
   Rect Box() override { return rect; }
-  void FindEdges();
+  // With the corners of every wall but stairs at hand, no walk over the walls is needed.
+  void FindEdges(const std::unordered_set<int64_t>* corners = nullptr);
 
   int sprite = 0;
   Rect rect;
@@ -45,6 +49,8 @@ class Stairs : public Tile {
   void Load(std::istream& in) override;
   void Init() override;
   void Update() override;
+  // The stairs' step for one collidable: a guard that reaches them lands on them.
+  void Land(Object* object);
   void Draw() override;
   bool PlaceOnTile(Object* other) override;
   bool Place() override { return false; }

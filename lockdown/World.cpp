@@ -2,9 +2,11 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <unordered_map>
 #include <vector>
 
 #include "lockdown/Game.h"
+#include "lockdown/HitScan.h"
 #include "lockdown/Mover.h"
 #include "lockdown/Tile.h"
 
@@ -17,6 +19,11 @@ struct RegionCell {
 };
 std::vector<RegionCell> grid;
 int columns = 0, rows = 0;
+// Walls the grid alone cannot answer for: doors (they open and close), and walls reaching
+// beyond the grid or with no inside. IsSpaceFree asks them all, and the grid for the rest.
+std::vector<Object*> looseWalls;
+// Walls appended since the grid was built make it incomplete.
+unsigned wallAppendsAtBuild = 0;
 
 RegionCell* CellAt(int x, int y) {
   // Points beyond the level have no walls: rays may pass there.
@@ -30,42 +37,116 @@ Tile* MergeableTile(Object* o) {
   return Live(o) && o->objectType == kTile ? static_cast<Tile*>(o) : nullptr;
 }
 
-// One pass: the first pair that can merge does; true when one did.
+bool CanAbsorb(const Tile* keeper, const Tile* other, bool bHorizontal) {
+  const Rect& k = keeper->rect;
+  const Rect& o = other->rect;
+  if (other == keeper || other->sprite != keeper->sprite) return false;
+  if (bHorizontal) return o.left == k.right && o.top == k.top && o.bottom == k.bottom;
+  return o.top == k.bottom && o.left == k.left && o.right == k.right;
+}
+
+// The keeper grows over the other tile, which leaves play.
+void Absorb(Tile* keeper, Tile* other, bool bHorizontal) {
+  if (bHorizontal) {
+    keeper->rect.right = other->rect.right;
+    keeper->bTopEdge = keeper->bTopEdge || other->bTopEdge;
+    keeper->bRightEdge = other->bRightEdge;
+    keeper->bBottomEdge = keeper->bBottomEdge || other->bBottomEdge;
+  } else {
+    keeper->rect.bottom = other->rect.bottom;
+    keeper->bLeftEdge = keeper->bLeftEdge || other->bLeftEdge;
+    keeper->bRightEdge = keeper->bRightEdge || other->bRightEdge;
+    keeper->bBottomEdge = other->bBottomEdge;
+  }
+  other->Destroy();
+}
+
+// One pass of the plain rule: the first pair that can merge does; true when one did.
 bool MergeOnce(bool bHorizontal) {
   for (PtrList<Object>::Cursor a(wallList); !a.AtEnd(); a.Next()) {
     Tile* keeper = MergeableTile(a.Current());
     if (!keeper) continue;
     for (PtrList<Object>::Cursor b(wallList); !b.AtEnd(); b.Next()) {
       Tile* other = MergeableTile(b.Current());
-      if (!other || other == keeper || other->sprite != keeper->sprite) continue;
-      Rect& k = keeper->rect;
-      const Rect& o = other->rect;
-      if (bHorizontal && o.left == k.right && o.top == k.top && o.bottom == k.bottom) {
-        k.right = o.right;
-        keeper->bTopEdge = keeper->bTopEdge || other->bTopEdge;
-        keeper->bRightEdge = other->bRightEdge;
-        keeper->bBottomEdge = keeper->bBottomEdge || other->bBottomEdge;
-      } else if (!bHorizontal && o.top == k.bottom && o.left == k.left && o.right == k.right) {
-        k.bottom = o.bottom;
-        keeper->bLeftEdge = keeper->bLeftEdge || other->bLeftEdge;
-        keeper->bRightEdge = keeper->bRightEdge || other->bRightEdge;
-        keeper->bBottomEdge = other->bBottomEdge;
-      } else {
-        continue;
-      }
-      other->Destroy();
+      if (!other || !CanAbsorb(keeper, other, bHorizontal)) continue;
+      Absorb(keeper, other, bHorizontal);
       return true;
     }
   }
   return false;
 }
+
+// The same merges in the same order, found through a map instead of rescans. Within one
+// direction a tile's partners are fixed by its own far edge alone (the near edges of the
+// others never change, and partners only leave), so a tile that has none when the plain
+// rule's restart reaches it never gets one: the restart always lands on the tile that
+// merged last or a later one, and one walk down the list with a map from edges to tiles
+// does the same work.
+struct EdgeKey {
+  int a, b, c, sprite;
+  bool operator==(const EdgeKey& o) const {
+    return a == o.a && b == o.b && c == o.c && sprite == o.sprite;
+  }
+};
+struct EdgeKeyHash {
+  size_t operator()(const EdgeKey& k) const {
+    size_t h = static_cast<size_t>(static_cast<unsigned>(k.a));
+    h = h * 1000003u ^ static_cast<unsigned>(k.b);
+    h = h * 1000003u ^ static_cast<unsigned>(k.c);
+    return h * 1000003u ^ static_cast<unsigned>(k.sprite);
+  }
+};
+
+// Where another tile must start for this one to absorb it.
+EdgeKey FarKey(const Tile* t, bool bHorizontal) {
+  const Rect& r = t->rect;
+  return bHorizontal ? EdgeKey{r.right, r.top, r.bottom, t->sprite}
+                     : EdgeKey{r.bottom, r.left, r.right, t->sprite};
+}
+EdgeKey NearKey(const Tile* t, bool bHorizontal) {
+  const Rect& r = t->rect;
+  return bHorizontal ? EdgeKey{r.left, r.top, r.bottom, t->sprite}
+                     : EdgeKey{r.top, r.left, r.right, t->sprite};
+}
+
+void MergeAlongList(bool bHorizontal) {
+  // Tiles by their near edge, each bucket in list order.
+  std::unordered_map<EdgeKey, std::vector<Tile*>, EdgeKeyHash> byNearEdge;
+  for (PtrList<Object>::Cursor w(wallList); !w.AtEnd(); w.Next())
+    if (Tile* t = MergeableTile(w.Current())) byNearEdge[NearKey(t, bHorizontal)].push_back(t);
+  // Absorbed tiles leave the wall list at once, so the walk never meets them.
+  for (PtrList<Object>::Cursor a(wallList); !a.AtEnd(); a.Next()) {
+    Tile* keeper = MergeableTile(a.Current());
+    if (!keeper) continue;
+    for (;;) {
+      auto bucket = byNearEdge.find(FarKey(keeper, bHorizontal));
+      if (bucket == byNearEdge.end()) break;
+      Tile* other = nullptr;
+      for (Tile*& t : bucket->second)
+        if (t && CanAbsorb(keeper, t, bHorizontal)) {
+          other = t;
+          t = nullptr;
+          break;
+        }
+      if (!other) break;
+      Absorb(keeper, other, bHorizontal);
+    }
+  }
+}
 }  // namespace
 
+bool bFullScans = false;
+
 void MergeTiles() {
-  while (MergeOnce(true)) {
+  if (bFullScans) {
+    while (MergeOnce(true)) {
+    }
+    while (MergeOnce(false)) {
+    }
+    return;
   }
-  while (MergeOnce(false)) {
-  }
+  MergeAlongList(true);
+  MergeAlongList(false);
 }
 
 void SplitTiles() {
@@ -91,6 +172,7 @@ void SplitTiles() {
 
 void ClearRegionGrid() {
   grid.clear();
+  looseWalls.clear();
   columns = rows = 0;
 }
 
@@ -117,15 +199,24 @@ void BuildRegionGrid() {
         RegionCell& cell = grid[static_cast<size_t>(r) * columns + c];
         if (cell.rect.Overlaps(box)) cell.walls.push_back(wall);
       }
+    bool bInside = box.left >= 0 && box.top >= 0 && box.right <= columns * kRegionSize &&
+                   box.bottom <= rows * kRegionSize && box.left < box.right && box.top < box.bottom;
+    if (!bInside || (wall->objectType != kTile && wall->objectType != kStairs))
+      looseWalls.push_back(wall);
   }
+  wallAppendsAtBuild = wallList.Appends();
 }
 
 void PrepareLevel() {
+  DropTargetGrid();
+  // The grid is built again below; emptied first, merged tiles need not leave its cells.
+  ClearRegionGrid();
   MergeTiles();
   BuildRegionGrid();
 }
 
 void RemoveFromRegionGrid(const Object* wall) {
+  looseWalls.erase(std::remove(looseWalls.begin(), looseWalls.end(), wall), looseWalls.end());
   for (RegionCell& cell : grid)
     for (size_t i = 0; i < cell.walls.size();)
       if (cell.walls[i] == wall)
@@ -192,14 +283,34 @@ bool CanSeeZizuzu(int eyeX, int eyeY, const Rect& area) {
   return TraceRay(ray, false);
 }
 
+namespace {
+bool Blocks(Object* wall, const Rect& moved, bool bCountStairs) {
+  if (!Live(wall) || (!bCountStairs && wall->objectType == kStairs)) return false;
+  return moved.Overlaps(ObjectBox(wall));
+}
+}  // namespace
+
 bool IsSpaceFree(const Rect& rect, int dx, bool bCountStairs) {
   Rect moved = rect;
   moved.Offset(dx, -1);
-  for (PtrList<Object>::Cursor w(wallList); !w.AtEnd(); w.Next()) {
-    Object* wall = w.Current();
-    if (!Live(wall) || (!bCountStairs && wall->objectType == kStairs)) continue;
-    if (moved.Overlaps(ObjectBox(wall))) return false;
+  // A tile or stairs inside the grid that the box overlaps shares a point with it, and so
+  // lies in the cell of that point; every other wall is loose and asked directly.
+  bool bGridAnswers = !bFullScans && columns > 0 && wallList.Appends() == wallAppendsAtBuild &&
+                      moved.left < moved.right && moved.top < moved.bottom;
+  if (!bGridAnswers) {
+    for (PtrList<Object>::Cursor w(wallList); !w.AtEnd(); w.Next())
+      if (Blocks(w.Current(), moved, bCountStairs)) return false;
+    return true;
   }
+  int c0 = std::max(0, moved.left / kRegionSize), r0 = std::max(0, moved.top / kRegionSize);
+  int c1 = std::min(columns - 1, (moved.right - 1) / kRegionSize),
+      r1 = std::min(rows - 1, (moved.bottom - 1) / kRegionSize);
+  for (int r = r0; r <= r1; ++r)
+    for (int c = c0; c <= c1; ++c)
+      for (Object* wall : grid[static_cast<size_t>(r) * columns + c].walls)
+        if (Blocks(wall, moved, bCountStairs)) return false;
+  for (Object* wall : looseWalls)
+    if (Blocks(wall, moved, bCountStairs)) return false;
   return true;
 }
 
@@ -210,8 +321,27 @@ Rect ObjectBox(Object* object) {
 }
 
 void FindAllEdges() {
-  for (PtrList<Object>::Cursor w(wallList); !w.AtEnd(); w.Next())
-    if (Live(w.Current())) w.Current()->Set("FindEdges", 0);
+  if (bFullScans) {
+    for (PtrList<Object>::Cursor w(wallList); !w.AtEnd(); w.Next())
+      if (Live(w.Current())) w.Current()->Set("FindEdges", 0);
+    return;
+  }
+  // Finding edges moves no wall, so the corners of the walls are gathered once.
+  WallCorners corners;
+  for (PtrList<Object>::Cursor w(wallList); !w.AtEnd(); w.Next()) {
+    Object* wall = w.Current();
+    if (Live(wall) && wall->objectType != kStairs)
+      corners.insert(
+          CornerKey(static_cast<int>(wall->Get("left")), static_cast<int>(wall->Get("top"))));
+  }
+  for (PtrList<Object>::Cursor w(wallList); !w.AtEnd(); w.Next()) {
+    Object* wall = w.Current();
+    if (!Live(wall)) continue;
+    if (wall->objectType == kTile || wall->objectType == kStairs)
+      static_cast<Tile*>(wall)->FindEdges(&corners);
+    else
+      wall->Set("FindEdges", 0);
+  }
 }
 
 }  // namespace lockdown

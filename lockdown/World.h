@@ -3,6 +3,9 @@
 // merges runs of equal tiles into single walls before the grid is built.
 #pragma once
 
+#include <cstdint>
+#include <unordered_set>
+
 #include "lockdown/Rect.h"
 
 namespace lockdown {
@@ -39,6 +42,12 @@ bool CanSeeZizuzu(int eyeX, int eyeY, const Rect& area);
 bool IsSpaceFree(const Rect& rect, int dx, bool bCountStairs = false);
 Rect ObjectBox(Object* object);
 void FindAllEdges();
+
+// The top-left corners of walls, for finding edges without a walk over every wall.
+using WallCorners = std::unordered_set<int64_t>;
+inline int64_t CornerKey(int left, int top) {
+  return static_cast<int64_t>(left) * (int64_t{1} << 32) + static_cast<uint32_t>(top);
+}
 
 }  // namespace lockdown
 

@@ -23,6 +23,24 @@
 #include "support/QorScreen.h"
 #include "support/ScriptedInput.h"
 
+// A modal box that asks for no answer closes on any key once its guard time is up: with
+// bKeepPressing set this source keeps pressing 'x' for a frame and releasing it whenever
+// nothing else is queued.
+class KeepPressing : public ScriptedInput {
+ public:
+  bool pollEvent(SDL_Event& event) override {
+    if (bKeepPressing && events.empty()) {
+      step = (step + 1) % 3;
+      if (step == 0) queueKey(SDL_KEYDOWN, 'x');
+      if (step == 2) queueKey(SDL_KEYUP, 'x');
+      nextFrame();
+    }
+    return ScriptedInput::pollEvent(event);
+  }
+  bool bKeepPressing = false;
+  int step = 0;
+};
+
 class EditorFixture : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -127,7 +145,7 @@ class EditorFixture : public ::testing::Test {
   }
 
   LogCapture log;
-  ScriptedInput input;
+  KeepPressing input;
   std::filesystem::path original;
   std::filesystem::path scratch;
 };

@@ -21,25 +21,6 @@
 #include "presentation/Keyboard.h"
 #include "presentation/Messages.h"
 
-namespace {
-// A modal box that asks for no answer closes on any key once its guard time is up: this
-// source keeps pressing 'x' for a frame and releasing it whenever nothing else is queued.
-class KeepPressing : public ScriptedInput {
- public:
-  bool pollEvent(SDL_Event& event) override {
-    if (bKeepPressing && events.empty()) {
-      step = (step + 1) % 3;
-      if (step == 0) queueKey(SDL_KEYDOWN, 'x');
-      if (step == 2) queueKey(SDL_KEYUP, 'x');
-      nextFrame();
-    }
-    return ScriptedInput::pollEvent(event);
-  }
-  bool bKeepPressing = false;
-  int step = 0;
-};
-}  // namespace
-
 class EditorToolsTest : public EditorFixture {
  protected:
   // Places an enemy ship at the point with the ship tool, and a second path node right of it;
@@ -197,6 +178,36 @@ TEST_F(EditorToolsTest, ClickingAnExistingShipOpensItsPathWithoutPlacingAnother)
   EXPECT_EQ(currTool, static_cast<EditorTool*>(&pathTool));
   EXPECT_EQ(pathObject, static_cast<PathFollower*>(ship));
   EXPECT_EQ(ship->getPathSize(), 2);
+}
+
+TEST_F(EditorToolsTest, APlacedShipIsDrawnAsItIsAfterSavingAndLoading) {
+  tapKey('t');
+  // Right of the player, clear of anything near it.
+  double const x = view.getXCenter() + 300, y = view.getYCenter() - 200;
+  pointAt(x, y);
+  ASSERT_EQ(getNearestEditable(), nullptr);
+  HoloDisplay* ship = placeShip(x, y);
+  ASSERT_NE(ship, nullptr);
+  bool const bFlippedV = ship->isFlippedVertically();
+  bool const bFlippedH = ship->isFlippedHorizontally();
+  float const angle = ship->getAngle();
+  // The preview that followed the mouse looked the same.
+  ASSERT_NE(newDisplay, nullptr);
+  EXPECT_EQ(newDisplay->isFlippedVertically(), bFlippedV);
+  EXPECT_EQ(newDisplay->isFlippedHorizontally(), bFlippedH);
+
+  // Through the scratch level and back into the editor.
+  tapKey('w');
+  tapKey('t');
+  tapKey('t');
+  HoloDisplay* loaded = nullptr;
+  for (Creatable2d* object : editObjMan.getList())
+    if (HoloDisplay* candidate = dynamic_cast<HoloDisplay*>(object))
+      if (dist(candidate->getCenter(), Point(x, y)) < 2) loaded = candidate;
+  ASSERT_NE(loaded, nullptr);
+  EXPECT_EQ(loaded->isFlippedVertically(), bFlippedV);
+  EXPECT_EQ(loaded->isFlippedHorizontally(), bFlippedH);
+  EXPECT_FLOAT_EQ(loaded->getAngle(), angle);
 }
 
 TEST_F(EditorToolsTest, ShipTypesStepWithWAndSAndWrap) {

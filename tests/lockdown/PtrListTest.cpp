@@ -52,7 +52,8 @@ TEST(PtrList, NestedWalksKeepTheirOwnCursors) {
   for (PtrList<int>::Cursor outer(list); !outer.AtEnd(); outer.Next())
     for (PtrList<int>::Cursor inner(list); !inner.AtEnd(); inner.Next()) {
       if (*inner.Current() == 1 && *outer.Current() == 0) list.Remove(inner.Current());
-      if (inner.Current() && *inner.Current() != 1) pairs.emplace_back(*outer.Current(), *inner.Current());
+      if (inner.Current() && *inner.Current() != 1)
+        pairs.emplace_back(*outer.Current(), *inner.Current());
     }
   EXPECT_EQ(pairs, (std::vector<std::pair<int, int>>{{0, 0}, {0, 2}, {2, 0}, {2, 2}}));
 }
@@ -70,6 +71,59 @@ TEST(PtrList, ClearDuringAWalkEndsItSafely) {
   EXPECT_TRUE(list.Empty());
   list.Append(&v[2]);
   EXPECT_EQ(Walk(list), (std::vector<int>{2}));
+}
+
+TEST(PtrList, AnItemInTheListTwiceLeavesFromItsFirstPlaceFirst) {
+  int a = 1, b = 2, c = 3;
+  PtrList<int> list;
+  list.Append(&a);
+  list.Append(&b);
+  list.Append(&a);
+  list.Prepend(&c);
+  list.Prepend(&a);
+  EXPECT_EQ(Walk(list), (std::vector<int>{1, 3, 1, 2, 1}));
+  for (int expectedCount : {4, 3, 2}) {
+    EXPECT_TRUE(list.Contains(&a));
+    EXPECT_TRUE(list.Remove(&a));
+    EXPECT_EQ(list.Count(), expectedCount);
+  }
+  EXPECT_EQ(Walk(list), (std::vector<int>{3, 2}));
+  EXPECT_FALSE(list.Contains(&a));
+  EXPECT_FALSE(list.Remove(&a));
+}
+
+TEST(PtrList, ItemsRemovedDuringAWalkAreGoneAtOnceAndCanComeBack) {
+  int v[4] = {0, 1, 2, 3};
+  PtrList<int> list;
+  for (int& x : v) list.Append(&x);
+  {
+    PtrList<int>::Cursor c(list);
+    list.Remove(&v[2]);
+    EXPECT_FALSE(list.Contains(&v[2]));
+    list.Append(&v[2]);
+    EXPECT_TRUE(list.Contains(&v[2]));
+    list.Remove(&v[0]);
+  }
+  EXPECT_EQ(Walk(list), (std::vector<int>{1, 3, 2}));
+  // The tail is right after the empty places were unlinked.
+  list.Remove(&v[2]);
+  list.Append(&v[0]);
+  EXPECT_EQ(Walk(list), (std::vector<int>{1, 3, 0}));
+}
+
+TEST(PtrList, TheFrontTellsWhetherItemsWerePutBeforeIt) {
+  int a = 1, b = 2, c = 3;
+  PtrList<int> list;
+  list.Append(&a);
+  PtrList<int>::Place front = list.Front();
+  list.Append(&b);
+  EXPECT_EQ(list.Front(), front);
+  list.Prepend(&c);
+  EXPECT_NE(list.Front(), front);
+  std::vector<int> before;
+  for (PtrList<int>::Cursor k(list); !k.AtEnd() && !k.IsAt(front); k.Next())
+    before.push_back(*k.Current());
+  EXPECT_EQ(before, (std::vector<int>{3}));
 }
 
 }  // namespace
