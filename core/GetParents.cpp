@@ -1,19 +1,69 @@
 #include "core/GetParents.h"
 
 #include <fstream>
+#include <unordered_map>
 
 #include "core/Debug.h"
 #include "core/StringConversions.h"
 #include "core/VectorUtils.h"
 
-std::map<std::string, ParentList>& getHeirarchy() {
+namespace {
+std::map<std::string, ParentList>& table() {
   static std::map<std::string, ParentList> heirarchy;
   return heirarchy;
 }
 
+// Bumped whenever the table may change other than by hasParent's empty entries, which leave
+// the entries already found where they are.
+unsigned tableGeneration = 0;
+
+struct KnownType {
+  std::string name;
+  // The class's table entry as of generation; null until first asked.
+  ParentList const* entry = nullptr;
+  unsigned generation = 0;
+};
+
+// By the address of the compiler's type record: one entry per class (a class reached through
+// two records merely has two entries).
+// Never destroyed: the managers' destructors at exit still ask for class names.
+KnownType& knownType(std::type_info const& info) {
+  static auto& known = *new std::unordered_map<std::type_info const*, KnownType>;
+  auto found = known.find(&info);
+  if (found != known.end()) return found->second;
+  KnownType& added = known[&info];
+  added.name = stripTypename(info.name());
+  return added;
+}
+}  // namespace
+
+std::map<std::string, ParentList>& getHeirarchy() {
+  tableGeneration++;
+  return table();
+}
+
+std::string const& getTypeName(std::type_info const& info) { return knownType(info).name; }
+
+bool isTypeOf(std::type_info const& info, std::string const& testType) {
+  KnownType& type = knownType(info);
+  if (type.name == testType) return true;
+  if (bDebugFunction) return hasParent(type.name, testType);
+  if (!type.entry || type.generation != tableGeneration) {
+    std::map<std::string, ParentList>& classes = table();
+    if (classes.find(type.name) == classes.end())
+      recordError("Error: Object type not found:", type.name);
+    type.entry = &classes[type.name];
+    type.generation = tableGeneration;
+  }
+  for (std::string const& name : type.entry->parentsRef())
+    if (name == testType) return true;
+  return false;
+}
+
 namespace {
 void enterClass(std::string const& className, std::vector<std::string> const& parents) {
-  ParentList& entry = getHeirarchy()[className];
+  tableGeneration++;
+  ParentList& entry = table()[className];
   entry.setParents(parents);
   entry.setClass(className);
 }
@@ -64,7 +114,7 @@ void readHeirarchy(std::istream& in) {
 
 void setParentsOfParents() {
   debugFunc("setting parents of parents");
-  std::map<std::string, ParentList>& table = getHeirarchy();
+  std::map<std::string, ParentList>& table = ::table();
   for (std::map<std::string, ParentList>::iterator i = table.begin(); i != table.end(); ++i) {
     debugFunc("");
     debugFunc("current type:", i->first);
@@ -74,7 +124,7 @@ void setParentsOfParents() {
 
 std::vector<std::string> getParents(std::string const& type) {
   debugFunc("gettingParents for:", type);
-  std::map<std::string, ParentList>& table = getHeirarchy();
+  std::map<std::string, ParentList>& table = ::table();
   std::map<std::string, ParentList>::iterator found = table.find(type);
   if (found == table.end()) {
     recordError("Error: type not found:", type);
@@ -106,9 +156,9 @@ bool hasParent(std::string const& objType, std::string const& testType) {
   debugFunc("inside hasParent");
   debugFunc("objType:", objType);
   debugFunc("testType:", testType);
-  std::map<std::string, ParentList>& table = getHeirarchy();
+  std::map<std::string, ParentList>& table = ::table();
   if (table.find(objType) == table.end()) recordError("Error: Object type not found:", objType);
-  std::vector<std::string> const parents = table[objType].getParents();
+  std::vector<std::string> const& parents = table[objType].parentsRef();
   for (std::string const& name : parents) {
     debugFunc("parents.at(i):", name);
     if (name == testType) return true;

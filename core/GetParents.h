@@ -20,6 +20,7 @@ class ParentList {
   std::string getType() const { return type; }
   void setParents(std::vector<std::string> const& list) { parents = list; }
   std::vector<std::string> getParents() const { return parents; }
+  std::vector<std::string> const& parentsRef() const { return parents; }
   void setToLoaded() { bLoadedAllParents = true; }
   bool loadedAllParents() const { return bLoadedAllParents; }
 
@@ -29,7 +30,8 @@ class ParentList {
   bool bLoadedAllParents;
 };
 
-// The one class table, built on first use so that it is safe to reach before main.
+// The one class table, built on first use so that it is safe to reach before main. A caller
+// that holds the table may change it: the answers kept per class are dropped on every call.
 std::map<std::string, ParentList>& getHeirarchy();
 
 void readHeirarchy();
@@ -39,10 +41,16 @@ std::vector<std::string> getParents(std::string const& type);
 bool hasParent(std::string const& objType, std::string const& testType);
 std::string stripTypename(std::string const& typeName);
 
+// The class name of a compiler type, stripped once per type and kept.
+std::string const& getTypeName(std::type_info const& info);
+// isOfType for an object of the given compiler type: the same steps as hasParent, with the
+// class's table entry found once per type and kept until the table is reached for changes.
+bool isTypeOf(std::type_info const& info, std::string const& testType);
+
 template <class T>
 std::string getType(T* obj) {
   if (!obj) return "NULL";
-  return stripTypename(typeid(*obj).name());
+  return getTypeName(typeid(*obj));
 }
 
 template <class T>
@@ -52,9 +60,8 @@ std::string getTemplateType(T* /*obj*/) {
 
 template <class T>
 bool isOfType(T* obj, std::string const& testType) {
-  std::string objType = getType(obj);
-  if (objType == testType) return true;
-  return hasParent(objType, testType);
+  if (!obj) return testType == "NULL" || hasParent("NULL", testType);
+  return isTypeOf(typeid(*obj), testType);
 }
 
 template <class T>

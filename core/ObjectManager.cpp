@@ -7,6 +7,7 @@
 #include "core/LevelHooks.h"
 #include "core/Persistant.h"
 #include "core/Profiler.h"
+#include "core/Timer.h"
 
 namespace {
 // Objects bound to another level are neither processed nor drawn.
@@ -61,14 +62,18 @@ void ObjectManager::destroyObject(Creatable2d* obj, bool bDelete) { deleteObject
 void ObjectManager::deleteObjects(bool bRemoveFromLists) {
   if (bRemoveFromLists) {
     if (bDebugManager) debug("removing from lists");
+    beginRemovalBatch();
     for (size_t i = 0; i < mainList.size(); i++) {
       if (bDebugManager) debug("removing: ", getType(mainList[i]));
       mainList[i]->removeFromLists();
       if (bDebugManager) debug("removed");
     }
+    endRemovalBatch();
     if (bDebugManager) debug("removed from lists");
   }
+  beginTimerRemovalBatch();
   deleteObjects();
+  endTimerRemovalBatch();
 }
 
 SaveLoad* ObjectManager::createObjectOfType(std::string const& type) {

@@ -4,6 +4,8 @@
 
 #include <string>
 #include <typeinfo>
+#include <unordered_map>
+#include <vector>
 
 #include "core/Debug.h"
 #include "core/GetParents.h"
@@ -11,9 +13,17 @@
 #include "core/VectorUtils.h"
 
 template <class T>
-class ObjectVector : public VectorInterface<T> {
+class ObjectVector : public VectorInterface<T>, public DeferredRemovals {
  public:
   using VectorInterface<T>::push_back;
+
+  ObjectVector() {}
+  // A copy has no removals waiting: they belong to the list that noted them.
+  ObjectVector(ObjectVector const& other) : VectorInterface<T>(other) {}
+  ObjectVector& operator=(ObjectVector const& other) {
+    VectorInterface<T>::operator=(other);
+    return *this;
+  }
 
   // Adds the object when bAddingObject is set and removes its first entry otherwise.
   template <class U>
@@ -26,10 +36,16 @@ class ObjectVector : public VectorInterface<T> {
         return;
       }
       this->myVect.push_back(entry);
+    } else if (bBatchingRemovals) {
+      if (pendingRemovals.empty()) noteDeferredRemovals(this);
+      pendingRemovals[entry]++;
     } else {
       this->erase(entry);
     }
   }
+
+  // Drops, for each object removed n times in the batch, its first n entries.
+  void applyRemovals() override { dropFirstEntries(this->myVect, pendingRemovals); }
 
   // For code outside adjustLists that must put an object back: only a true flag appends.
   void push_back(T const& value, bool bAdd) {
@@ -43,4 +59,7 @@ class ObjectVector : public VectorInterface<T> {
     }
     this->myVect.push_back(value);
   }
+
+ private:
+  std::unordered_map<T, int> pendingRemovals;
 };

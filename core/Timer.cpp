@@ -1,5 +1,7 @@
 #include "core/Timer.h"
 
+#include <unordered_map>
+
 #include "core/GameServices.h"
 #include "core/Ticks.h"
 #include "core/VectorUtils.h"
@@ -13,9 +15,22 @@ std::vector<Timer*>& getTimers() {
   return timers;
 }
 
-Timer::Timer() : startTime(-1), runTime(-1), timeLeft(-1), bPaused(false), index(0) {
-  addToList();
+namespace {
+bool bBatchingTimers = false;
+std::unordered_map<Timer*, int>& destroyedTimers() {
+  static std::unordered_map<Timer*, int> destroyed;
+  return destroyed;
 }
+}  // namespace
+
+void beginTimerRemovalBatch() { bBatchingTimers = true; }
+
+void endTimerRemovalBatch() {
+  bBatchingTimers = false;
+  dropFirstEntries(getTimers(), destroyedTimers());
+}
+
+Timer::Timer() : startTime(-1), runTime(-1), timeLeft(-1), bPaused(false), index(0) { addToList(); }
 
 Timer::Timer(int time) : startTime(-1), runTime(-1), timeLeft(-1), bPaused(false), index(0) {
   addToList();
@@ -40,7 +55,11 @@ Timer& Timer::operator=(Timer const& other) {
 }
 
 Timer::~Timer() {
-  if (!bClosingProgram) eraseFromVector(this, getTimers());
+  if (bClosingProgram) return;
+  if (bBatchingTimers)
+    destroyedTimers()[this]++;
+  else
+    eraseFromVector(this, getTimers());
 }
 
 void Timer::addToList() {

@@ -40,6 +40,10 @@ class Timer {
 
 // Every live timer, built on first use so that global timers may register before main.
 std::vector<Timer*>& getTimers();
+// While a manager destroys all its objects, the timers they hold leave the list together at
+// the end: the list then drops the same entries (each destroyed timer's first) as one by one.
+void beginTimerRemovalBatch();
+void endTimerRemovalBatch();
 
 void pauseTimers();
 void unPauseTimers();

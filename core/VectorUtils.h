@@ -12,7 +12,10 @@ class It {
  public:
   It() : myVal(-1) {}
   It(It const& other) : myVal(other.myVal) {}
-  It& operator=(It const& other) { myVal = other.myVal; return *this; }
+  It& operator=(It const& other) {
+    myVal = other.myVal;
+    return *this;
+  }
   virtual ~It() {}
 
   int operator++() { return ++myVal; }
@@ -34,6 +37,24 @@ void eraseFromVector(T const& value, std::vector<T>& vect) {
       return;
     }
   }
+}
+
+// For each value counted n times, drops its first n entries, keeping the order of the rest:
+// what n erasures of the first equal entry would leave, in one pass. Empties the counts.
+template <class T, class Counts>
+void dropFirstEntries(std::vector<T>& entries, Counts& counts) {
+  if (counts.empty()) return;
+  size_t kept = 0;
+  for (size_t i = 0; i < entries.size(); i++) {
+    auto pending = counts.find(entries[i]);
+    if (pending != counts.end() && pending->second > 0) {
+      pending->second--;
+      continue;
+    }
+    entries[kept++] = entries[i];
+  }
+  entries.resize(kept);
+  counts.clear();
 }
 
 template <class T>
@@ -83,9 +104,13 @@ T findMin(std::vector<T> const& vect) {
 namespace vector_utils_detail {
 // Downcasts are run-time tested (a wrong class gives null); upcasts are implicit.
 template <class Target, class Source>
-Target convertPointer(Source* p, std::true_type /*implicit*/) { return p; }
+Target convertPointer(Source* p, std::true_type /*implicit*/) {
+  return p;
+}
 template <class Target, class Source>
-Target convertPointer(Source* p, std::false_type) { return dynamic_cast<Target>(p); }
+Target convertPointer(Source* p, std::false_type) {
+  return dynamic_cast<Target>(p);
+}
 }  // namespace vector_utils_detail
 
 template <class Source, class Target>
@@ -118,7 +143,9 @@ class VectorInterface {
   void erase(T const& value) { eraseFromVector(value, myVect); }
   // Removal by index; int lists remove by index with eraseAt, where this would clash.
   template <class U = T, class = typename std::enable_if<!std::is_same<U, int>::value>::type>
-  void erase(int index) { eraseIndexFromVector(index, myVect); }
+  void erase(int index) {
+    eraseIndexFromVector(index, myVect);
+  }
   void eraseAt(int index) { eraseIndexFromVector(index, myVect); }
   void clear() { myVect.clear(); }
   bool loop(It& it) const { return ++it < size(); }

@@ -2,17 +2,16 @@
 // Clearing, loading, leaving or stepping the level, and deleting through a tool, destroy such
 // objects; this drops every pointer whose object is no longer there. Stale pointers are only
 // compared with live ones, never followed.
-#include <set>
+#include <unordered_set>
 
 #include "editor/Editor.h"
+#include "editor/FenceTool.h"
 #include "editor/ModifyTool.h"
 #include "editor/PathTool.h"
+#include "game/FenceNode.h"
 #include "geometry/PathFollower.h"
 #include "geometry/PathNode.h"
 #include "geometry/SimpleRect.h"
-
-#include "editor/FenceTool.h"
-#include "game/FenceNode.h"
 
 namespace {
 // Whether a live object of the manager is the one the pointer names.
@@ -23,7 +22,7 @@ bool isLive(T* pointer) {
   return false;
 }
 
-void keepLive(std::vector<SimpleRect*>& entries, std::set<SimpleRect*> const& live) {
+void keepLive(std::vector<SimpleRect*>& entries, std::unordered_set<SimpleRect*> const& live) {
   std::vector<SimpleRect*> kept;
   for (SimpleRect* entry : entries)
     if (live.count(entry)) kept.push_back(entry);
@@ -31,22 +30,32 @@ void keepLive(std::vector<SimpleRect*>& entries, std::set<SimpleRect*> const& li
 }
 }  // namespace
 
+// Runs twice a frame: only the pointers held are looked for, in one walk over the objects.
 void forgetDeletedEditorObjects() {
-  std::set<SimpleRect*> liveRects;
-  std::set<PathNode*> liveNodes;
+  if (!selectedObject && !pathObject && !selectedPathNode && !selectedNode &&
+      objectsInArea.empty() && objects.empty())
+    return;
+  std::unordered_set<SimpleRect*> held(objectsInArea.begin(), objectsInArea.end());
+  held.insert(objects.begin(), objects.end());
+  std::unordered_set<SimpleRect*> liveRects;
+  bool bNodeLive = false;
   for (Creatable2d* object : editObjMan.getList()) {
-    if (SimpleRect* rect = dynamic_cast<SimpleRect*>(object)) liveRects.insert(rect);
+    if (!held.empty()) {
+      SimpleRect* rect = dynamic_cast<SimpleRect*>(object);
+      if (rect && held.count(rect)) liveRects.insert(rect);
+    }
     PathFollower* follower = dynamic_cast<PathFollower*>(object);
     if (!follower) continue;
     VectorInterface<PathNode*>& path = follower->getPathRef();
     for (int i = 0; i < path.size(); i++) {
-      liveNodes.insert(path.at(i));
-      liveRects.insert(path.at(i));
+      PathNode* node = path.at(i);
+      if (node == selectedPathNode) bNodeLive = true;
+      if (held.count(node)) liveRects.insert(node);
     }
   }
   if (selectedObject && !isLive(selectedObject)) selectedObject = nullptr;
   if (pathObject && !isLive(pathObject)) pathObject = nullptr;
-  if (selectedPathNode && !liveNodes.count(selectedPathNode)) selectedPathNode = nullptr;
+  if (selectedPathNode && !bNodeLive) selectedPathNode = nullptr;
   keepLive(objectsInArea, liveRects);
   keepLive(objects, liveRects);
   if (selectedNode && !isLive(selectedNode)) selectedNode = nullptr;

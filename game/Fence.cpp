@@ -3,6 +3,7 @@
 #include "core/Debug.h"
 #include "core/TypedLists.h"
 #include "game/FenceNode.h"
+#include "game/FenceSightIndex.h"
 
 float fenceWidth = 100.0f;
 
@@ -11,7 +12,10 @@ void setFenceWidth(float newWidth) { fenceWidth = newWidth; }
 Fence::Fence() : nodeA(nullptr), nodeB(nullptr) { setColors("light blue"); }
 
 Fence::Fence(FenceNode* newNodeA, FenceNode* newNodeB) : nodeA(newNodeA), nodeB(newNodeB) {
-  setMidpoints(nodeA->getCenter(), nodeB->getCenter(), fenceWidth);
+  Point const a = nodeA->getCenter();
+  Point const b = nodeB->getCenter();
+  setMidpoints(a, b, fenceWidth);
+  rememberStretch(a, b);
   setColors("light blue");
 }
 
@@ -23,6 +27,8 @@ Fence::Fence(Point const& pointA, Point const& pointB) : nodeA(nullptr), nodeB(n
 void Fence::draw() { Rect::draw(); }
 
 void Fence::adjustLists() {
+  // The sight index files the fences of the list as it stood at the tree's build.
+  forgetFenceSightIndex();
   fences.modify(this);
   obstacles.modify(static_cast<Obstacle*>(this));
 }
@@ -33,7 +39,34 @@ void Fence::process() {
     return;
   }
   updateLastPosition();
-  setMidpoints(nodeA->getCenter(), nodeB->getCenter(), fenceWidth);
+  Point const a = nodeA->getCenter();
+  Point const b = nodeB->getCenter();
+  // Most fences stand still: their corners are already those of the stretch.
+  if (isStretched(a, b)) return;
+  setMidpoints(a, b, fenceWidth);
+  rememberStretch(a, b);
+}
+
+namespace {
+bool samePlace(Point const& p, Point const& q) { return p.x == q.x && p.y == q.y; }
+}  // namespace
+
+bool Fence::isStretched(Point const& a, Point const& b) const {
+  return bStretched && stretchWidth == fenceWidth && samePlace(a, stretchA) &&
+         samePlace(b, stretchB) && samePlace(topLeft, stretchCorners[0]) &&
+         samePlace(topRight, stretchCorners[1]) && samePlace(bottomRight, stretchCorners[2]) &&
+         samePlace(bottomLeft, stretchCorners[3]);
+}
+
+void Fence::rememberStretch(Point const& a, Point const& b) {
+  bStretched = true;
+  stretchA = a;
+  stretchB = b;
+  stretchWidth = fenceWidth;
+  stretchCorners[0] = topLeft;
+  stretchCorners[1] = topRight;
+  stretchCorners[2] = bottomRight;
+  stretchCorners[3] = bottomLeft;
 }
 
 Rect Fence::getObstacleRect() { return Rect(static_cast<Rect const&>(*this)); }

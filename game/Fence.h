@@ -49,4 +49,15 @@ class Fence : public Rect, public Obstacle, public Creatable2d, public Shootable
  protected:
   FenceNode* nodeA;
   FenceNode* nodeB;
+
+ private:
+  // Whether the last stretch was from these post centres at this width, and nothing has
+  // moved the corners it gave since: stretching again would give the same corners.
+  bool isStretched(Point const& a, Point const& b) const;
+  void rememberStretch(Point const& a, Point const& b);
+
+  bool bStretched = false;
+  Point stretchA, stretchB;
+  float stretchWidth = 0;
+  Point stretchCorners[4];
 };

@@ -94,13 +94,27 @@ void FenceNode::activateDefaultCommand() {
   switchEditorTool(&fenceTool, false);
 }
 
-void FenceNode::buildFences() {
+std::unordered_map<int, FenceNode*> indexFenceNodes() {
+  std::unordered_map<int, FenceNode*> byId;
+  for (int i = 0; i < fenceNodes.size(); i++)
+    byId.emplace(fenceNodes.at(i)->getNodeId(), fenceNodes.at(i));
+  return byId;
+}
+
+// Building makes fences only, never posts: the index stays true through the loop.
+void buildAllFences() {
+  std::unordered_map<int, FenceNode*> const byId = indexFenceNodes();
+  for (int i = 0; i < fenceNodes.size(); i++) fenceNodes.at(i)->buildFences(byId);
+}
+
+void FenceNode::buildFences() { buildFences(indexFenceNodes()); }
+
+void FenceNode::buildFences(std::unordered_map<int, FenceNode*> const& byId) {
   bBuiltFences = true;
   for (int i = 0; i < connectedIds.size(); i++) {
     int id = connectedIds.at(i);
-    FenceNode* found = nullptr;
-    for (int j = 0; j < fenceNodes.size() && !found; j++)
-      if (fenceNodes.at(j)->getNodeId() == id) found = fenceNodes.at(j);
+    auto entry = byId.find(id);
+    FenceNode* found = entry == byId.end() ? nullptr : entry->second;
     if (!found) {
       recordError("Error: could not find fence with id:", id);
       continue;

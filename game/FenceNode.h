@@ -4,6 +4,7 @@
 
 #include <istream>
 #include <ostream>
+#include <unordered_map>
 
 #include "game/SpaceObject.h"
 #include "geometry/Node.h"
@@ -42,8 +43,16 @@ class FenceNode : public SpaceObject, public Node {
   SaveLoad* makeCopy() override;
   void activateDefaultCommand() override;
 
-  // Links the posts whose ids the record listed and makes the fences not made yet.
+  // Links the posts whose ids the record listed and makes the fences not made yet; a linked
+  // post is the first of the fence post list with the id.
   void buildFences();
+  // The same, finding the posts in an index of the list made by indexFenceNodes.
+  void buildFences(std::unordered_map<int, FenceNode*> const& byId);
 
   bool bBuiltFences;
 };
+
+// The posts of the fence post list by id, the first in list order for an id listed twice.
+std::unordered_map<int, FenceNode*> indexFenceNodes();
+// Every post of the list builds its fences, in list order.
+void buildAllFences();

@@ -184,7 +184,7 @@ bool readInitialStuff(std::istream& in) {
 }
 
 void setUp(std::string const& level) {
-  for (int i = 0; i < fenceNodes.size(); i++) fenceNodes.at(i)->buildFences();
+  buildAllFences();
   for (int i = 0; i < pathFollowers.size(); i++) pathFollowers.at(i)->connectPathNodes();
   buildObstacleTree();
   if (level != tempLevel) currLevel = level;

@@ -4,6 +4,7 @@
 #include <set>
 
 #include "core/TypedLists.h"
+#include "game/FenceSightIndex.h"
 #include "game/Obstacle.h"
 #include "presentation/View.h"
 
@@ -11,13 +12,17 @@ QuadTreeNode obstacleTree;
 float minWidth = 100.0f;
 float minPerNode = 4.0f;
 
-void clearObstacleTree() { obstacleTree.clear(); }
+void clearObstacleTree() {
+  forgetFenceSightIndex();
+  obstacleTree.clear();
+}
 
 void buildObstacleTree() {
   obstacleTree.setRect(worldBounds);
   VectorInterface<QuadTreeObject*> objects;
   for (int i = 0; i < obstacles.size(); i++) objects.push_back(obstacles.at(i));
   obstacleTree.buildTree(objects, minWidth, minPerNode);
+  indexFencesForSight();
 }
 
 void getNearbyObstacles(Rect rect, VectorInterface<Obstacle*>& list) {

@@ -5,6 +5,7 @@
 #include "core/GetParents.h"
 #include "core/TypedLists.h"
 #include "game/Fence.h"
+#include "game/FenceSightIndex.h"
 #include "game/GameStates.h"
 #include "geometry/Rect.h"
 
@@ -33,8 +34,13 @@ void getCollision(ObjectVector<Collidable*>& collidableList, Point const& pointA
   getCollision(collidableList.getVect(), pointA, pointB);
 }
 
+// The answer is a yes or no over all fences, so testing only those the index leaves in
+// gives the same answer as the scan of the whole list.
 bool lineOfSight(Point const& p1, Point const& p2) {
-  return lineOfSightThrough(fences.getVect(), p1, p2);
+  if (!isFenceSightIndexReady()) return lineOfSightThrough(fences.getVect(), p1, p2);
+  static std::vector<Fence*> candidates;
+  getSightCandidates(p1, p2, candidates);
+  return lineOfSightThrough(candidates, p1, p2);
 }
 
 Point getCollisionPoint(Point const& /*start*/, float /*angle*/) {

@@ -31,34 +31,76 @@ double const MARGIN = 0.01;
 QuadTreeNode::QuadTreeNode()
     : topLeft(nullptr), topRight(nullptr), bottomRight(nullptr), bottomLeft(nullptr) {}
 
-QuadTreeNode::QuadTreeNode(QuadTreeNode const* rhs) : QuadTreeNode() {
+namespace {
+Color const nodeColor(200, 172, 0);
+}  // namespace
+
+// Children take the node colour from the start rather than drawing random ones first.
+QuadTreeNode::QuadTreeNode(QuadTreeNode const* rhs)
+    : Rect(nodeColor),
+      topLeft(nullptr),
+      topRight(nullptr),
+      bottomRight(nullptr),
+      bottomLeft(nullptr) {
   setWidth(rhs->getWidth() / 2);
   setHeight(rhs->getHeight() / 2);
 }
 
 QuadTreeNode::~QuadTreeNode() { clear(); }
 
+// Each object's rectangle is asked for once and carried down; a node's objects keep the order
+// of the list given, as the node-by-node tests of each rectangle would give them.
 void QuadTreeNode::buildTree(VectorInterface<QuadTreeObject*>& objectsInNode, float minWidth,
                              float minPerNode) {
+  std::vector<Placed> placed;
+  placed.reserve(objectsInNode.size());
+  std::vector<int> all;
+  all.reserve(objectsInNode.size());
+  for (int j = 0; j < objectsInNode.size(); j++) {
+    QuadTreeObject* object = objectsInNode.at(j);
+    // Made in place from the answer: a copy would draw fresh random colours.
+    std::unique_ptr<Rect> rect(new Rect(object->getQuadTreeRect()));
+    QueryBox box = boxOf<QueryBox>(rect->getPoints());
+    placed.push_back(Placed{object, std::move(rect), box});
+    all.push_back(j);
+  }
+  buildFrom(placed, all, minWidth, minPerNode);
+}
+
+void QuadTreeNode::buildFrom(std::vector<Placed>& placed, std::vector<int> const& inNode,
+                             float minWidth, float minPerNode) {
   debugFunc("building quad tree...");
   if (bDebugFunction)
     debugFunc("left, top:", std::to_string(getLeft()) + " " + std::to_string(getTop()));
-  if (!(minWidth <= getWidth() && minPerNode < static_cast<float>(objectsInNode.size()))) {
-    debugFunc("reached leaf, objectsInNode.size():", objectsInNode.size());
-    myObjects = objectsInNode;
+  if (!(minWidth <= getWidth() && minPerNode < static_cast<float>(inNode.size()))) {
+    debugFunc("reached leaf, objectsInNode.size():", inNode.size());
+    std::vector<QuadTreeObject*>& list = myObjects.getVect();
+    list.clear();
+    list.reserve(inNode.size());
+    for (int j : inNode) list.push_back(placed[j].object);
     return;
   }
   createChildren();
   debugFunc("created children");
+  std::vector<int> sub;
   for (size_t i = 0; i < children.size(); i++) {
-    QuadTreeNode* child = children[i];
-    VectorInterface<QuadTreeObject*> subObjects;
-    for (int j = 0; j < objectsInNode.size(); j++) {
-      Rect objectRect = objectsInNode.at(j)->getQuadTreeRect();
-      if (child->isCollision(objectRect)) subObjects.push_back(objectsInNode.at(j));
-    }
-    child->buildTree(subObjects, minWidth, minPerNode);
+    sub.clear();
+    for (int j : inNode)
+      if (childMeets(static_cast<int>(i), placed[j])) sub.push_back(j);
+    children[i]->buildFrom(placed, sub, minWidth, minPerNode);
   }
+}
+
+bool QuadTreeNode::childMeets(int i, Placed& placed) {
+  QueryBox const& a = childBoxes[i];
+  QueryBox const& b = placed.box;
+  if (a.left > b.right + MARGIN || b.left > a.right + MARGIN || a.top > b.bottom + MARGIN ||
+      b.top > a.bottom + MARGIN)
+    return false;
+  if (a.bOrtho && b.bOrtho && a.left < b.right - MARGIN && b.left < a.right - MARGIN &&
+      a.top < b.bottom - MARGIN && b.top < a.bottom - MARGIN)
+    return true;
+  return children[i]->isCollision(*placed.rect);
 }
 
 bool QuadTreeNode::childTouches(int i, Rect& bounds, QueryBox const& b) {
@@ -91,6 +133,13 @@ void QuadTreeNode::gatherNearby(Rect& bounds, QueryBox const& box,
   }
 }
 
+void QuadTreeNode::getNearby(Rect& bounds, std::vector<QuadTreeObject*>& objects) {
+  size_t const start = objects.size();
+  gatherNearby(bounds, boxOf<QueryBox>(bounds.getPoints()), objects);
+  std::sort(objects.begin() + start, objects.end(), std::less<QuadTreeObject*>());
+  objects.erase(std::unique(objects.begin() + start, objects.end()), objects.end());
+}
+
 void QuadTreeNode::gatherAll(std::vector<QuadTreeObject*>& found) {
   if (children.empty()) {
     std::vector<QuadTreeObject*> const& list = myObjects.getVect();
@@ -109,6 +158,22 @@ void QuadTreeNode::getNearby(Rect& bounds, std::set<QuadTreeObject*>& objects) {
   std::sort(found.begin(), found.end(), std::less<QuadTreeObject*>());
   found.erase(std::unique(found.begin(), found.end()), found.end());
   for (QuadTreeObject* object : found) objects.insert(objects.end(), object);
+}
+
+void QuadTreeNode::gatherNearBox(double left, double top, double right, double bottom,
+                                 std::vector<QuadTreeObject*>& found) {
+  if (children.empty()) {
+    std::vector<QuadTreeObject*> const& list = myObjects.getVect();
+    found.insert(found.end(), list.begin(), list.end());
+    return;
+  }
+  for (int i = 0; i < 4; i++) {
+    QueryBox const& c = childBoxes[i];
+    if (c.left > right + MARGIN || left > c.right + MARGIN || c.top > bottom + MARGIN ||
+        top > c.bottom + MARGIN)
+      continue;
+    children[i]->gatherNearBox(left, top, right, bottom, found);
+  }
 }
 
 void QuadTreeNode::remove(QuadTreeObject* object) {
@@ -153,7 +218,7 @@ void QuadTreeNode::createChildren() {
   }
   children.resize(4);
   debugFunc("bouta get random color");
-  Color color(200, 172, 0);
+  Color const color = nodeColor;
   debugFunc("got color");
   for (size_t i = 0; i < children.size(); i++) {
     children[i] = new QuadTreeNode(this);

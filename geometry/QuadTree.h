@@ -3,6 +3,7 @@
 // report the whole area they can reach as their quad-tree rectangle.
 #pragma once
 
+#include <memory>
 #include <set>
 #include <vector>
 
@@ -32,6 +33,13 @@ class QuadTreeNode : public Rect {
   // Adds every object of every leaf whose branch meets bounds: a superset of the objects
   // touching bounds, each once.
   void getNearby(Rect& bounds, std::set<QuadTreeObject*>& objects);
+  // The same objects, appended in ascending address order, without building a set.
+  void getNearby(Rect& bounds, std::vector<QuadTreeObject*>& objects);
+  // Appends the objects of every leaf below whose area comes within a small margin of the
+  // axis-aligned box, duplicates included: a superset of what touches the box, found without
+  // making a rectangle. The caller tests the box against this node's own area.
+  void gatherNearBox(double left, double top, double right, double bottom,
+                     std::vector<QuadTreeObject*>& found);
   void remove(QuadTreeObject* object);
   // Deletes all descendants and forgets the node's own objects.
   void clear();
@@ -47,6 +55,17 @@ class QuadTreeNode : public Rect {
     double left, top, right, bottom;
     bool bOrtho;
   };
+  // An object with its tree rectangle, asked for once per build.
+  struct Placed {
+    QuadTreeObject* object;
+    std::unique_ptr<Rect> rect;
+    QueryBox box;
+  };
+  void buildFrom(std::vector<Placed>& placed, std::vector<int> const& inNode, float minWidth,
+                 float minPerNode);
+  // Whether child i meets an object's rectangle: the separating-axis test of isCollision,
+  // the clear cases answered from the bounding boxes.
+  bool childMeets(int i, Placed& placed);
   // Whether child i meets bounds: exactly the separating-axis test of isCollision, with the
   // common cases (clearly apart, or two axis-aligned rectangles clearly overlapping) answered
   // from the bounding boxes.

@@ -9,6 +9,10 @@
 
 Rect::Rect() : bLastRectUpdated(false) { lastRect = *this; }
 
+Rect::Rect(Color const& both) : SimpleRect(both), lastRect(both), bLastRectUpdated(false) {
+  lastRect = *this;
+}
+
 Rect::Rect(float left, float top, float right, float bottom) : bLastRectUpdated(false) {
   setRect(left, top, right, bottom);
   lastRect = *this;

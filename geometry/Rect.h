@@ -34,6 +34,9 @@ class Rect : public SimpleRect {
   Rect getBounds();
 
  protected:
+  // The default rectangle in one given colour, its last rectangle too: no random colours.
+  explicit Rect(Color const& both);
+
   SimpleRect lastRect;
   bool bLastRectUpdated;
 };

@@ -22,6 +22,16 @@ SimpleRect::SimpleRect(float left, float top, float right, float bottom)
   setRect(left, top, right, bottom);
 }
 
+SimpleRect::SimpleRect(Color const& both)
+    : color(both),
+      borderColor(both),
+      bFilled(false),
+      bInView(true),
+      bSetPointA(false),
+      bSetPointB(false) {
+  setRect(0, 10, 0, 10);
+}
+
 SimpleRect& SimpleRect::operator=(SimpleRect const& other) {
   color = other.color;
   borderColor = other.borderColor;

@@ -19,6 +19,9 @@ class SimpleRect : public Shape {
   SimpleRect();
   SimpleRect(float left, float top, float right, float bottom);
   SimpleRect(SimpleRect const& other) = default;
+  // The default rectangle in one given colour: no random colours are drawn, for rectangles
+  // that set their own colours at once (the many nodes of a quad tree).
+  explicit SimpleRect(Color const& both);
   // Colours and corners only; fill and view flags and the motion parts stay.
   SimpleRect& operator=(SimpleRect const& other);
   SimpleRect& operator=(SimpleRect const* other);
@@ -107,7 +110,6 @@ class SimpleRect : public Shape {
   void fillQuad(Point const& tl, Point const& tr, Point const& br, Point const& bl) const;
 
  public:
-
   // Read and set by the presentation and game code too.
   Color color;
   Color borderColor;

@@ -25,8 +25,9 @@ bool SdlBackend::Open(bool bWindowed) {
     return false;
   }
   SDL_ShowCursor(SDL_DISABLE);
-  // The game reads relative motion; keep the pointer in the full-screen window.
-  if (!bWindowed) SDL_WM_GrabInput(SDL_GRAB_ON);
+  // The game reads relative motion: the pointer is held in the window, in a window too,
+  // while the game has the focus (see HandleEvent).
+  SDL_WM_GrabInput(SDL_GRAB_ON);
   SDL_EnableKeyRepeat(0, 0);
   std::lock_guard<std::mutex> lock(mutex);
   bOpen = true;
@@ -145,6 +146,9 @@ void SdlBackend::HandleEvent(const SDL_Event& event) {
           std::memset(keyTapped, 0, sizeof keyTapped);
           buttonDown[0] = buttonDown[1] = buttonDown[2] = false;
         }
+        // Held while the game has the focus, so that the zizuzu does not stop at the edge of
+        // a window and a click does not land on another program; let go when it has not.
+        SDL_WM_GrabInput(event.active.gain ? SDL_GRAB_ON : SDL_GRAB_OFF);
         if (onActivate) onActivate(event.active.gain != 0);
       }
       break;

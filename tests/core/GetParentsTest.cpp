@@ -35,10 +35,17 @@ void loadShippedTable() {
 }  // namespace
 
 TEST(TypeNames, StripTypename) {
-  struct Case { char const* in; char const* out; };
-  for (Case c : {Case{"4Ship", "Ship"}, {"10Projectile", "Projectile"},
-                 {"15SelfDestructing", "SelfDestructing"}, {"class Ship", "Ship"},
-                 {"10HeteroListI4ItemS0_E", "HeteroListI4ItemS0_E"}, {"", ""}, {"5", ""}}) {
+  struct Case {
+    char const* in;
+    char const* out;
+  };
+  for (Case c : {Case{"4Ship", "Ship"},
+                 {"10Projectile", "Projectile"},
+                 {"15SelfDestructing", "SelfDestructing"},
+                 {"class Ship", "Ship"},
+                 {"10HeteroListI4ItemS0_E", "HeteroListI4ItemS0_E"},
+                 {"", ""},
+                 {"5", ""}}) {
     EXPECT_EQ(stripTypename(c.in), c.out) << c.in;
   }
 }
@@ -98,8 +105,9 @@ TEST(ClassTable, ShippedFileGivesTheFullAncestorLists) {
   EXPECT_FALSE(hasParent("Projectile", "Persistant"));
   // Template bases are skipped, and every parent named has an entry of its own.
   EXPECT_EQ(getParents("ObjectManager"), Names{});
-  EXPECT_EQ(getParents("SingleRegion"), (Names{"Rect", "SimpleRect", "Shape", "PathFollower",
-                                               "VerletMobile", "Mobile", "SimpleMobile", "Mobile"}));
+  EXPECT_EQ(getParents("SingleRegion"),
+            (Names{"Rect", "SimpleRect", "Shape", "PathFollower", "VerletMobile", "Mobile",
+                   "SimpleMobile", "Mobile"}));
   EXPECT_EQ(log.text(), "");
 }
 
@@ -127,8 +135,9 @@ TEST(ClassTable, MissingSemicolonIsLoggedOnceAndTheClassKept) {
 
 TEST(ClassTable, GluedSemicolonTemplateWordsAndRepeats) {
   LogCapture log;
-  loadTable("A Rect; B ;\nRect; ;\nB ;\nT HeteroList<Creatable2d, SaveLoad> X<Y> ;\n"
-            "SaveLoad> ;\nR P ;\nR Q ;\nP ;\nQ ;\nLast");
+  loadTable(
+      "A Rect; B ;\nRect; ;\nB ;\nT HeteroList<Creatable2d, SaveLoad> X<Y> ;\n"
+      "SaveLoad> ;\nR P ;\nR Q ;\nP ;\nQ ;\nLast");
   EXPECT_EQ(getParents("A"), (Names{"Rect;", "B"}));
   EXPECT_EQ(getParents("T"), Names{"SaveLoad>"});
   EXPECT_EQ(getParents("R"), Names{"Q"});
@@ -143,7 +152,8 @@ TEST(ClassTable, UnknownNamesAreLoggedAndAnswerNeutrally) {
   EXPECT_EQ(getHeirarchy().count("Nope"), 0u);
   EXPECT_FALSE(hasParent("Stranger", "A"));
   EXPECT_FALSE(hasParent("Stranger", "A"));
-  EXPECT_EQ(log.lines(), (Names{"Error: type not found: Nope", "Error: Object type not found: Stranger"}));
+  EXPECT_EQ(log.lines(),
+            (Names{"Error: type not found: Nope", "Error: Object type not found: Stranger"}));
 }
 
 TEST(ClassTable, ClosureNamesAMissingParentEachTimeItIsReached) {
@@ -151,4 +161,26 @@ TEST(ClassTable, ClosureNamesAMissingParentEachTimeItIsReached) {
   loadTable("A Ghost ;\nB Ghost ;\n");
   EXPECT_EQ(getParents("A"), Names{"Ghost"});
   EXPECT_EQ(log.lines(), (Names{"Error: type not found: Ghost", "Error: type not found: Ghost"}));
+}
+
+// Answers are kept per class; a table changed in any way answers by its new entries.
+TEST(TypeNames, AnswersFollowTheTableThroughEveryChange) {
+  loadTable("TypeTestTile Rect ;\nRect ;\n");
+  LogCapture log;
+  TypeTestTile tile;
+  TypeTestBase* base = &tile;
+  EXPECT_TRUE(isOfType(base, "Rect"));
+  EXPECT_FALSE(isOfType(base, "Obstacle"));
+  // A later reading without emptying the table first: the class's new parents count.
+  std::istringstream more("TypeTestTile Obstacle ;\nObstacle ;\n");
+  readHeirarchy(more);
+  EXPECT_TRUE(isOfType(base, "Obstacle"));
+  EXPECT_FALSE(isOfType(base, "Rect"));
+  // Emptied through the table itself: the class is unknown again, and logged once more.
+  getHeirarchy().clear();
+  EXPECT_FALSE(isOfType(base, "Obstacle"));
+  EXPECT_FALSE(isOfType(base, "Obstacle"));
+  EXPECT_EQ(log.lines(), Names{"Error: Object type not found: TypeTestTile"});
+  EXPECT_EQ(getType(base), "TypeTestTile");
+  EXPECT_EQ(getType(base), "TypeTestTile");
 }

@@ -238,3 +238,41 @@ TEST(PersistantTest, PersistantWithoutListsIsLoggedAndStillListed) {
   EXPECT_EQ(log.lines(),
             Lines{"Error: Persistant object has no lists to join: ListTestLonePersistant"});
 }
+
+// Removals in a batch leave every list as the same removals one by one would: an object listed
+// twice and removed once loses its first entry only, an absent one changes nothing.
+TEST(ObjectVectorTest, ABatchOfRemovalsLeavesWhatRemovalsOneByOneLeave) {
+  struct Step {
+    int ship;
+    bool bAdd;
+  };
+  std::vector<std::vector<Step>> scripts = {
+      {{0, true}, {1, true}, {2, true}, {0, true}, {3, true}, {0, false}, {2, false}},
+      {{0, true}, {1, true}, {1, false}, {1, false}, {2, true}, {2, false}, {0, false}},
+      {{0, true}, {1, true}, {0, true}, {0, true}, {0, false}, {0, false}, {3, false}},
+  };
+  for (size_t s = 0; s < scripts.size(); s++) {
+    SCOPED_TRACE(s);
+    std::vector<std::vector<ListTestRole*>> expected(2), friendly(2);
+    std::vector<std::vector<ListTestOther*>> others(2);
+    ListTestShip ships[4] = {ListTestShip(true), ListTestShip(false), ListTestShip(true),
+                             ListTestShip(false)};
+    for (int pass = 0; pass < 2; pass++) {
+      clearTestLists();
+      // The additions first; the removals one by one, then as one batch.
+      for (Step const& step : scripts[s])
+        if (step.bAdd) ships[step.ship].addToLists();
+      if (pass == 1) beginRemovalBatch();
+      for (Step const& step : scripts[s])
+        if (!step.bAdd) ships[step.ship].removeFromLists();
+      if (pass == 1) endRemovalBatch();
+      expected[pass] = listTestAll.getVect();
+      friendly[pass] = listTestFriendly.getVect();
+      others[pass] = listTestOthers.getVect();
+    }
+    EXPECT_EQ(expected[1], expected[0]);
+    EXPECT_EQ(friendly[1], friendly[0]);
+    EXPECT_EQ(others[1], others[0]);
+  }
+  clearTestLists();
+}

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <vector>
 
 #include "core/Timer.h"
 #include "support/TestClock.h"
@@ -86,4 +87,28 @@ TEST(TimerTest, RegistryFollowsLifetimeAndPausesAll) {
     EXPECT_EQ(b.getTimeLeft(), 100);
   }
   EXPECT_EQ(getTimers().size(), before);
+}
+
+// Timers destroyed in a batch leave the list as if destroyed one by one, a timer made in the
+// batch included.
+TEST(TimerTest, ABatchOfDestroyedTimersLeavesTheListAsOneByOne) {
+  std::vector<Timer*> kept[2];
+  for (int pass = 0; pass < 2; pass++) {
+    size_t const before = getTimers().size();
+    Timer* made[5];
+    for (Timer*& timer : made) timer = new Timer;
+    if (pass == 1) beginTimerRemovalBatch();
+    delete made[1];
+    delete made[3];
+    Timer* late = new Timer;
+    delete made[0];
+    if (pass == 1) endTimerRemovalBatch();
+    std::vector<Timer*> const& all = getTimers();
+    kept[pass].assign(all.begin() + static_cast<long>(before), all.end());
+    EXPECT_EQ(kept[pass], (std::vector<Timer*>{made[2], made[4], late}));
+    delete made[2];
+    delete made[4];
+    delete late;
+    EXPECT_EQ(getTimers().size(), before);
+  }
 }

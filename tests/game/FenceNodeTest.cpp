@@ -261,3 +261,50 @@ TEST_F(FenceNodeTest, ItsDefaultCommandSelectsItInTheFenceToolForAWhile) {
   EXPECT_EQ(selectedTool, before) << "a temporary switch";
   selectedNode = nullptr;
 }
+
+// Building all posts through the id index links what each post's own scan links: the first
+// post of the list with an id, also when a later post repeats the id.
+TEST_F(FenceNodeTest, BuildingAllPostsLinksTheFirstPostOfEachId) {
+  struct Post {
+    float x;
+    int id;
+    std::vector<int> links;
+  };
+  std::vector<std::vector<Post>> levels = {
+      {{100, 1, {2}}, {400, 2, {}}, {700, 2, {1}}},
+      {{100, 5, {7, 9}}, {400, 7, {}}, {700, 7, {5}}, {1000, 9, {7}}},
+      {{100, 1, {1, 3}}, {400, 3, {4}}, {700, 4, {}}},
+  };
+  for (size_t level = 0; level < levels.size(); level++) {
+    SCOPED_TRACE(level);
+    std::vector<std::vector<std::pair<int, int>>> built(2);
+    for (int pass = 0; pass < 2; pass++) {
+      std::vector<FenceNode*> posts;
+      for (Post const& p : levels[level])
+        posts.push_back(load(postRecord(p.x, 100, p.id, p.links)));
+      if (pass == 0)
+        for (FenceNode* post : posts) post->buildFences();
+      else
+        buildAllFences();
+      // Each link as (post, linked post) by place in the list; each fence by its two posts.
+      auto indexOf = [&](Node* node) {
+        for (size_t i = 0; i < posts.size(); i++)
+          if (static_cast<Node*>(posts[i]) == node) return static_cast<int>(i);
+        return -1;
+      };
+      for (size_t i = 0; i < posts.size(); i++)
+        for (int k = 0; k < posts[i]->getConnected().size(); k++)
+          built[pass].push_back({static_cast<int>(i), indexOf(posts[i]->getConnected().at(k))});
+      for (int f = 0; f < fences.size(); f++)
+        built[pass].push_back(
+            {100 + indexOf(fences.at(f)->getNodeA()), 100 + indexOf(fences.at(f)->getNodeB())});
+      objMan.deleteObjects(true);
+    }
+    EXPECT_EQ(built[1], built[0]);
+    ASSERT_FALSE(built[1].empty());
+    // The first post links the earlier of the two posts that share id 2 (or 7).
+    if (level < 2) {
+      EXPECT_EQ(built[1][0], std::make_pair(0, 1));
+    }
+  }
+}

@@ -303,3 +303,103 @@ TEST(QuadTreeTest, QueriesAnswerASupersetOfTheBruteForceHits) {
     }
   }
 }
+
+namespace {
+// The build as written out: a child holds, in input order, the objects of its parent's list
+// whose rectangle meets it by the full separating-axis test.
+void expectFiledAsWrittenOut(QuadTreeNode& node, std::vector<QuadTreeObject*> const& inNode,
+                             int& leaves) {
+  if (node.isLeaf()) {
+    EXPECT_EQ(node.getObjects().getVect(), inNode);
+    leaves++;
+    return;
+  }
+  for (QuadTreeNode* child : node.getChildren()) {
+    std::vector<QuadTreeObject*> expected;
+    for (QuadTreeObject* object : inNode) {
+      Rect r = object->getQuadTreeRect();
+      if (child->isCollision(r)) expected.push_back(object);
+    }
+    expectFiledAsWrittenOut(*child, expected, leaves);
+  }
+}
+}  // namespace
+
+// Upright boxes, turned boxes and boxes lying exactly on the dividing lines, or a hair off.
+TEST(QuadTreeTest, BuildFilesEveryObjectAsTheNodeByNodeTestsDoInInputOrder) {
+  for (unsigned seed : {3u, 4u, 5u}) {
+    SCOPED_TRACE(seed);
+    std::mt19937 random(seed);
+    std::uniform_real_distribution<float> place(-1100, 1000);
+    std::uniform_real_distribution<float> size(0, 90);
+    std::uniform_int_distribution<int> grid(-16, 16);
+    std::uniform_int_distribution<int> kind(0, 3);
+    std::uniform_real_distribution<double> turn(0, 360);
+    Objects objects;
+    for (int i = 0; i < 600; i++) {
+      float l = place(random), t = place(random);
+      switch (kind(random)) {
+        case 0:
+          // Edges on the lines of the 62.5-wide leaves.
+          l = 62.5f * grid(random);
+          t = 62.5f * grid(random);
+          break;
+        case 1:
+          l = 62.5f * grid(random) + 0.004f;
+          break;
+        default:
+          break;
+      }
+      objects.emplace_back(new TestQtObject(l, t, l + size(random), t + size(random)));
+      if (i % 4 == 3) {
+        Rect& r = objects.back()->rect;
+        Point c = r.getCenter();
+        r.setMidpoints(getPointAtAngle(c, Angle(turn(random)), 30),
+                       getPointAtAngle(c, Angle(turn(random)), -30), size(random));
+      }
+    }
+    QuadTreeNode root;
+    root.setRect(-1000, -1000, 1000, 1000);
+    auto list = listOf(objects);
+    root.buildTree(list, 100.0f, 4.0f);
+    int leaves = 0;
+    expectFiledAsWrittenOut(root, list.getVect(), leaves);
+    EXPECT_GT(leaves, 100);
+  }
+}
+
+// The list form answers the set form's objects in the same (address) order; the box form
+// answers a superset of every object touching the box.
+TEST(QuadTreeTest, ListAndBoxQueriesAnswerAsTheSetQuery) {
+  std::mt19937 random(77);
+  std::uniform_real_distribution<float> inside(-1000, 900);
+  std::uniform_real_distribution<float> size(1, 100);
+  Objects objects;
+  for (int i = 0; i < 500; i++) {
+    float l = inside(random), t = inside(random);
+    objects.emplace_back(new TestQtObject(l, t, l + size(random), t + size(random)));
+  }
+  QuadTreeNode root;
+  root.setRect(-1000, -1000, 1000, 1000);
+  auto list = listOf(objects);
+  root.buildTree(list, 100.0f, 4.0f);
+  for (int q = 0; q < 300; q++) {
+    float l = inside(random), t = inside(random);
+    float w = size(random) * (q % 4 == 0 ? 8 : 1), h = size(random);
+    Rect query(l, t, l + w, t + h);
+    std::set<QuadTreeObject*> asSet;
+    root.getNearby(query, asSet);
+    std::vector<QuadTreeObject*> asList;
+    root.getNearby(query, asList);
+    EXPECT_EQ(asList, std::vector<QuadTreeObject*>(asSet.begin(), asSet.end())) << q;
+    std::vector<QuadTreeObject*> near;
+    root.gatherNearBox(l, t, l + w, t + h, near);
+    std::set<QuadTreeObject*> nearSet(near.begin(), near.end());
+    for (auto const& o : objects) {
+      Rect r = o->getQuadTreeRect();
+      if (query.isCollision(r)) {
+        EXPECT_EQ(nearSet.count(o.get()), 1u) << q;
+      }
+    }
+  }
+}

@@ -11,6 +11,7 @@
 
 #include <chrono>
 #include <cstdlib>
+#include <cstring>
 #include <thread>
 
 #include "lockdown/Game.h"
@@ -133,6 +134,72 @@ TEST(Program, FullScreenShowsTheTitleAndEndsCleanlyWhenClosed) {
   ASSERT_EQ(waitpid(child, &status, 0), child);
   ASSERT_TRUE(WIFEXITED(status));
   EXPECT_EQ(WEXITSTATUS(status), 0);
+}
+
+// The window whose name is the game's caption, searched from the root down.
+Window FindByName(Display* display, Window window, const char* name) {
+  char* own = nullptr;
+  if (XFetchName(display, window, &own) && own) {
+    bool bMatch = std::strcmp(own, name) == 0;
+    XFree(own);
+    if (bMatch) return window;
+  }
+  Window root = 0, parent = 0, *children = nullptr;
+  unsigned count = 0;
+  Window found = 0;
+  if (XQueryTree(display, window, &root, &parent, &children, &count)) {
+    for (unsigned i = 0; i < count && !found; ++i) found = FindByName(display, children[i], name);
+    if (children) XFree(children);
+  }
+  return found;
+}
+
+// Whether another program holds the pointer: a grab of our own is refused then.
+bool PointerHeldElsewhere(Display* display) {
+  int result = XGrabPointer(display, DefaultRootWindow(display), False, 0, GrabModeAsync,
+                            GrabModeAsync, None, None, CurrentTime);
+  if (result == GrabSuccess) XUngrabPointer(display, CurrentTime);
+  XSync(display, False);
+  return result == AlreadyGrabbed;
+}
+
+TEST(Program, AWindowHoldsThePointerWhileItHasTheFocus) {
+  if (!std::getenv("DISPLAY")) GTEST_SKIP() << "no X display";
+  Display* display = XOpenDisplay(nullptr);
+  ASSERT_NE(display, nullptr);
+  pid_t child = fork();
+  if (child == 0) {
+    execl(LOCKDOWN_EXE, LOCKDOWN_EXE, "--windowed", static_cast<char*>(nullptr));
+    _exit(127);
+  }
+  ASSERT_GT(child, 0);
+  Window gameWindow = 0;
+  EXPECT_TRUE(WaitFor(
+      [&] { return (gameWindow = FindByName(display, DefaultRootWindow(display), "Main Window")) != 0; },
+      10000ms));
+  EXPECT_TRUE(WaitFor([&] { return PointerHeldElsewhere(display); }, 5000ms));
+
+  // Another window takes the focus: the pointer is let go.
+  Window other = XCreateSimpleWindow(display, DefaultRootWindow(display), 0, 0, 50, 50, 0, 0, 0);
+  XMapWindow(display, other);
+  XSync(display, False);
+  std::this_thread::sleep_for(200ms);
+  XSetInputFocus(display, other, RevertToPointerRoot, CurrentTime);
+  XSync(display, False);
+  EXPECT_TRUE(WaitFor([&] { return !PointerHeldElsewhere(display); }, 5000ms));
+
+  // The game's window has it again: held again.
+  if (gameWindow) {
+    XSetInputFocus(display, gameWindow, RevertToPointerRoot, CurrentTime);
+    XSync(display, False);
+    EXPECT_TRUE(WaitFor([&] { return PointerHeldElsewhere(display); }, 5000ms));
+  }
+  XDestroyWindow(display, other);
+  XCloseDisplay(display);
+  kill(child, SIGTERM);
+  int status = 0;
+  ASSERT_EQ(waitpid(child, &status, 0), child);
+  EXPECT_TRUE(WIFEXITED(status));
 }
 
 }  // namespace

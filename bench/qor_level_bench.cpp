@@ -1,0 +1,186 @@
+// Large qor levels made by the scenario generator: loading, unloading, entering and leaving
+// the editor, an editor frame, and the object pass of play with many ships among many fences.
+// Runs from the staged run directory (class table, data files, images). With a display it
+// opens an OpenGL window, so that images load into the texture cache as in the game.
+#include <SDL.h>
+#include <benchmark/benchmark.h>
+
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "QorScenario.h"
+#include "core/Files.h"
+#include "core/GameServices.h"
+#include "core/GetParents.h"
+#include "core/TypedLists.h"
+#include "core/Xml.h"
+#include "editor/Editor.h"
+#include "game/Game.h"
+#include "game/GameStates.h"
+#include "game/Level.h"
+#include "game/QorObjMan.h"
+#include "game/Ship.h"
+#include "game/XmlHandlers.h"
+#include "presentation/View.h"
+
+namespace {
+std::string const benchLevel = "bench_scenario.lev";
+
+// Once per run: class table, data files, a window when one can be had.
+void setUpGame() {
+  static bool bDone = false;
+  if (bDone) return;
+  bDone = true;
+  srand(1);
+  readHeirarchy();
+  if (SDL_Init(SDL_INIT_VIDEO) == 0) SDL_SetVideoMode(800, 600, 0, SDL_OPENGL);
+  for (std::string const& file : getFilesInDir("xml", "*.xml")) {
+    std::ifstream in(file.c_str());
+    XmlElement root;
+    readElement(in, root, "");
+    handleQorElement(root);
+  }
+  view.setRect(0, 0, 1600, 1200);
+}
+
+void emptyLevel() { preLoad(); }
+
+void BM_LoadLevel(benchmark::State& state) {
+  setUpGame();
+  writeQorLevel(benchLevel, scenarioOfRecords(static_cast<int>(state.range(0))));
+  for (auto _ : state) {
+    state.PauseTiming();
+    emptyLevel();
+    state.ResumeTiming();
+    loadLevel(benchLevel);
+  }
+  state.counters["objects"] = static_cast<double>(objMan.getList().size());
+  state.SetComplexityN(state.range(0));
+  emptyLevel();
+}
+BENCHMARK(BM_LoadLevel)
+    ->RangeMultiplier(10)
+    ->Range(1000, 100000)
+    ->Unit(benchmark::kMillisecond)
+    ->Complexity(benchmark::oN);
+
+void BM_UnloadLevel(benchmark::State& state) {
+  setUpGame();
+  writeQorLevel(benchLevel, scenarioOfRecords(static_cast<int>(state.range(0))));
+  for (auto _ : state) {
+    state.PauseTiming();
+    loadLevel(benchLevel);
+    state.ResumeTiming();
+    emptyLevel();
+  }
+  state.SetComplexityN(state.range(0));
+}
+BENCHMARK(BM_UnloadLevel)
+    ->RangeMultiplier(10)
+    ->Range(1000, 100000)
+    ->Unit(benchmark::kMillisecond)
+    ->Complexity(benchmark::oN);
+
+// Entering the editor from play (the level goes to the editor's manager) and leaving it
+// (the editor writes the scratch level and the game loads it).
+void BM_EditorEntryAndExit(benchmark::State& state) {
+  setUpGame();
+  writeQorLevel(benchLevel, scenarioOfRecords(static_cast<int>(state.range(0))));
+  GameState* editor = getEditorState();
+  for (auto _ : state) {
+    state.PauseTiming();
+    bEdit = false;
+    useTempLev = false;
+    loadLevel(benchLevel);
+    setCurrentLevel(benchLevel);
+    state.ResumeTiming();
+    editor->enter();
+    state.PauseTiming();
+    double entered = static_cast<double>(editObjMan.getList().size());
+    benchmark::DoNotOptimize(entered);
+    state.ResumeTiming();
+    editor->exit();
+    loadLevel("temp.lev");
+  }
+  state.SetComplexityN(state.range(0));
+  emptyLevel();
+}
+BENCHMARK(BM_EditorEntryAndExit)
+    ->RangeMultiplier(10)
+    ->Range(1000, 100000)
+    ->Unit(benchmark::kMillisecond)
+    ->Complexity(benchmark::oN);
+
+// One editor frame (tool, drawing of every object by layer) over a level of n records.
+void BM_EditorFrame(benchmark::State& state) {
+  setUpGame();
+  writeQorLevel(benchLevel, scenarioOfRecords(static_cast<int>(state.range(0))));
+  bEdit = false;
+  useTempLev = false;
+  loadLevel(benchLevel);
+  setCurrentLevel(benchLevel);
+  GameState* editor = getEditorState();
+  editor->enter();
+  for (auto _ : state) {
+    editor->process();
+    editor->draw();
+  }
+  editor->exit();
+  state.SetComplexityN(state.range(0));
+  emptyLevel();
+}
+BENCHMARK(BM_EditorFrame)
+    ->RangeMultiplier(10)
+    ->Range(1000, 100000)
+    ->Unit(benchmark::kMillisecond)
+    ->Complexity(benchmark::oN);
+
+// The object pass of play: ships (all within sight range of the player's ship) on paths
+// among fences, firing at the player, whose ship does not die. Forty-five frames run first (past
+// the guns' first cool-down), so that the ships have seen the player and their shots are in flight.
+void runPlay(benchmark::State& state, int ships, int fences) {
+  setUpGame();
+  QorScenario s;
+  s.ships = ships;
+  s.fences = fences;
+  s.shipRadius = 1400;
+  writeQorLevel(benchLevel, s);
+  bEdit = false;
+  srand(7);
+  loadLevel(benchLevel);
+  bFirstCycle = false;
+  auto keepPlayer = [] {
+    if (player) player->setHealth(1e9f);
+  };
+  for (int i = 0; i < 45; i++) {
+    keepPlayer();
+    objMan.processObjects();
+  }
+  for (auto _ : state) {
+    keepPlayer();
+    objMan.processObjects();
+  }
+  state.counters["ships"] = static_cast<double>(allShips.size());
+  state.counters["shots"] = static_cast<double>(projectiles.size());
+  state.counters["fences"] = static_cast<double>(::fences.size());
+  emptyLevel();
+}
+
+void BM_PlayFrameManyShips(benchmark::State& state) {
+  runPlay(state, static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
+}
+BENCHMARK(BM_PlayFrameManyShips)
+    ->Args({10, 100})
+    ->Args({100, 1000})
+    ->Args({1000, 10000})
+    ->Unit(benchmark::kMillisecond);
+
+void BM_PlayFrameManyFences(benchmark::State& state) {
+  runPlay(state, 10, static_cast<int>(state.range(0)));
+}
+BENCHMARK(BM_PlayFrameManyFences)
+    ->RangeMultiplier(10)
+    ->Range(100, 10000)
+    ->Unit(benchmark::kMillisecond);
+}  // namespace

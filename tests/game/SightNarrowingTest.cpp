@@ -1,0 +1,140 @@
+// Sight lines consult the obstacle tree for the fences near them. On random levels (fixed
+// seeds) with still and sweeping fences, fences reaching past the level's edge and fences
+// that join after the tree was built, every sight line must get the answer of the scan over
+// every fence.
+#include <gtest/gtest.h>
+
+#include <random>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "core/GameServices.h"
+#include "core/GetParents.h"
+#include "core/TypedLists.h"
+#include "game/Fence.h"
+#include "game/FenceNode.h"
+#include "game/FenceSightIndex.h"
+#include "game/ObstacleTree.h"
+#include "game/QorObjMan.h"
+#include "game/Regions.h"
+#include "geometry/Collisions.h"
+#include "presentation/View.h"
+#include "support/LogCapture.h"
+
+namespace {
+std::string postRecord(float x, float y, int id, int link, bool bMoving, float px, float py) {
+  std::ostringstream out;
+  out << x << " " << y << "\n<angle>\n0\n</angle>\nPathFollower\n";
+  if (bMoving) {
+    int a = 100000 + 2 * id, b = a + 1;
+    out << "1\n" << x << " " << y << "\n1\n0\nNode\n" << a << "\n" << b << "\n-1\n";
+    out << "1\n" << px << " " << py << "\n1\n0\nNode\n" << b << "\n" << a << "\n-1\n";
+  }
+  out << "0\nNode\n" << id << "\n";
+  if (link > 0) out << link << "\n";
+  out << "-1\n";
+  return out.str();
+}
+
+class SightNarrowingTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    readHeirarchy();
+    bFirstCycle = false;
+    worldBounds.setRect(0, 0, 3000, 3000);
+    setUpRegions();
+  }
+  void TearDown() override {
+    clearObstacleTree();
+    objMan.deleteObjects(true);
+    bFirstCycle = true;
+  }
+  // Chains of posts, some riding paths, some placed beyond the level's edge.
+  void makeLevel(unsigned seed) {
+    std::mt19937 random(seed);
+    std::uniform_real_distribution<float> place(-200, 3200);
+    std::uniform_real_distribution<float> step(-250, 250);
+    std::uniform_int_distribution<int> percent(0, 99);
+    int id = 1;
+    for (int chain = 0; chain < 60; chain++) {
+      float x = place(random), y = place(random);
+      int length = 2 + percent(random) % 4;
+      for (int k = 0; k < length; k++) {
+        bool bMoving = percent(random) < 15;
+        FenceNode* post = new FenceNode;
+        std::istringstream in(postRecord(x, y, id, k + 1 < length ? id + 1 : 0, bMoving,
+                                         x + step(random), y + step(random)));
+        post->initFromFile(in);
+        objMan.newObject(post);
+        id++;
+        x += step(random);
+        y += step(random);
+      }
+    }
+    buildAllFences();
+    for (int i = 0; i < pathFollowers.size(); i++) pathFollowers.at(i)->connectPathNodes();
+    clearObstacleTree();
+    buildObstacleTree();
+  }
+  // Sight lines of every length up to a screen and a half, many of them through fences.
+  void expectScanAnswers(unsigned seed, int& blocked, int& clear) {
+    std::mt19937 random(seed);
+    std::uniform_real_distribution<float> place(-300, 3300);
+    std::uniform_real_distribution<float> reach(-1200, 1200);
+    for (int i = 0; i < 3000; i++) {
+      Point a(place(random), place(random));
+      Point b(a.x + reach(random), a.y + reach(random));
+      if (i % 10 == 0) b = a;
+      bool bScan = lineOfSightThrough(fences.getVect(), a, b);
+      ASSERT_EQ(lineOfSight(a, b), bScan)
+          << "from " << a.x << " " << a.y << " to " << b.x << " " << b.y;
+      (bScan ? clear : blocked)++;
+    }
+  }
+  LogCapture log;
+};
+}  // namespace
+
+TEST_F(SightNarrowingTest, NarrowedSightAnswersAsTheScanOverEveryFence) {
+  for (unsigned seed : {11u, 12u, 13u}) {
+    SCOPED_TRACE(seed);
+    makeLevel(seed);
+    ASSERT_GT(fences.size(), 100);
+    EXPECT_TRUE(isFenceSightIndexReady());
+    int blocked = 0, clear = 0;
+    expectScanAnswers(seed, blocked, clear);
+    // Posts ride their paths: the sweeping fences move, the still ones stay filed.
+    for (int frame = 0; frame < 40; frame++) objMan.processObjects();
+    expectScanAnswers(seed + 100, blocked, clear);
+    EXPECT_GT(blocked, 1000);
+    EXPECT_GT(clear, 1000);
+    clearObstacleTree();
+    objMan.deleteObjects(true);
+  }
+}
+
+TEST_F(SightNarrowingTest, AFenceThatJoinsAfterTheBuildIsSeenAtOnce) {
+  makeLevel(21);
+  // Across the whole level, in a gap of its own: no other fence stands on this line.
+  Fence* late = new Fence(Point(-500, -100), Point(3500, -100));
+  objMan.newObject(late);
+  EXPECT_FALSE(lineOfSight(Point(1500, -300), Point(1500, -50)));
+  int blocked = 0, clear = 0;
+  expectScanAnswers(22, blocked, clear);
+  // The next build files it with the others.
+  clearObstacleTree();
+  buildObstacleTree();
+  EXPECT_TRUE(isFenceSightIndexReady());
+  EXPECT_FALSE(lineOfSight(Point(1500, -300), Point(1500, -50)));
+  expectScanAnswers(23, blocked, clear);
+}
+
+TEST_F(SightNarrowingTest, AFenceThatLeavesDropsTheIndex) {
+  makeLevel(31);
+  Fence* gone = fences.at(0);
+  objMan.deleteObject(gone, true);
+  EXPECT_FALSE(isFenceSightIndexReady());
+  int blocked = 0, clear = 0;
+  expectScanAnswers(32, blocked, clear);
+}
