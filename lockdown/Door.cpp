@@ -119,7 +119,13 @@ void Door::Update() {
   if (bPushPhase) {
     for (PtrList<Object>::Cursor c(collidableList); !c.AtEnd(); c.Next()) {
       Object* o = c.Current();
-      if (Live(o) && o != this) static_cast<Collidable*>(o)->CollideTest(this);
+      if (!Live(o) || o == this) continue;
+      Collidable* body = static_cast<Collidable*>(o);
+      // A body clear of the door would test it for nothing.
+      if (!bFullScans && body->Clears(rect))
+        body->PassWall(this);
+      else
+        body->CollideTest(this);
     }
   } else {
     for (PtrList<Object>::Cursor c(collidableList); !c.AtEnd(); c.Next()) {

@@ -106,11 +106,15 @@ class TargetGrid {
   // The grid stands for the list as long as nothing but bullets joined it, no object of it
   // was freed and the level kept its size.
   void Prepare() {
-    if (bBuilt && objectList.Appends() == appendsAtBuild && game.levelWidth == width &&
-        game.levelHeight == height && objectList.Front() != front) {
-      for (PtrList<Object>::Cursor c(objectList); !c.AtEnd() && !c.IsAt(front); c.Next())
-        if (!c.Current()->bDestroyed && IsTargetKind(c.Current()->objectType)) bBuilt = false;
-      front = objectList.Front();
+    if (bBuilt && objectList.Prepends() != prependsSeen) {
+      // Whatever was put in front since lies among as many first objects.
+      unsigned fresh = objectList.Prepends() - prependsSeen;
+      PtrList<Object>::Cursor c(objectList);
+      for (unsigned k = 0; k < fresh && !c.AtEnd(); ++k, c.Next()) {
+        Object* o = c.Current();
+        if (!o->bDestroyed && IsTargetKind(o->objectType) && !o->targetIndexed.bSet) bBuilt = false;
+      }
+      prependsSeen = objectList.Prepends();
     }
     if (!bBuilt || objectList.Appends() != appendsAtBuild || game.levelWidth != width ||
         game.levelHeight != height) {
@@ -133,7 +137,7 @@ class TargetGrid {
     for (PtrList<Object>::Cursor c(objectList); !c.AtEnd(); c.Next(), ++rank) {
       Object* o = c.Current();
       if (o->bDestroyed || !IsTargetKind(o->objectType)) continue;
-      o->bTargetIndexed = true;
+      o->targetIndexed.bSet = true;
       const std::type_info& type = typeid(*o);
       if (type == typeid(Tile) || type == typeid(Stairs)) {
         // Walls stand still in play; the editor's changes come back through PrepareLevel.
@@ -151,7 +155,7 @@ class TargetGrid {
       }
     }
     appendsAtBuild = objectList.Appends();
-    front = objectList.Front();
+    prependsSeen = objectList.Prepends();
     movesSeen = moves;
     bBuilt = true;
   }
@@ -180,7 +184,7 @@ class TargetGrid {
 
   bool bBuilt = false;
   unsigned appendsAtBuild = 0;
-  PtrList<Object>::Place front = nullptr;
+  unsigned prependsSeen = 0;
   unsigned moves = 0, movesSeen = 0;
   int width = 0, height = 0, columns = 1, rows = 1;
   std::vector<std::vector<Placed>> walls;

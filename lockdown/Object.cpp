@@ -23,7 +23,7 @@ PtrList<Object> doomedList;
 }
 
 Object::~Object() {
-  if (bTargetIndexed) DropTargetGrid();
+  if (targetIndexed.bSet) DropTargetGrid();
   game.editor.Forget(this);
   objectList.Remove(this);
   doomedList.Remove(this);

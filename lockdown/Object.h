@@ -54,6 +54,9 @@ class Object {
   virtual void Save(std::ostream& out);
   // The object's extent in the level, for the editor's markers; empty when it has none.
   virtual Rect Box() { return Rect(0, 0, 0, 0); }
+  // True when Get answers "left", "top", "right" and "bottom" with the edges of Box(), so
+  // that the four can be read at once (a class that answers them otherwise says false).
+  virtual bool AnswersBoxEdges() { return false; }
 
   int objectType = -1;
   bool bUpdated = false;
@@ -62,8 +65,14 @@ class Object {
   bool bInitialized = false;
   // Destroyed during this frame; freed when the frame ends.
   bool bDestroyed = false;
-  // Held by the probe's grid, which must be built again once the object is freed.
-  bool bTargetIndexed = false;
+  // Held by the probe's grid, which must be built again once the object is freed. A copy
+  // of an object is not held.
+  struct IndexMark {
+    bool bSet = false;
+    IndexMark() = default;
+    IndexMark(const IndexMark&) {}
+    IndexMark& operator=(const IndexMark&) { return *this; }
+  } targetIndexed;
 };
 
 class Collidable : public Object {

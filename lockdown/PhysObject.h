@@ -17,6 +17,7 @@ class PhysObject : public Collidable {
   bool MeetsEveryWall() override { return false; }
   Rect Reach() override { return rect; }
   Rect Box() override { return rect; }
+  bool AnswersBoxEdges() override { return true; }
   bool Overlaps(const Rect& other) const { return rect.Overlaps(other); }
   // Runs after each push out of a wall.
   virtual void AfterPush() {}

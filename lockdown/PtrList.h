@@ -87,6 +87,7 @@ class PtrList {
     head.next = node;
     if (tail == &head) tail = node;
     ++count;
+    ++prepends;
     if (!value) return;
     auto found = firstOf.find(value);
     if (found != firstOf.end()) node->nextSame = found->second;
@@ -109,8 +110,9 @@ class PtrList {
     while (n && !n->value) n = n->next;
     return n;
   }
-  // How many times an item was appended: items added anywhere but the front.
+  // How many times an item was appended, and prepended: counts that only grow.
   unsigned Appends() const { return appends; }
+  unsigned Prepends() const { return prepends; }
   // Removes the first node holding the value; false when there is none.
   bool Remove(const T* value) {
     if (!value) return false;
@@ -181,7 +183,7 @@ class PtrList {
   Node* tail = &head;
   int count = 0;
   int walkers = 0;
-  unsigned appends = 0;
+  unsigned appends = 0, prepends = 0;
   bool bHasHoles = false;
   std::unordered_map<const T*, Node*> firstOf;
 };

@@ -14,6 +14,7 @@ class Solid : public Collidable {
   bool Clears(const Rect& wall) override;
   void PassWall(Object* other) override;
   Rect Box() override { return Rect(mover.left, mover.right, mover.top, mover.bottom); }
+  bool AnswersBoxEdges() override { return true; }
   // Runs after every wall test.
   virtual void AfterCollision() {}
 

@@ -29,6 +29,7 @@ class Tile : public Object {
   // A merged tile is written back as the 40 by 40 tiles it was made of.
   void Save(std::ostream& out) override;
   Rect Box() override { return rect; }
+  bool AnswersBoxEdges() override { return true; }
   // With the corners of every wall but stairs at hand, no walk over the walls is needed.
   void FindEdges(const std::unordered_set<int64_t>* corners = nullptr);
 

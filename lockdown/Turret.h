@@ -28,6 +28,7 @@ class Turret : public Object, public Controllable {
   void Move(int dx, int dy) override;
   void Save(std::ostream& out) override;
   Rect Box() override { return body; }
+  bool AnswersBoxEdges() override { return true; }
 
   bool IsOperational() override { return health > 0; }
   Rect GetRect() override { return body; }

@@ -315,6 +315,8 @@ bool IsSpaceFree(const Rect& rect, int dx, bool bCountStairs) {
 }
 
 Rect ObjectBox(Object* object) {
+  // The same four edges, without four look-ups by name.
+  if (!bFullScans && object->AnswersBoxEdges()) return object->Box();
   Rect box(static_cast<int>(object->Get("left")), static_cast<int>(object->Get("right")),
            static_cast<int>(object->Get("top")), static_cast<int>(object->Get("bottom")));
   return box;

@@ -166,6 +166,41 @@ TEST_F(NarrowedScans, ProbesHitWhatAWalkOverTheListHits) {
   }
 }
 
+TEST_F(NarrowedScans, ProbesSeeObjectsJoiningAndLeavingTheList) {
+  Load("800 600\n4 700 100\n2 400 300 0\n2 0 560 0\n-1\n");
+  auto probe = [&](int x, int y) {
+    bFullScans = true;
+    hitScan.Start(x - 20, y, x + 20, y, true, false, true, true, 4);
+    Object* walked = hitScan.result;
+    bFullScans = false;
+    hitScan.Start(x - 20, y, x + 20, y, true, false, true, true, 4);
+    EXPECT_EQ(walked, hitScan.result) << x << "," << y;
+    return hitScan.result;
+  };
+  EXPECT_EQ(probe(420, 320)->objectType, kTile);  // the grid is built here
+  for (bool bFront : {true, false}) {
+    Guard* guard = nullptr;
+    for (PtrList<Object>::Cursor c(prototypeList); !c.AtEnd(); c.Next())
+      if (c.Current()->objectType == kGuardZero)
+        guard = static_cast<Guard*>(c.Current()->MakeCopy());
+    ASSERT_NE(guard, nullptr);
+    guard->Init();
+    guard->rect.Set(bFront ? 100 : 200, 100, bFront ? 117 : 217, 188);
+    if (bFront)
+      objectList.Prepend(guard);
+    else
+      objectList.Append(guard);
+    EXPECT_EQ(probe(bFront ? 108 : 208, 150), guard);
+    // A guard put in front of the tile it stands in is hit before the tile.
+    guard->rect.Set(398, 290, 442, 378);
+    TargetsMayHaveMoved();
+    EXPECT_EQ(probe(420, 320), bFront ? static_cast<Object*>(guard) : First<Tile>(kTile));
+    DestroyObject(guard);
+    FreeDestroyedObjects();
+    EXPECT_EQ(probe(420, 320)->objectType, kTile);
+  }
+}
+
 // Objects that, when updated, put new objects at either end of the list and destroy
 // others, as a random script says; each notes its turn.
 class Spawner : public Object {
