@@ -36,6 +36,15 @@ float const widestView = 800.0f * 128;
 float const narrowestView = 800.0f / 16;
 // Set by entering: the first frame's mouse was mapped through the play camera.
 bool bFirstFrame = false;
+
+// A yes/no message box; the keys and the click that answered it do nothing more this frame
+// (an Escape that answered no does not end the program).
+bool askYesNo(std::string const& question) {
+  bool const bYes = message(question, true);
+  for (int k = 0; k < 256; k++) keys[k] = false;
+  mouse.clearClicks();
+  return bYes;
+}
 }  // namespace
 
 void switchEditorTool(EditorTool* newTool, bool bSetSelected) {
@@ -104,6 +113,7 @@ void Editor::enter() {
   clearLines();
   bEdit = true;
   setUp();
+  bool const bFromScratchLevel = useTempLev;
   if (!useTempLev) {
     loadLevel(getCurrLevel());
     useTempLev = true;
@@ -120,6 +130,7 @@ void Editor::enter() {
     player->setAngle(savedPlayerAngle);
   }
   bFirstFrame = true;
+  noteLevelEntered(bFromScratchLevel);
 }
 
 void Editor::exit() {
@@ -134,6 +145,7 @@ void Editor::exit() {
     message(lines, false);
     return;
   }
+  noteLevelLeft();
   editObjMan.deleteObjects(true);
   bEdit = false;
   forgetDeletedEditorObjects();
@@ -203,7 +215,14 @@ void Editor::handleInput() {
   if (justPressed(SDLK_F9)) handleSaving();
   if (modKey(KMOD_CTRL) && justPressed('s')) saveLevel(getCurrLevel());
   if (justPressed('l') || justPressed('o') || justPressed(SDLK_F10)) handleLoading();
-  if (justPressed('c') || justPressed(SDLK_F11)) clearLevel();
+  if (justPressed('c') || justPressed(SDLK_F11)) {
+    if (!levelChanged() || askYesNo("The level has unsaved changes. Clear it anyway?"))
+      clearLevel();
+  }
+  // Escape ends the program at the end of this frame, and unsaved work with it.
+  if (bEscapeQuits && justPressed(SDLK_ESCAPE) && levelChanged()) {
+    if (askYesNo("The level has unsaved changes. Quit anyway?")) endProgram(0);
+  }
 }
 
 void Editor::draw() {

@@ -73,6 +73,16 @@ void deleteEditorObject(Creatable2d* object);
 // Empties the game's manager (and the obstacle tree over it) while the editor edits.
 void dropGameObjects();
 
+// Unsaved work: whether the level differs from what was last loaded, saved or cleared, or
+// came back through the scratch level with changes from an earlier visit.
+bool levelChanged();
+// The level as it stands counts as unchanged.
+void markLevelUnchanged();
+// Entering takes the level as unchanged, unless it came through the scratch level with the
+// changes of an earlier visit; leaving remembers whether it had changed.
+void noteLevelEntered(bool bFromScratchLevel);
+void noteLevelLeft();
+
 // Level files of the editor. Writes the level with the given bounds to the file without
 // ever losing the old one (core/SafeSave.h); false, with a log line saying why and the old
 // file as it was, when the save fails.

@@ -30,6 +30,20 @@ bool writeLevelFile(std::string const& name, float left, float top, float right,
 }
 
 namespace {
+// The level's content as last loaded, saved or cleared (bounds aside, which the camera grows
+// by itself), and whether edits of an earlier visit came back through the scratch level.
+std::string unchangedContent;
+bool bChangedOnEarlierVisit = false;
+
+// What the designer has made: the level as the editor writes it, without its bounds.
+std::string levelContent() {
+  std::ostringstream out;
+  saveTriggers(out);
+  editObjMan.saveAllObjects(out, "");
+  saveLines(out);
+  return out.str();
+}
+
 // A level name typed at the prompt, with the level extension; empty when nothing was typed,
 // which cancels what asked for the name.
 std::string readLevelName() {
@@ -40,14 +54,30 @@ std::string readLevelName() {
 }
 }  // namespace
 
+void markLevelUnchanged() {
+  unchangedContent = levelContent();
+  bChangedOnEarlierVisit = false;
+}
+
+bool levelChanged() { return bChangedOnEarlierVisit || levelContent() != unchangedContent; }
+
+void noteLevelEntered(bool bFromScratchLevel) {
+  bool const bCarried = bFromScratchLevel && bChangedOnEarlierVisit;
+  markLevelUnchanged();
+  bChangedOnEarlierVisit = bCarried;
+}
+
+void noteLevelLeft() { bChangedOnEarlierVisit = levelChanged(); }
+
 void Editor::saveLevel(std::string const& level) {
   savedView.setRect(view);
   view.seeAll();
   bool const bSaved =
       writeLevelFile(level, view.getLeft(), view.getTop(), view.getRight(), view.getBottom());
-  if (bSaved)
+  if (bSaved) {
     printInfo(1, "Saved.");
-  else
+    markLevelUnchanged();
+  } else
     printInfo(1, "Save failed!");
   view.setRect(savedView);
 }
@@ -80,6 +110,7 @@ void Editor::handleLoading() {
   forgetDeletedEditorObjects();
   view.setCenter(worldBounds.getCenter());
   editObjMan.setPrototypes(getEditorProtos());
+  markLevelUnchanged();
 }
 
 void Editor::clearLevel() {
@@ -92,4 +123,5 @@ void Editor::clearLevel() {
   // The old level's trigger effects would fire on the new level's lines of the same ids.
   triggerRoot = XmlElement();
   triggerEvents.clear();
+  markLevelUnchanged();
 }

@@ -190,3 +190,118 @@ TEST_F(EditorKeepsWorkTest, ClearingDropsTheOldLevelsTriggerEffects) {
   EXPECT_EQ(text.find("boost_health"), std::string::npos) << text;
   EXPECT_EQ(text.find("speed_boost"), std::string::npos) << text;
 }
+
+namespace {
+std::string const clearQuestion = "The level has unsaved changes. Clear it anyway?";
+std::string const quitQuestion = "The level has unsaved changes. Quit anyway?";
+}  // namespace
+
+class EditorUnsavedWorkTest : public EditorKeepsWorkTest {
+ protected:
+  void SetUp() override {
+    EditorKeepsWorkTest::SetUp();
+    setExitHook([this](int status) { endedWith = status; });
+  }
+  void TearDown() override {
+    setExitHook(nullptr);
+    EditorKeepsWorkTest::TearDown();
+  }
+
+  // The key, then the answer to the box it may open; true when it asked the question.
+  bool pressAndAnswer(int key, int answer, std::string const& question) {
+    currMessage.clear();
+    input.tap(key);
+    input.nextFrame();
+    input.tap(answer);
+    input.nextFrame();
+    frame();
+    bool const bAsked = currMessage.size() == 1 && currMessage[0] == question && bYesno;
+    // An answer the box did not take is taken by the next frame instead.
+    if (!bAsked) frame();
+    return bAsked;
+  }
+
+  void saveToCurrentLevel(std::string const& name) {
+    setCurrentLevel(name);
+    input.setMods(KMOD_LCTRL);
+    tapKey('s');
+    input.setMods(0);
+    ASSERT_EQ(info[1], "Saved.");
+  }
+
+  int endedWith = -1;
+};
+
+TEST_F(EditorUnsavedWorkTest, ClearingChangedWorkAsksFirstAndOnlyYesClears) {
+  enterAndPlacePost();
+  int const objects = editObjMan.size();
+  struct Case {
+    char const* name;
+    int key;
+    int answer;
+    bool bCleared;
+  };
+  Case const cases[] = {
+      {"c, no", 'c', 'n', false},
+      {"F11, Escape", SDLK_F11, SDLK_ESCAPE, false},
+      {"c, yes", 'c', 'y', true},
+  };
+  for (Case const& c : cases) {
+    SCOPED_TRACE(c.name);
+    EXPECT_TRUE(pressAndAnswer(c.key, c.answer, clearQuestion));
+    EXPECT_EQ(editObjMan.size(), c.bCleared ? 0 : objects);
+    EXPECT_EQ(gameState, static_cast<GameState*>(&editor));
+    EXPECT_EQ(endedWith, -1);
+  }
+}
+
+TEST_F(EditorUnsavedWorkTest, ALevelAsLoadedOrSavedClearsWithoutAQuestion) {
+  tapKey('t');
+  ASSERT_GT(editObjMan.size(), 0);
+  EXPECT_FALSE(pressAndAnswer(SDLK_F11, 'n', clearQuestion));
+  EXPECT_EQ(editObjMan.size(), 0);
+
+  tapKey(SDLK_F6);
+  clickAt(view.getXCenter(), view.getYCenter());
+  tapKey(SDLK_F8);
+  saveToCurrentLevel("kept.lev");
+  EXPECT_FALSE(pressAndAnswer('c', 'n', clearQuestion));
+  EXPECT_EQ(editObjMan.size(), 0);
+}
+
+TEST_F(EditorUnsavedWorkTest, ChangesBroughtBackThroughTheScratchLevelStillAsk) {
+  enterAndPlacePost();
+  int const objects = editObjMan.size();
+  tapKey('t');
+  tapKey('t');
+  ASSERT_EQ(editObjMan.size(), objects);
+  EXPECT_TRUE(pressAndAnswer('c', 'n', clearQuestion));
+  EXPECT_EQ(editObjMan.size(), objects);
+
+  // Once saved, a round trip through play brings back nothing unsaved.
+  tapKey(SDLK_F8);
+  saveToCurrentLevel("kept.lev");
+  tapKey('t');
+  frame(3);
+  tapKey('t');
+  EXPECT_FALSE(pressAndAnswer('c', 'n', clearQuestion));
+  EXPECT_EQ(editObjMan.size(), 0);
+}
+
+TEST_F(EditorUnsavedWorkTest, EscapeWithChangedWorkAsksBeforeEndingTheProgram) {
+  enterAndPlacePost();
+  int const objects = editObjMan.size();
+  EXPECT_TRUE(pressAndAnswer(SDLK_ESCAPE, 'n', quitQuestion));
+  EXPECT_EQ(endedWith, -1);
+  EXPECT_TRUE(pressAndAnswer(SDLK_ESCAPE, SDLK_ESCAPE, quitQuestion));
+  EXPECT_EQ(endedWith, -1);
+  EXPECT_EQ(editObjMan.size(), objects);
+  EXPECT_TRUE(pressAndAnswer(SDLK_ESCAPE, 'y', quitQuestion));
+  EXPECT_EQ(endedWith, 0);
+}
+
+TEST_F(EditorUnsavedWorkTest, EscapeOnAnUnchangedLevelEndsTheProgramAtOnce) {
+  tapKey('t');
+  EXPECT_FALSE(pressAndAnswer(SDLK_ESCAPE, 'n', quitQuestion));
+  EXPECT_EQ(endedWith, 0);
+}

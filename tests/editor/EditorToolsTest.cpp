@@ -458,7 +458,13 @@ TEST_F(EditorToolsTest, ToolsLetGoOfObjectsWhenTheLevelIsClearedOrLeft) {
   HoloDisplay* ship = placeShip(200, 200);
   ASSERT_NE(ship, nullptr);
   ASSERT_NE(selectedPathNode, nullptr);
-  tapKey('c');
+  // 'c', and yes to the question about the unsaved ship.
+  input.tap('c');
+  input.nextFrame();
+  input.tap('y');
+  input.nextFrame();
+  frame();
+  ASSERT_EQ(editObjMan.size(), 0);
   EXPECT_EQ(pathObject, nullptr);
   EXPECT_EQ(selectedPathNode, nullptr);
   // The path tool is still current; clicks and keys must find nothing to follow.
