@@ -47,7 +47,7 @@ test-build: deps
 bench: deps
 	cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTS=OFF -DBUILD_BENCH=ON
 	cmake --build build-bench -j$(JOBS)
-	cd build-bench/run && for b in ../bench/*_bench; do $$b; done
+	cd build-bench/run && for b in ../bench/*_bench; do $(XVFB) $$b; done
 
 deps:
 	scripts/install-deps.sh
