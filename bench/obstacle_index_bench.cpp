@@ -85,16 +85,19 @@ BenchWall* wallOf(QuadTreeObject* object) {
   return static_cast<BenchWall*>(static_cast<Obstacle*>(object));
 }
 
-// The quad tree's exact answer: its candidates that truly meet the query, by address.
+// The quad tree's exact answer: the candidates of the leaves reached that truly meet the
+// query, each once (an object lying in several leaves is met several times).
 void quadTreeAnswer(QuadTreeNode& root, Rect& rect, Box const& q,
                     std::vector<QuadTreeObject*>& scratch, std::vector<void*>& hits) {
   scratch.clear();
   hits.clear();
-  root.getNearby(rect, scratch);
+  root.getCandidates(rect, scratch);
   for (QuadTreeObject* object : scratch) {
     BenchWall* wall = wallOf(object);
     if (wall->meets(q.left, q.top, q.right, q.bottom)) hits.push_back(wall);
   }
+  std::sort(hits.begin(), hits.end());
+  hits.erase(std::unique(hits.begin(), hits.end()), hits.end());
 }
 
 struct TreeCollector {

@@ -77,7 +77,12 @@ void QuadTreeNode::buildFrom(std::vector<Placed>& placed, std::vector<int> const
     std::vector<QuadTreeObject*>& list = myObjects.getVect();
     list.clear();
     list.reserve(inNode.size());
-    for (int j : inNode) list.push_back(placed[j].object);
+    objectBoxes.clear();
+    objectBoxes.reserve(inNode.size());
+    for (int j : inNode) {
+      list.push_back(placed[j].object);
+      objectBoxes.push_back(placed[j].box);
+    }
     return;
   }
   createChildren();
@@ -140,6 +145,37 @@ void QuadTreeNode::getNearby(Rect& bounds, std::vector<QuadTreeObject*>& objects
   objects.erase(std::unique(objects.begin() + start, objects.end()), objects.end());
 }
 
+void QuadTreeNode::getCandidates(Rect& bounds, std::vector<QuadTreeObject*>& candidates) {
+  gatherCandidates(bounds, boxOf<QueryBox>(bounds.getPoints()), candidates);
+}
+
+void QuadTreeNode::gatherCandidates(Rect& bounds, QueryBox const& box,
+                                    std::vector<QuadTreeObject*>& found) {
+  if (children.empty()) {
+    std::vector<QuadTreeObject*> const& list = myObjects.getVect();
+    if (objectBoxes.size() != list.size()) {
+      found.insert(found.end(), list.begin(), list.end());
+      return;
+    }
+    for (size_t k = 0; k < list.size(); k++) {
+      QueryBox const& b = objectBoxes[k];
+      if (b.left > box.right + MARGIN || box.left > b.right + MARGIN ||
+          b.top > box.bottom + MARGIN || box.top > b.bottom + MARGIN)
+        continue;
+      found.push_back(list[k]);
+    }
+    return;
+  }
+  for (int i = 0; i < 4; i++) {
+    QueryBox const& c = childBoxes[i];
+    if (box.bOrtho && c.left >= box.left && c.right <= box.right && c.top >= box.top &&
+        c.bottom <= box.bottom)
+      children[i]->gatherAll(found);
+    else if (childTouches(i, bounds, box))
+      children[i]->gatherCandidates(bounds, box, found);
+  }
+}
+
 void QuadTreeNode::gatherAll(std::vector<QuadTreeObject*>& found) {
   if (children.empty()) {
     std::vector<QuadTreeObject*> const& list = myObjects.getVect();
@@ -184,7 +220,13 @@ void QuadTreeNode::remove(QuadTreeObject* object) {
     debugFunc("got other rect");
     if (isCollision(otherRect)) {
       debugFunc("erasing from myObjects");
-      myObjects.erase(object);
+      std::vector<QuadTreeObject*>& list = myObjects.getVect();
+      for (size_t k = 0; k < list.size(); k++) {
+        if (list[k] != object) continue;
+        if (objectBoxes.size() == list.size()) objectBoxes.erase(objectBoxes.begin() + k);
+        list.erase(list.begin() + k);
+        break;
+      }
       debugFunc("erased from myObjects");
     }
     return;
@@ -204,6 +246,7 @@ void QuadTreeNode::clear() {
   topLeft = topRight = bottomRight = bottomLeft = nullptr;
   // Nothing may be answered from obstacles of a level that is going away.
   myObjects.clear();
+  objectBoxes.clear();
 }
 
 void QuadTreeNode::draw() {

@@ -35,6 +35,11 @@ class QuadTreeNode : public Rect {
   void getNearby(Rect& bounds, std::set<QuadTreeObject*>& objects);
   // The same objects, appended in ascending address order, without building a set.
   void getNearby(Rect& bounds, std::vector<QuadTreeObject*>& objects);
+  // The objects of the leaves getNearby reaches whose tree rectangles' bounding boxes come
+  // within a small margin of the query's, appended leaf by leaf with their repeats: a superset
+  // of the objects touching bounds, for callers that test the few candidates left exactly and
+  // drop the repeats.
+  void getCandidates(Rect& bounds, std::vector<QuadTreeObject*>& candidates);
   // Appends the objects of every leaf below whose area comes within a small margin of the
   // axis-aligned box, duplicates included: a superset of what touches the box, found without
   // making a rectangle. The caller tests the box against this node's own area.
@@ -74,6 +79,8 @@ class QuadTreeNode : public Rect {
   void gatherAll(std::vector<QuadTreeObject*>& found);
   // Appends the objects of the leaves reached, duplicates included.
   void gatherNearby(Rect& bounds, QueryBox const& box, std::vector<QuadTreeObject*>& found);
+  // gatherNearby, appending from each leaf only the objects whose boxes come near box.
+  void gatherCandidates(Rect& bounds, QueryBox const& box, std::vector<QuadTreeObject*>& found);
 
   std::vector<QuadTreeNode*> children;
   // Entries 0 to 3 of children; meaningful only while children is not empty. They hide the
@@ -83,6 +90,9 @@ class QuadTreeNode : public Rect {
   QuadTreeNode* bottomRight;
   QuadTreeNode* bottomLeft;
   VectorInterface<QuadTreeObject*> myObjects;
+  // A leaf's objects' bounding boxes as built, entry by entry beside myObjects; a leaf whose
+  // list was changed from outside answers its objects unfiltered.
+  std::vector<QueryBox> objectBoxes;
   // The children's bounding boxes, kept beside the pointers so that a query walks compact
   // memory; a child's rectangle is fixed once the split has placed it.
   QueryBox childBoxes[4];

@@ -259,6 +259,18 @@ TEST(QuadTreeTest, RemoveTakesTheObjectOutOfItsLeaves) {
   root.remove(centre);
   EXPECT_EQ(leafCountHolding(root, centre), 0);
   EXPECT_EQ(leafCountHolding(root, objects[0].get()), 1);
+  // The filtered query still finds the others by their own boxes.
+  std::vector<QuadTreeObject*> found;
+  Rect everything(0, 0, 1000, 1000);
+  root.getCandidates(everything, found);
+  std::set<QuadTreeObject*> distinct(found.begin(), found.end());
+  EXPECT_EQ(distinct.size(), 5u);
+  EXPECT_EQ(distinct.count(centre), 0u);
+  found.clear();
+  Rect nearFirst(0, 0, 5, 5);
+  root.getCandidates(nearFirst, found);
+  EXPECT_EQ(std::set<QuadTreeObject*>(found.begin(), found.end()),
+            std::set<QuadTreeObject*>{objects[0].get()});
 }
 
 // Property: on random boxes (fixed seed), every query answers a superset of the boxes that
@@ -369,7 +381,8 @@ TEST(QuadTreeTest, BuildFilesEveryObjectAsTheNodeByNodeTestsDoInInputOrder) {
 }
 
 // The list form answers the set form's objects in the same (address) order; the box form
-// answers a superset of every object touching the box.
+// and the candidates answer a superset of every object touching the query, the candidates
+// within the set form's answer.
 TEST(QuadTreeTest, ListAndBoxQueriesAnswerAsTheSetQuery) {
   std::mt19937 random(77);
   std::uniform_real_distribution<float> inside(-1000, 900);
@@ -395,10 +408,15 @@ TEST(QuadTreeTest, ListAndBoxQueriesAnswerAsTheSetQuery) {
     std::vector<QuadTreeObject*> near;
     root.gatherNearBox(l, t, l + w, t + h, near);
     std::set<QuadTreeObject*> nearSet(near.begin(), near.end());
+    std::vector<QuadTreeObject*> candidates;
+    root.getCandidates(query, candidates);
+    std::set<QuadTreeObject*> candidateSet(candidates.begin(), candidates.end());
+    for (QuadTreeObject* o : candidateSet) EXPECT_EQ(asSet.count(o), 1u) << q;
     for (auto const& o : objects) {
       Rect r = o->getQuadTreeRect();
       if (query.isCollision(r)) {
         EXPECT_EQ(nearSet.count(o.get()), 1u) << q;
+        EXPECT_EQ(candidateSet.count(o.get()), 1u) << q;
       }
     }
   }

@@ -211,11 +211,11 @@ TEST_F(BoxesAtEveryZoomTest, TheInputBoxHoldsItsPromptItsFieldAndItsOkButton) {
 }
 
 TEST_F(BoxesAtEveryZoomTest, TheChoiceUnderThePointerIsTheOneOnScreenUnderIt) {
-  std::vector<std::string> choices = {"Easy", "Hard", "Impossible"};
+  std::vector<std::string> choices = {"Easy", "Hard", "Harder", "Impossible"};
   int const h = getTextHeight(0);
   // On screen: across the middle, 10 pixels of margin and a line and a half per choice.
-  float boxTop = 300 - (20 + 3 * 1.5f * h) / 2;
-  int const secondMiddle = static_cast<int>(boxTop + 10 + 1.5f * 1.5f * h);
+  float boxTop = 300 - (20 + 4 * 1.5f * h) / 2;
+  int const lastMiddle = static_cast<int>(boxTop + 10 + 3.5f * 1.5f * h);
   for (float width : cameraWidths) {
     SCOPED_TRACE(width);
     setCamera(width);
@@ -223,12 +223,12 @@ TEST_F(BoxesAtEveryZoomTest, TheChoiceUnderThePointerIsTheOneOnScreenUnderIt) {
     gameState = &backdrop;
     backdrop.onFrame = [&](int frame) {
       if (frame == 2) {
-        input.moveTo(50, secondMiddle);
+        input.moveTo(50, lastMiddle);
         input.pressLeft();
       }
       if (frame == 3) input.releaseLeft();
     };
-    EXPECT_EQ(messageChoice(choices), "Hard");
+    EXPECT_EQ(messageChoice(choices), "Impossible");
     input.moveTo(799, 599);
     mouse.process();
   }
