@@ -48,6 +48,7 @@ run_one() {
     -len_control=0 "${dict[@]}" -print_final_stats=1 -artifact_prefix="$work/findings/$target/" "$corpus" \
     > "$work/logs/$target.${seconds}s.log" 2>&1
   local status=$?
+  echo $status > "$work/status/$target"
   if [ $status -ne 0 ]; then
     echo "FUZZ FAILED: $target (status $status); findings in $work/findings/$target"
     grep -v '^    #' "$work/logs/$target.${seconds}s.log" | tail -40
@@ -56,17 +57,18 @@ run_one() {
   echo "fuzz ok: $target: $(grep -m1 -o 'stat::number_of_executed_units: [0-9]*' "$work/logs/$target.${seconds}s.log" | grep -o '[0-9]*$') runs in ${seconds} s"
 }
 
-failed=0
-pids=()
-names=()
+# Each run leaves its exit status in a file: the shell forgets the status of a job that
+# `jobs` has already reported as done.
+rm -rf "$work/status"
+mkdir -p "$work/status"
 for target in "${targets[@]}"; do
   while [ "$(jobs -rp | wc -l)" -ge "$parallel" ]; do sleep 1; done
   run_one "$target" &
-  pids+=($!)
-  names+=("$target")
 done
-for i in "${!pids[@]}"; do
-  wait "${pids[$i]}" || failed=$((failed + 1))
+wait
+failed=0
+for target in "${targets[@]}"; do
+  [ "$(cat "$work/status/$target" 2>/dev/null)" = 0 ] || failed=$((failed + 1))
 done
 passed=$((${#targets[@]} - failed))
 echo "fuzz: $passed passed, $failed failed"
