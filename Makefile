@@ -1,6 +1,11 @@
 # The two commands of a newcomer: `make run` (install, build, play qor) and `make test`.
 BUILD      ?= build
 TEST_BUILD ?= build-test
+FUZZ_BUILD ?= build-fuzz
+# make fuzz: each target runs FUZZ_TIME seconds, FUZZ_JOBS at a time (TARGETS picks some).
+FUZZ_TIME  ?= 600
+FUZZ_JOBS  ?= 2
+TARGETS    ?=
 JOBS       ?= $(shell nproc)
 XVFB       = xvfb-run -a -s "-screen 0 1024x768x24"
 # The leak checker's tracer follows the dynamic TLS of the GL driver's threads at exit and now
@@ -10,7 +15,7 @@ SAN_ENV    = ASAN_OPTIONS=detect_leaks=1:abort_on_error=0:halt_on_error=1:interc
              LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0 \
              UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 SDL_AUDIODRIVER=dummy
 
-.PHONY: run lockdown build test test-build bench deps clean
+.PHONY: run lockdown build test test-build fuzz fuzz-build bench deps clean
 
 run: build
 	cd $(BUILD)/run && ../qor
@@ -22,8 +27,18 @@ build: deps
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTS=OFF
 	cmake --build $(BUILD) -j$(JOBS)
 
-test: test-build
+# The tests, then every fuzz target for 20 s so that a reader that crashes fails the run.
+test: test-build fuzz-build
 	cd $(TEST_BUILD) && $(SAN_ENV) $(XVFB) ctest --output-on-failure -j$(JOBS) --timeout 300 --repeat until-pass:2
+	$(SAN_ENV) $(XVFB) fuzz/run.sh $(FUZZ_BUILD) 20 4
+
+fuzz: fuzz-build
+	$(SAN_ENV) $(XVFB) fuzz/run.sh $(FUZZ_BUILD) $(FUZZ_TIME) $(FUZZ_JOBS) $(TARGETS)
+
+fuzz-build: deps
+	cmake -S . -B $(FUZZ_BUILD) -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=Debug \
+	  -DCMAKE_CXX_FLAGS="-O1" -DBUILD_TESTS=OFF -DBUILD_FUZZ=ON
+	cmake --build $(FUZZ_BUILD) -j$(JOBS)
 
 test-build: deps
 	cmake -S . -B $(TEST_BUILD) -DSANITIZE=ON -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS="-O1"
@@ -38,4 +53,4 @@ deps:
 	scripts/install-deps.sh
 
 clean:
-	rm -rf $(BUILD) $(TEST_BUILD) build-bench
+	rm -rf $(BUILD) $(TEST_BUILD) $(FUZZ_BUILD) build-bench

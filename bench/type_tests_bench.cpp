@@ -2,7 +2,10 @@
 #include <benchmark/benchmark.h>
 
 #include <fstream>
+#include <sstream>
+#include <string>
 
+#include "core/Debug.h"
 #include "core/GetParents.h"
 
 class BenchProjectile {
@@ -40,3 +43,24 @@ static void BM_ReadClassTable(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_ReadClassTable);
+
+// A table whose every class names the one before it twice: once per path, its lists would
+// double with every class; the bound cuts them, so a few hundred bytes load at once.
+static void BM_ReadDoublingClassTable(benchmark::State& state) {
+  std::string text = "C0 ;\n";
+  for (int k = 1;; k++) {
+    std::string const line = "C" + std::to_string(k) + " C" + std::to_string(k - 1) + " C" +
+                             std::to_string(k - 1) + " ;\n";
+    if (text.size() + line.size() > static_cast<size_t>(state.range(0))) break;
+    text += line;
+  }
+  debugFile = "/dev/null";
+  for (auto _ : state) {
+    getHeirarchy().clear();
+    std::istringstream in(text);
+    readHeirarchy(in);
+  }
+  state.SetLabel(std::to_string(text.size()) + " bytes");
+  getHeirarchy().clear();
+}
+BENCHMARK(BM_ReadDoublingClassTable)->Arg(524)->Arg(5240)->Arg(52400)->Unit(benchmark::kMillisecond);

@@ -122,6 +122,49 @@ void setParentsOfParents() {
   }
 }
 
+namespace {
+// One class whose ancestor list is being built: its direct parents, the next one to take,
+// and the list so far.
+struct Closing {
+  std::string type;
+  std::vector<std::string> direct;
+  size_t next = 0;
+  std::vector<std::string> all;
+  bool bCut = false;
+};
+
+void beginClosing(std::vector<Closing>& stack, ParentList& entry, std::string const& type) {
+  debugFunc("haven't yet gotten all parents");
+  entry.setToLoaded();
+  Closing closing;
+  closing.type = type;
+  closing.direct = entry.getParents();
+  if (bDebugFunction) {
+    debugFunc("got first parents for parent, first parents:");
+    for (std::string const& name : closing.direct) debugFunc(name);
+    debugFunc("* End parents");
+  }
+  stack.push_back(closing);
+}
+
+// Appends names up to the bound; the first name that does not fit cuts the list for good.
+void appendBounded(Closing& closing, std::vector<std::string> const& names) {
+  for (std::string const& name : names) {
+    if (static_cast<int>(closing.all.size()) >= kMaxAncestors) {
+      if (!closing.bCut)
+        recordError("Error: more than " + intToString(kMaxAncestors) +
+                        " ancestors, list cut for class:",
+                    closing.type);
+      closing.bCut = true;
+      return;
+    }
+    closing.all.push_back(name);
+  }
+}
+}  // namespace
+
+// A depth-first pre-order walk of the ancestors, each parent followed by its own list, done
+// with a stack of its own so that a long chain of classes cannot exhaust the program's.
 std::vector<std::string> getParents(std::string const& type) {
   debugFunc("gettingParents for:", type);
   std::map<std::string, ParentList>& table = ::table();
@@ -134,22 +177,33 @@ std::vector<std::string> getParents(std::string const& type) {
     debugFunc("already loaded all parents");
     return found->second.getParents();
   }
-  debugFunc("haven't yet gotten all parents");
-  found->second.setToLoaded();
-  std::vector<std::string> direct = found->second.getParents();
-  if (bDebugFunction) {
-    debugFunc("got first parents for parent, first parents:");
-    for (std::string const& name : direct) debugFunc(name);
-    debugFunc("* End parents");
+  std::vector<Closing> stack;
+  beginClosing(stack, found->second, type);
+  while (true) {
+    Closing& top = stack.back();
+    if (top.next < top.direct.size() && !top.bCut) {
+      std::string const parent = top.direct[top.next++];
+      appendBounded(top, std::vector<std::string>(1, parent));
+      if (top.bCut) continue;
+      debugFunc("gettingParents for:", parent);
+      std::map<std::string, ParentList>::iterator entry = table.find(parent);
+      if (entry == table.end()) {
+        recordError("Error: type not found:", parent);
+      } else if (entry->second.loadedAllParents()) {
+        // Finished, or on a cycle back to a class still being built: its list as it stands.
+        debugFunc("already loaded all parents");
+        appendBounded(top, entry->second.getParents());
+      } else {
+        beginClosing(stack, entry->second, parent);
+      }
+      continue;
+    }
+    std::vector<std::string> const finished = top.all;
+    table[top.type].setParents(finished);
+    stack.pop_back();
+    if (stack.empty()) return finished;
+    appendBounded(stack.back(), finished);
   }
-  std::vector<std::string> allParents;
-  for (std::string const& parent : direct) {
-    allParents.push_back(parent);
-    appendToVector(allParents, getParents(parent));
-  }
-  // Map nodes are stable, but look the entry up again rather than lean on that.
-  table[type].setParents(allParents);
-  return allParents;
 }
 
 bool hasParent(std::string const& objType, std::string const& testType) {

@@ -34,6 +34,11 @@ class ParentList {
 // that holds the table may change it: the answers kept per class are dropped on every call.
 std::map<std::string, ParentList>& getHeirarchy();
 
+// Longest ancestor list kept. The shipped table's longest is far shorter, but a table that
+// names one parent along many paths lists it once per path and doubles per level; past this
+// bound a list is cut with an error line, which bounds the table's time and memory.
+constexpr int kMaxAncestors = 256;
+
 void readHeirarchy();
 void readHeirarchy(std::istream& in);
 void setParentsOfParents();

@@ -1,5 +1,7 @@
 #include "core/Xml.h"
 
+#include <vector>
+
 #include "core/Debug.h"
 #include "core/GetParents.h"
 #include "core/StringConversions.h"
@@ -68,11 +70,17 @@ void readElement(std::istream& in, XmlElement& element, std::string const& newTa
   }
   debugFunc("set tag to:", element.getTag());
   debugFunc("at the gates of the loop");
-  bool bQuit = false;
-  while (!bQuit) {
-    debugFunc("here we go, bQuit:", bQuit);
+  // The open elements, innermost last. A child is built in place inside its parent, so no
+  // finished subtree is ever copied and reading stays linear in the input. Only the innermost
+  // element's list grows, so the pointers to its ancestors stay valid.
+  std::vector<XmlElement*> open(1, &element);
+  while (!open.empty()) {
+    XmlElement& current = *open.back();
+    debugFunc("here we go, bQuit:", false);
     if (!canRead(in)) {
-      recordError("Error: hit end of file in readElement");
+      // Each open level reports the end, as it would on its own.
+      for (size_t i = 0; i < open.size(); i++)
+        recordError("Error: hit end of file in readElement");
       return;
     }
     std::string s = getNextTag(in);
@@ -80,31 +88,44 @@ void readElement(std::istream& in, XmlElement& element, std::string const& newTa
     if (s.empty()) continue;  // the fetch ran into the end; the test above reports it
     if (!isTag(s)) {
       debugFunc("adding argument:", s);
-      element.addArgument(s);
+      current.addArgument(s);
     } else {
       debugFunc("is a tag");
       std::string name = stripTag(s);
       if (isEmptyTag(s)) {
         skipEmptyTag(s);
-      } else if (name == "/" + element.getTag()) {
-        debugFunc("hit end tag for element with tag:", element.getTag());
-        bQuit = true;
-        debugFunc("bQuit:", bQuit);
+      } else if (name == "/" + current.getTag()) {
+        debugFunc("hit end tag for element with tag:", current.getTag());
+        debugFunc("bQuit:", true);
+        debugFunc("still looping, bQuit:", true);
+        debugFunc("outside of loop");
+        open.pop_back();
+        if (open.empty()) return;
+        debugFunc("done reading sub-element:", name.substr(1));
+        debugFunc("parent element:", open.back()->getTag());
       } else if (name[0] == '/') {
         recordError("Unexpected end tag found: /", name);
-        recordError("Expected: /", element.getTag());
+        recordError("Expected: /", current.getTag());
+      } else if (static_cast<int>(open.size()) >= kMaxMarkupDepth) {
+        recordError("Error: markup nested deeper than " + intToString(kMaxMarkupDepth) +
+                        " levels, reading stopped at tag:",
+                    name);
+        return;
       } else {
         debugFunc("Reading additional Element:", name);
-        XmlElement child;
-        readElement(in, child, name);
-        debugFunc("done reading sub-element:", name);
-        debugFunc("parent element:", element.getTag());
-        element.addArgument(child);
+        debugFunc("reading element");
+        current.addArgument(XmlElement());
+        Arguments& args = current.getArguments();
+        XmlElement& child = args.at(args.size() - 1).getAsElement();
+        child.setTag(name);
+        debugFunc("set tag to:", name);
+        debugFunc("at the gates of the loop");
+        open.push_back(&child);
+        continue;
       }
     }
-    debugFunc("still looping, bQuit:", bQuit);
+    debugFunc("still looping, bQuit:", false);
   }
-  debugFunc("outside of loop");
 }
 
 // ---- Writing

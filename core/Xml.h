@@ -107,6 +107,11 @@ class XmlIterator {
   XmlElement* element;
 };
 
+// Deepest nesting that readElement takes. The shipped files nest 5 levels; trees are copied,
+// written and destroyed recursively, so a bound far above any real file keeps those well
+// inside the stack. A deeper start tag stops the read with an error line.
+constexpr int kMaxMarkupDepth = 256;
+
 std::string getNextTag(std::istream& in);
 bool isTag(std::string const& s);
 std::string stripTag(std::string const& s);

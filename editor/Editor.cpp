@@ -157,8 +157,8 @@ void Editor::process() {
   if (modKey(KMOD_SHIFT)) {
     createGrid();
     Point snapped = getNearestGridPoint(getMousePoint());
-    mouse.x = static_cast<int>(snapped.x);
-    mouse.y = static_cast<int>(snapped.y);
+    mouse.x = clampToMouseRange(snapped.x);
+    mouse.y = clampToMouseRange(snapped.y);
   }
   if (currTool) currTool->process();
 
@@ -254,8 +254,8 @@ void Editor::adjustLevelDims() {
   } else if (held(SDLK_DOWN, repeatPeriod)) {
     worldBounds.setBottomIndep(worldBounds.getBottom() + levelStep);
   }
-  mouse.maxX = static_cast<int>(worldBounds.getRight());
-  mouse.maxY = static_cast<int>(worldBounds.getBottom());
+  mouse.maxX = clampToMouseRange(worldBounds.getRight());
+  mouse.maxY = clampToMouseRange(worldBounds.getBottom());
 }
 
 void Editor::setUp() {

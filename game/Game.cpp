@@ -110,7 +110,11 @@ void Game::process() {
     else
       loadNextLevel();
   }
-  if (!bEdit && allShips.size() == 1 && getVictoryCondition() == "kill_all") {
+  // Every enemy is destroyed when the one ship left is ours. A lone enemy is no victory: a
+  // level played from the editor without a player ship would be left at once, and the editor
+  // would then open the next level instead of the edited one.
+  if (!bEdit && allShips.size() == 1 && allShips.at(0)->isFriendly() &&
+      getVictoryCondition() == "kill_all") {
     // The last level of the last episode has no next level: the game is won.
     if (onLastLevel() && onLastEpisode()) {
       doWinGame();

@@ -105,8 +105,9 @@ void CommandState::enter() {
   player = nullptr;
   cameraTransition(worldBounds.getCenter(), worldBounds.getWidth(), worldBounds.getHeight(),
                    transitionTime, 0.0, transState);
-  mouse.maxX = static_cast<int>(view.getWidth());
-  mouse.maxY = static_cast<int>(view.getHeight());
+  // The level file gave these bounds, whatever their size.
+  mouse.maxX = clampToMouseRange(view.getWidth());
+  mouse.maxY = clampToMouseRange(view.getHeight());
 }
 
 void CommandState::exit() { clearInfo(); }

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <unordered_map>
 #include <vector>
 
 #include "lockdown/Game.h"
@@ -84,16 +83,11 @@ bool MergeOnce(bool bHorizontal) {
 // does the same work.
 struct EdgeKey {
   int a, b, c, sprite;
-  bool operator==(const EdgeKey& o) const {
-    return a == o.a && b == o.b && c == o.c && sprite == o.sprite;
-  }
-};
-struct EdgeKeyHash {
-  size_t operator()(const EdgeKey& k) const {
-    size_t h = static_cast<size_t>(static_cast<unsigned>(k.a));
-    h = h * 1000003u ^ static_cast<unsigned>(k.b);
-    h = h * 1000003u ^ static_cast<unsigned>(k.c);
-    return h * 1000003u ^ static_cast<unsigned>(k.sprite);
+  bool operator<(const EdgeKey& o) const {
+    if (a != o.a) return a < o.a;
+    if (b != o.b) return b < o.b;
+    if (c != o.c) return c < o.c;
+    return sprite < o.sprite;
   }
 };
 
@@ -110,22 +104,34 @@ EdgeKey NearKey(const Tile* t, bool bHorizontal) {
 }
 
 void MergeAlongList(bool bHorizontal) {
-  // Tiles by their near edge, each bucket in list order.
-  std::unordered_map<EdgeKey, std::vector<Tile*>, EdgeKeyHash> byNearEdge;
+  // Tiles sorted by their near edge, and in list order among equal edges.
+  struct Entry {
+    EdgeKey key;
+    int order;
+    Tile* tile;
+  };
+  std::vector<Entry> byNearEdge;
+  byNearEdge.reserve(static_cast<size_t>(wallList.Count()));
+  int order = 0;
   for (PtrList<Object>::Cursor w(wallList); !w.AtEnd(); w.Next())
-    if (Tile* t = MergeableTile(w.Current())) byNearEdge[NearKey(t, bHorizontal)].push_back(t);
+    if (Tile* t = MergeableTile(w.Current()))
+      byNearEdge.push_back({NearKey(t, bHorizontal), order++, t});
+  std::sort(byNearEdge.begin(), byNearEdge.end(), [](const Entry& x, const Entry& y) {
+    return x.key < y.key || (!(y.key < x.key) && x.order < y.order);
+  });
   // Absorbed tiles leave the wall list at once, so the walk never meets them.
   for (PtrList<Object>::Cursor a(wallList); !a.AtEnd(); a.Next()) {
     Tile* keeper = MergeableTile(a.Current());
     if (!keeper) continue;
     for (;;) {
-      auto bucket = byNearEdge.find(FarKey(keeper, bHorizontal));
-      if (bucket == byNearEdge.end()) break;
+      EdgeKey far = FarKey(keeper, bHorizontal);
+      auto e = std::lower_bound(byNearEdge.begin(), byNearEdge.end(), far,
+                                [](const Entry& x, const EdgeKey& k) { return x.key < k; });
       Tile* other = nullptr;
-      for (Tile*& t : bucket->second)
-        if (t && CanAbsorb(keeper, t, bHorizontal)) {
-          other = t;
-          t = nullptr;
+      for (; e != byNearEdge.end() && !(far < e->key); ++e)
+        if (e->tile && CanAbsorb(keeper, e->tile, bHorizontal)) {
+          other = e->tile;
+          e->tile = nullptr;
           break;
         }
       if (!other) break;

@@ -1,5 +1,7 @@
 #include "presentation/Mouse.h"
 
+#include <cmath>
+
 #include "game/Console.h"
 #include "geometry/Rect.h"
 #include "presentation/Colors.h"
@@ -7,17 +9,27 @@
 #include "presentation/InputSource.h"
 #include "presentation/View.h"
 
+int clampToMouseRange(double value) {
+  // Exactly a float, and far inside int, so that sums of two coordinates stay in int too.
+  double const limit = 1073741824.0;
+  if (std::isnan(value)) return 0;
+  if (value < -limit) return -static_cast<int>(limit);
+  if (value > limit) return static_cast<int>(limit);
+  return static_cast<int>(value);
+}
+
 namespace {
 // The point of the camera's unrotated rectangle under a window pixel (truncated toward zero).
 // The window may be resized while the logical screen stays 800 by 600 and fills it, so pixels
-// are taken as shares of the window.
+// are taken as shares of the window. A level file may give the camera any size, infinite or
+// not a number among them: the position is clamped before it becomes an int.
 void mapPixelToWorld(int pixelX, int pixelY, int& worldX, int& worldY) {
   float left = view.getLeft(), top = view.getTop();
   float width = view.getWidth(), height = view.getHeight();
   float windowWidth = static_cast<float>(getWindowWidth());
   float windowHeight = static_cast<float>(getWindowHeight());
-  worldX = static_cast<int>(left + width * (static_cast<float>(pixelX) / windowWidth));
-  worldY = static_cast<int>(top + height * (static_cast<float>(pixelY) / windowHeight));
+  worldX = clampToMouseRange(left + width * (static_cast<float>(pixelX) / windowWidth));
+  worldY = clampToMouseRange(top + height * (static_cast<float>(pixelY) / windowHeight));
 }
 }  // namespace
 

@@ -47,3 +47,7 @@ class Mouse {
 };
 
 extern Mouse mouse;
+
+// A world coordinate as the mouse keeps it: truncated toward zero, clamped to +-2^30, and 0
+// for not a number.
+int clampToMouseRange(double value);

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
 #include <fstream>
+#include <map>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -161,6 +164,110 @@ TEST(ClassTable, ClosureNamesAMissingParentEachTimeItIsReached) {
   loadTable("A Ghost ;\nB Ghost ;\n");
   EXPECT_EQ(getParents("A"), Names{"Ghost"});
   EXPECT_EQ(log.lines(), (Names{"Error: type not found: Ghost", "Error: type not found: Ghost"}));
+}
+
+namespace {
+// Every class names the one before it twice: its list, one name per path, doubles per class.
+std::string doublingTable(size_t bytes) {
+  std::string text = "C0 ;\n";
+  for (int k = 1;; k++) {
+    std::string const line =
+        "C" + std::to_string(k) + " C" + std::to_string(k - 1) + " C" + std::to_string(k - 1) + " ;\n";
+    if (text.size() + line.size() > bytes) break;
+    text += line;
+  }
+  return text;
+}
+
+// The closure as a plain recursion, for comparing lists on tables that stay under the bound.
+Names referenceParents(std::map<std::string, Names> const& direct, std::string const& type,
+                       std::map<std::string, Names>& done) {
+  if (!direct.count(type)) return Names();
+  if (done.count(type)) return done[type];
+  done[type] = direct.at(type);
+  Names all;
+  for (std::string const& parent : direct.at(type)) {
+    all.push_back(parent);
+    Names const more = referenceParents(direct, parent, done);
+    all.insert(all.end(), more.begin(), more.end());
+  }
+  done[type] = all;
+  return all;
+}
+}  // namespace
+
+TEST(ClassTableBound, ADoublingTableOfAFewHundredBytesIsCutAndLogged) {
+  std::string const text = doublingTable(524);
+  ASSERT_GE(text.size(), 500u);
+  LogCapture log;
+  loadTable(text);
+  std::map<std::string, ParentList>& table = getHeirarchy();
+  size_t total = 0;
+  for (auto const& entry : table) {
+    EXPECT_LE(entry.second.getParents().size(), static_cast<size_t>(kMaxAncestors)) << entry.first;
+    total += entry.second.getParents().size();
+  }
+  EXPECT_LE(total, table.size() * kMaxAncestors);
+  // Lists under the bound are the specified ones: C2 is C1 C0 C0, twice.
+  EXPECT_EQ(getParents("C2"), (Names{"C1", "C0", "C0", "C1", "C0", "C0"}));
+  EXPECT_EQ(getParents("C7").size(), 254u);
+  // From C8 on the list would pass the bound: it is cut to its first names, once per class.
+  Names const cut = getParents("C8");
+  ASSERT_EQ(cut.size(), static_cast<size_t>(kMaxAncestors));
+  EXPECT_EQ(Names(cut.begin(), cut.begin() + 3), (Names{"C7", "C6", "C5"}));
+  std::vector<std::string> const lines = log.lines();
+  ASSERT_FALSE(lines.empty());
+  for (std::string const& line : lines)
+    EXPECT_EQ(line.rfind("Error: more than 256 ancestors, list cut for class: C", 0), 0u) << line;
+  EXPECT_LE(lines.size(), table.size());
+}
+
+TEST(ClassTableBound, AChainOfThousandsOfClassesCloses) {
+  std::string text = "K0 ;\n";
+  for (int k = 1; k < 20000; k++)
+    text += "K" + std::to_string(k) + " K" + std::to_string(k - 1) + " ;\n";
+  LogCapture log;
+  loadTable(text);
+  EXPECT_EQ(getParents("K100").size(), 100u);
+  EXPECT_EQ(getParents("K19999").size(), static_cast<size_t>(kMaxAncestors));
+}
+
+TEST(ClassTableBound, ListsUnderTheBoundAreTheDepthFirstWalkOfEveryPath) {
+  std::srand(1402);
+  for (int round = 0; round < 50; round++) {
+    // Random tables of a dozen classes, cycles and missing parents included.
+    std::map<std::string, Names> direct;
+    std::string text;
+    for (int c = 0; c < 12; c++) {
+      std::string const name = "T" + std::to_string(c);
+      Names parents;
+      int const count = std::rand() % 3;
+      for (int p = 0; p < count; p++) parents.push_back("T" + std::to_string(std::rand() % 14));
+      direct[name] = parents;
+      text += name;
+      for (std::string const& parent : parents) text += " " + parent;
+      text += " ;\n";
+    }
+    LogCapture log;
+    loadTable(text);
+    // The reference visits the classes in the same order as the closure pass.
+    std::map<std::string, Names> done;
+    for (auto const& entry : direct) referenceParents(direct, entry.first, done);
+    for (auto const& entry : direct) {
+      if (done[entry.first].size() > static_cast<size_t>(kMaxAncestors)) continue;
+      EXPECT_EQ(getParents(entry.first), done[entry.first]) << text;
+    }
+  }
+}
+
+TEST(ClassTableBound, TheShippedTableIsFarUnderTheBound) {
+  LogCapture log;
+  loadShippedTable();
+  size_t longest = 0;
+  for (auto const& entry : getHeirarchy())
+    longest = std::max(longest, entry.second.getParents().size());
+  EXPECT_LT(longest, static_cast<size_t>(kMaxAncestors) / 4);
+  EXPECT_EQ(log.text(), "");
 }
 
 // Answers are kept per class; a table changed in any way answers by its new entries.

@@ -32,6 +32,38 @@ class EditorToolsTest : public EditorFixture {
     if (ship) clickAt(x + 200, y);
     return ship;
   }
+
+  // Places a ship right of the camera's centre, clear of anything there, then goes into play
+  // through the scratch level and back: the ship comes back where it was, turned and flipped
+  // as it was placed, and as its preview was drawn.
+  void expectPlacedShipLooksTheSameAfterPlay() {
+    std::string const level = getCurrLevel();
+    double const x = view.getXCenter() + 300, y = view.getYCenter() - 200;
+    pointAt(x, y);
+    ASSERT_EQ(getNearestEditable(), nullptr);
+    HoloDisplay* ship = placeShip(x, y);
+    ASSERT_NE(ship, nullptr);
+    bool const bFlippedV = ship->isFlippedVertically();
+    bool const bFlippedH = ship->isFlippedHorizontally();
+    float const angle = ship->getAngle();
+    ASSERT_NE(newDisplay, nullptr);
+    EXPECT_EQ(newDisplay->isFlippedVertically(), bFlippedV);
+    EXPECT_EQ(newDisplay->isFlippedHorizontally(), bFlippedH);
+
+    tapKey('w');
+    tapKey('t');
+    tapKey('t');
+    ASSERT_EQ(gameState, static_cast<GameState*>(&editor));
+    EXPECT_EQ(getCurrLevel(), level);
+    HoloDisplay* loaded = nullptr;
+    for (Creatable2d* object : editObjMan.getList())
+      if (HoloDisplay* candidate = dynamic_cast<HoloDisplay*>(object))
+        if (dist(candidate->getCenter(), Point(x, y)) < 2) loaded = candidate;
+    ASSERT_NE(loaded, nullptr);
+    EXPECT_EQ(loaded->isFlippedVertically(), bFlippedV);
+    EXPECT_EQ(loaded->isFlippedHorizontally(), bFlippedH);
+    EXPECT_FLOAT_EQ(loaded->getAngle(), angle);
+  }
 };
 
 TEST_F(EditorToolsTest, AAndDCycleThroughTheToolsAndWrap) {
@@ -182,32 +214,15 @@ TEST_F(EditorToolsTest, ClickingAnExistingShipOpensItsPathWithoutPlacingAnother)
 
 TEST_F(EditorToolsTest, APlacedShipIsDrawnAsItIsAfterSavingAndLoading) {
   tapKey('t');
-  // Right of the player, clear of anything near it.
-  double const x = view.getXCenter() + 300, y = view.getYCenter() - 200;
-  pointAt(x, y);
-  ASSERT_EQ(getNearestEditable(), nullptr);
-  HoloDisplay* ship = placeShip(x, y);
-  ASSERT_NE(ship, nullptr);
-  bool const bFlippedV = ship->isFlippedVertically();
-  bool const bFlippedH = ship->isFlippedHorizontally();
-  float const angle = ship->getAngle();
-  // The preview that followed the mouse looked the same.
-  ASSERT_NE(newDisplay, nullptr);
-  EXPECT_EQ(newDisplay->isFlippedVertically(), bFlippedV);
-  EXPECT_EQ(newDisplay->isFlippedHorizontally(), bFlippedH);
+  expectPlacedShipLooksTheSameAfterPlay();
+}
 
-  // Through the scratch level and back into the editor.
-  tapKey('w');
-  tapKey('t');
-  tapKey('t');
-  HoloDisplay* loaded = nullptr;
-  for (Creatable2d* object : editObjMan.getList())
-    if (HoloDisplay* candidate = dynamic_cast<HoloDisplay*>(object))
-      if (dist(candidate->getCenter(), Point(x, y)) < 2) loaded = candidate;
-  ASSERT_NE(loaded, nullptr);
-  EXPECT_EQ(loaded->isFlippedVertically(), bFlippedV);
-  EXPECT_EQ(loaded->isFlippedHorizontally(), bFlippedH);
-  EXPECT_FLOAT_EQ(loaded->getAngle(), angle);
+// A cleared level has no player ship: playing it must not count the lone enemy as the last
+// ship standing and step to the next level, which the editor would then open instead.
+TEST_F(EditorToolsTest, APlacedShipOfAClearedLevelIsDrawnAsItIsAfterPlaying) {
+  enterEmptyEditor();
+  expectPlacedShipLooksTheSameAfterPlay();
+  EXPECT_EQ(editObjMan.size(), 1);
 }
 
 TEST_F(EditorToolsTest, ShipTypesStepWithWAndSAndWrap) {

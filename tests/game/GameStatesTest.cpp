@@ -103,6 +103,35 @@ TEST_F(GameStatesTest, AKillAllLevelWithOnlyThePlayerIsLeftInItsFirstFrame) {
   EXPECT_EQ(iLevel, 2);
 }
 
+// The enemy left alone is no victory: a level without a player ship (one the editor cleared)
+// plays on.
+TEST_F(GameStatesTest, AKillAllLevelWithOnlyAnEnemyIsNotWon) {
+  write("enemy.lev", level(-1, enemyRecord));
+  write("b.lev", level(-1, playerRecord + enemyRecord));
+  start(
+      "<episode> <level> <name> enemy.lev </name> </level> "
+      "<level> <name> b.lev </name> </level> </episode>");
+  frames(3);
+  EXPECT_EQ(getCurrLevel(), "enemy.lev");
+  EXPECT_EQ(allShips.size(), 1);
+}
+
+// A swapped level file may hold any bounds; command mode shows them whole and the mouse keeps
+// sane ints over them.
+TEST_F(GameStatesTest, CommandModeOverHugeBoundsKeepsTheMouseInRange) {
+  write("huge.lev", "<triggerRoot> </triggerRoot>\n-3e9 -3e9 3e9 3e9\n-1\n\n" + playerRecord +
+                        enemyRecord + "END_OBJECTS\n0\n0\n");
+  input.moveTo(0, 0);
+  start("<episode> <level> <name> huge.lev </name> </level> </episode>",
+        "<command_mode> 1 </command_mode>");
+  ASSERT_EQ(gameState, &commandState);
+  runFrame();
+  EXPECT_EQ(mouse.maxX, 1 << 30);
+  EXPECT_EQ(mouse.maxY, 1 << 30);
+  EXPECT_EQ(mouse.x, -(1 << 30));
+  EXPECT_EQ(mouse.y, -(1 << 30));
+}
+
 // The last level of the last episode won by destruction: the win screen runs in that frame,
 // and Space on it ends the program with status 0. The last level of an earlier episode leads on.
 TEST_F(GameStatesTest, AKillAllVictoryOnTheLastLevelOfTheLastEpisodeShowsTheWinScreen) {

@@ -254,20 +254,40 @@ TEST_F(Play, AHitWhileProtectedCostsNothingButFlashes) {
   EXPECT_EQ(Z()->health, 2);
 }
 
+// What the player sees: a life lost per death, "Game Over" on its own background after the
+// third, and then the level as it starts, the zizuzu back at its start with all its lives.
 TEST_F(Play, ThreeDeathsThenGameOverAndTheLevelStartsAgain) {
   Load("800 600\n4 100 300\n-1\n", "start.fly");
   game.levelName = PathOf("start.fly").c_str();
-  int deaths = 0;
-  Zizuzu* first = Z();
-  while (Z() == first && deaths < 4) {
+  // Flown away from the start first, so that the start shows when the level is loaded again.
+  MouseTo(400, 300);
+  Frames(30);
+  ASSERT_EQ(Z()->Get("x"), 400);
+  int gameOverFrames = 0;
+  machine.onPresent = [&](int, const platform::Surface& image) {
+    gameOverFrames += image.At(0, 0) == 10 && image.At(799, 599) == 10;
+  };
+  for (int death = 1; death <= 3; ++death) {
+    ASSERT_EQ(Z()->Get("lives"), 4 - death);
     Z()->invulnerableFrames = 0;
     Z()->Set("TakeHit", 3);
-    ++deaths;
-    for (int i = 0; i < 61 && Z() == first; ++i) ASSERT_TRUE(game.RunFrame());
+    Frames(1);
+    EXPECT_EQ(Z()->Get("lives"), 3 - death) << "death " << death;
+    EXPECT_EQ(gameOverFrames, 0) << "death " << death;
+    if (death < 3) {
+      Frames(60);
+      EXPECT_EQ(Z()->Get("dyingFrames"), 0) << "death " << death;
+    }
   }
-  EXPECT_EQ(deaths, 3);
+  // The last death runs out, "Game Over" is shown, and the level is loaded again.
+  Frames(61);
+  machine.onPresent = nullptr;
+  EXPECT_GT(gameOverFrames, 20);
   ASSERT_NE(game.zizuzu, nullptr);
-  EXPECT_EQ(Z()->lives, 3);  // the level was loaded again
+  EXPECT_EQ(Z()->Get("lives"), 3);
+  EXPECT_EQ(Z()->Get("dyingFrames"), 0);
+  EXPECT_EQ(Z()->Get("x"), 100);
+  EXPECT_EQ(Z()->Get("y"), 300);
 }
 
 TEST_F(Play, TheShippedLevelsArePlayableAndChainToTheEnding) {

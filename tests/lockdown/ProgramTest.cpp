@@ -12,6 +12,7 @@
 #include <chrono>
 #include <cstdlib>
 #include <cstring>
+#include <memory>
 #include <thread>
 
 #include "lockdown/Game.h"
@@ -73,65 +74,117 @@ TEST(Program, PausesWhileInactiveAndEscapeEndsWithStatusZero) {
   EXPECT_TRUE(bQuit);
 }
 
-// Reads the root window; the screen's top-left is where the background colour begins.
+unsigned long Rgb(int r, int g, int b) { return (static_cast<unsigned long>(r) << 16) | (g << 8) | b; }
+
+// The root window read back, with the 800 by 600 screen found in it: its top-left is a pixel of
+// the background colour whose screen, all of it inside the root window, has that colour in
+// every corner. Every read is bounded; outside the image a pixel reads as none.
 struct Screenshot {
+  static constexpr unsigned long kNone = ~0ul;
+  Screenshot(Display* display, Window root, int width, int height)
+      : width(width), height(height) {
+    image = XGetImage(display, root, 0, 0, width, height, AllPlanes, ZPixmap);
+  }
+  ~Screenshot() {
+    if (image) XDestroyImage(image);
+  }
+  Screenshot(const Screenshot&) = delete;
+  Screenshot& operator=(const Screenshot&) = delete;
+
+  unsigned long RootPixel(int x, int y) const {
+    if (!image || x < 0 || y < 0 || x >= width || y >= height) return kNone;
+    return XGetPixel(image, x, y) & 0xFFFFFF;
+  }
+  bool FindScreen(unsigned long background) {
+    for (int y = 0; y + 599 < height; ++y)
+      for (int x = 0; x + 799 < width; ++x)
+        if (RootPixel(x, y) == background && RootPixel(x + 799, y) == background &&
+            RootPixel(x, y + 599) == background && RootPixel(x + 799, y + 599) == background) {
+          originX = x;
+          originY = y;
+          return true;
+        }
+    return false;
+  }
+  unsigned long Pixel(int x, int y) const {
+    if (originX < 0 || x < 0 || y < 0 || x >= 800 || y >= 600) return kNone;
+    return RootPixel(originX + x, originY + y);
+  }
+
   XImage* image = nullptr;
+  int width, height;
   int originX = -1, originY = -1;
-  unsigned long Pixel(int x, int y) const { return XGetPixel(image, originX + x, originY + y); }
 };
 
-unsigned long Rgb(int r, int g, int b) { return (static_cast<unsigned long>(r) << 16) | (g << 8) | b; }
+// The program run as a child process; however the test ends, the child is ended and reaped.
+struct ChildProgram {
+  ChildProgram() {
+    pid = fork();
+    if (pid == 0) {
+      execl(LOCKDOWN_EXE, LOCKDOWN_EXE, static_cast<char*>(nullptr));
+      _exit(127);
+    }
+  }
+  ~ChildProgram() {
+    if (pid <= 0) return;
+    kill(pid, SIGKILL);
+    waitpid(pid, nullptr, 0);
+  }
+  // Asks the program to close and waits for it; the status as waitpid gives it.
+  bool Close(int& status) {
+    kill(pid, SIGTERM);
+    bool bReaped = waitpid(pid, &status, 0) == pid;
+    if (bReaped) pid = -1;
+    return bReaped;
+  }
+  pid_t pid;
+};
 
 TEST(Program, FullScreenShowsTheTitleAndEndsCleanlyWhenClosed) {
   if (!std::getenv("DISPLAY")) GTEST_SKIP() << "no X display";
-  Display* display = XOpenDisplay(nullptr);
+  std::unique_ptr<Display, int (*)(Display*)> display(XOpenDisplay(nullptr), XCloseDisplay);
   ASSERT_NE(display, nullptr);
-  pid_t child = fork();
-  if (child == 0) {
-    execl(LOCKDOWN_EXE, LOCKDOWN_EXE, static_cast<char*>(nullptr));
-    _exit(127);
-  }
-  ASSERT_GT(child, 0);
-  Window root = DefaultRootWindow(display);
+  Window root = DefaultRootWindow(display.get());
   XWindowAttributes attributes;
-  XGetWindowAttributes(display, root, &attributes);
+  XGetWindowAttributes(display.get(), root, &attributes);
   const unsigned long background = Rgb(12, 16, 40);  // palette entry 10
-  Screenshot shot;
+  // Another window in the top-right corner shows the same colour: it is no screen of 800 by 600.
+  XSetWindowAttributes decoyLook{};
+  decoyLook.override_redirect = True;
+  decoyLook.background_pixel = background;
+  Window decoy = XCreateWindow(display.get(), root, attributes.width - 24, 4, 20, 20, 0,
+                               CopyFromParent, InputOutput, CopyFromParent,
+                               CWOverrideRedirect | CWBackPixel, &decoyLook);
+  XMapRaised(display.get(), decoy);
+  XSync(display.get(), False);
+  ChildProgram child;
+  ASSERT_GT(child.pid, 0);
   bool bShown = WaitFor(
       [&] {
-        if (shot.image) XDestroyImage(shot.image);
-        shot.image = XGetImage(display, root, 0, 0, attributes.width, attributes.height, AllPlanes, ZPixmap);
-        for (int y = 0; y < attributes.height && shot.originX < 0; ++y)
-          for (int x = 0; x < attributes.width; ++x)
-            if ((XGetPixel(shot.image, x, y) & 0xFFFFFF) == background) {
-              shot.originX = x;
-              shot.originY = y;
-              break;
-            }
-        return shot.originX >= 0;
+        XRaiseWindow(display.get(), decoy);
+        XSync(display.get(), False);
+        Screenshot probe(display.get(), root, attributes.width, attributes.height);
+        return probe.FindScreen(background);
       },
       10000ms);
-  ASSERT_TRUE(bShown);
+  ASSERT_TRUE(bShown) << "no 800 by 600 screen of the title's background on the display";
   std::this_thread::sleep_for(300ms);
-  XDestroyImage(shot.image);
-  shot.image = XGetImage(display, root, 0, 0, attributes.width, attributes.height, AllPlanes, ZPixmap);
-  EXPECT_EQ(shot.Pixel(700, 100) & 0xFFFFFF, background);
-  EXPECT_EQ(shot.Pixel(799, 599) & 0xFFFFFF, background);
-  EXPECT_EQ(shot.Pixel(300, 200) & 0xFFFFFF, Rgb(80, 160, 255));  // the title's top rule
+  Screenshot shot(display.get(), root, attributes.width, attributes.height);
+  ASSERT_TRUE(shot.FindScreen(background));
+  EXPECT_EQ(shot.Pixel(700, 100), background);
+  EXPECT_EQ(shot.Pixel(799, 599), background);
+  EXPECT_EQ(shot.Pixel(300, 200), Rgb(80, 160, 255));  // the title's top rule
   int yellow = 0, white = 0;
   for (int y = 200; y < 300; ++y)
-    for (int x = 100; x < 720; ++x) yellow += (shot.Pixel(x, y) & 0xFFFFFF) == Rgb(255, 230, 80);
+    for (int x = 100; x < 720; ++x) yellow += shot.Pixel(x, y) == Rgb(255, 230, 80);
   for (int y = 580; y < 595; ++y)
-    for (int x = 10; x < 400; ++x) white += (shot.Pixel(x, y) & 0xFFFFFF) == Rgb(255, 255, 255);
+    for (int x = 10; x < 400; ++x) white += shot.Pixel(x, y) == Rgb(255, 255, 255);
   EXPECT_GT(yellow, 1000);
   EXPECT_GT(white, 50);
-  XDestroyImage(shot.image);
-  XCloseDisplay(display);
 
   // Closing (SDL turns the terminate signal into a quit event) ends the game normally.
-  kill(child, SIGTERM);
   int status = 0;
-  ASSERT_EQ(waitpid(child, &status, 0), child);
+  ASSERT_TRUE(child.Close(status));
   ASSERT_TRUE(WIFEXITED(status));
   EXPECT_EQ(WEXITSTATUS(status), 0);
 }

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cfloat>
+#include <cmath>
 #include <vector>
 
 #include "presentation/Mouse.h"
@@ -181,4 +183,35 @@ TEST_F(MouseCameraTest, TheCursorSquareKeepsItsSizeOnScreenAtEveryZoom) {
   m.draw("white");
   Pixel white = readPixel(200, top);
   EXPECT_GT(white.g, 200);
+}
+
+// A level file may give the camera any bounds: the position stays a sane int (clamped to
+// +-2^30, 0 for not a number) where converting it straight would overflow.
+TEST_F(MouseCameraTest, ExtremeCamerasMapToClampedPositions) {
+  float const inf = INFINITY, nan = NAN;
+  int const far = 1 << 30;
+  struct Case {
+    float left, top, right, bottom;
+    int pixelX, pixelY;
+    int x, y;
+  };
+  std::vector<Case> cases = {
+      // In range: kept as it is.
+      {1e9f, -1e9f, 1e9f + 800, -1e9f + 600, 0, 0, 1000000000, -1000000000},
+      // Past the clamp but inside int, and past int on either side.
+      {1073741952.0f, 0, 1073742752.0f, 600, 0, 0, far, 0},
+      {3e9f, 3e9f, 3e9f + 800, 3e9f + 600, 400, 300, far, far},
+      {-3e9f - 800, -3e9f - 600, -3e9f, -3e9f, 400, 300, -far, -far},
+      {0, 0, 1e30f, 1e30f, 400, 300, far, far},
+      {-FLT_MAX, -FLT_MAX, FLT_MAX, FLT_MAX, 800, 600, far, far},
+      // An infinite or not-a-number camera gives no number under any pixel.
+      {-inf, -inf, 0, 0, 400, 300, 0, 0},
+      {nan, nan, nan, nan, 400, 300, 0, 0},
+  };
+  for (Case const& c : cases) {
+    view.setRect(c.left, c.top, c.right, c.bottom);
+    Point p = pollAt(c.pixelX, c.pixelY);
+    EXPECT_EQ(p.x, c.x) << c.left << " " << c.right;
+    EXPECT_EQ(p.y, c.y) << c.top << " " << c.bottom;
+  }
 }

@@ -1,0 +1,23 @@
+// lockdown's text palette loader on any bytes.
+#include <unistd.h>
+
+#include <cstddef>
+#include <cstdint>
+#include <fstream>
+#include <string>
+
+#include "lockdown/Log.h"
+#include "lockdown/Screen.h"
+
+extern "C" int LLVMFuzzerTestOneInput(uint8_t const* data, size_t size) {
+  using namespace lockdown;
+  logFileName = "/dev/null";
+  static std::string const path = "/tmp/lockdown-fuzz-" + std::to_string(getpid()) + ".pal";
+  {
+    std::ofstream out(path.c_str(), std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<char const*>(data), static_cast<std::streamsize>(size));
+  }
+  platform::PaletteTable table{};
+  LoadPaletteFile(path.c_str(), table);
+  return 0;
+}
