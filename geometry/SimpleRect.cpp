@@ -17,8 +17,15 @@
 // The default rectangle is all four corners at (0, 10), of zero size, as the four numbers say.
 SimpleRect::SimpleRect() : SimpleRect(0, 10, 0, 10) {}
 
+// Default colours come from the drawing colours' own generator: making or copying a rectangle
+// leaves the game's random sequence alone.
 SimpleRect::SimpleRect(float left, float top, float right, float bottom)
-    : bFilled(false), bInView(true), bSetPointA(false), bSetPointB(false) {
+    : color(getRandomDrawingColor()),
+      borderColor(getRandomDrawingColor()),
+      bFilled(false),
+      bInView(true),
+      bSetPointA(false),
+      bSetPointB(false) {
   setRect(left, top, right, bottom);
 }
 

@@ -2,8 +2,8 @@
 
 #include <GL/gl.h>
 
+#include <cstdint>
 #include <cstdlib>
-#include <random>
 #include <sstream>
 
 #include "core/Debug.h"
@@ -83,10 +83,11 @@ Color getColor(std::string const& str) {
 Color getColor(int r, int g, int b) { return Color(r, g, b); }
 
 Color getRandomDrawingColor() {
-  static std::minstd_rand generator(1);
-  std::uniform_int_distribution<int> channel(0, 255);
-  int blue = channel(generator);
-  int green = channel(generator);
-  int red = channel(generator);
-  return Color(red, green, blue);
+  // One xorshift step a colour: cheap enough for every rectangle made, and apart from rand().
+  static uint32_t state = 2463534242u;
+  state ^= state << 13;
+  state ^= state >> 17;
+  state ^= state << 5;
+  return Color(static_cast<int>(state >> 16 & 0xff), static_cast<int>(state >> 8 & 0xff),
+               static_cast<int>(state & 0xff));
 }

@@ -45,6 +45,6 @@ void clearColor();
 // The named colour (exact, case-sensitive); an unknown name is logged and gives a random one.
 Color getColor(std::string const& str);
 Color getColor(int r, int g, int b);
-// A colour picked at random for drawing, from a generator of its own: what is drawn must not
-// move the game's random sequence.
+// A colour picked at random for drawing, from a generator of its own: what is drawn, and how
+// many rectangles are made, must not move the game's random sequence.
 Color getRandomDrawingColor();

@@ -187,7 +187,7 @@ void Sprite::loadFrame(std::string const& s, bool bHandleError) {
 
 void Sprite::loadFrameIfExists(std::string const& addition, std::string const& filename) {
   std::string variant = imageStem(filename) + addition + imageExtensionOf(filename);
-  if (fileExists(variant)) loadFrame(variant, true);
+  if (imageFileExists(variant)) loadFrame(variant, true);
 }
 
 void Sprite::loadFrames(std::vector<std::string> const& filenames, bool bReflection) {

@@ -1,6 +1,7 @@
 #include "presentation/Texture.h"
 
 #include <algorithm>
+#include <unordered_map>
 
 #include "core/Debug.h"
 #include "core/Files.h"
@@ -98,6 +99,15 @@ int getTextureIndex(std::string const& file, bool bHandleError) {
     return -1;
   }
   return static_cast<int>(textures.size()) - 1;
+}
+
+bool imageFileExists(std::string const& file) {
+  static std::unordered_map<std::string, bool> answers;
+  auto found = answers.find(file);
+  if (found != answers.end()) return found->second;
+  bool exists = fileExists(file);
+  answers.emplace(file, exists);
+  return exists;
 }
 
 Uint32 getPixelSurf32(SDL_Surface* surface, int x, int y) {

@@ -41,6 +41,11 @@ extern std::vector<Texture> textures;
 // which case the cache is left as it was.
 int getTextureIndex(std::string const& file, bool bHandleError);
 
+// Whether the image file can be read. Each name's answer, yes or no, is kept for the run, as
+// the textures are: the game's images don't change while it runs, and sprites ask for their
+// optional variants once per object loaded.
+bool imageFileExists(std::string const& file);
+
 Uint32 getPixelSurf32(SDL_Surface* surface, int x, int y);
 void setPixelSurf32(SDL_Surface* surface, int x, int y, Uint32 pixel);
 Color getPixelSurface(SDL_Surface* surf, int x, int y, bool bLock);

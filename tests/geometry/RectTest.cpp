@@ -121,6 +121,26 @@ TEST_F(RectTest, CopyTakesCornersButNotColoursNorLastState) {
   EXPECT_FALSE(fromSimple.updatedRect());
 }
 
+// Rectangles are made and copied everywhere (collision, the quad tree, drawing): their default
+// colours must not take draws from the sequence that AI choices and placement use.
+TEST_F(RectTest, MakingAndCopyingRectanglesLeavesTheRandomSequenceAlone) {
+  std::srand(99);
+  int const expected = std::rand();
+  std::srand(99);
+  Rect plain;
+  Rect box(10, 20, 30, 60);
+  Rect copy(box);
+  Rect fromSimple(static_cast<SimpleRect const&>(box));
+  SimpleRect simple(1, 2, 3, 4);
+  Rect last = box.getLastRect();
+  Rect bounds = box.getBounds();
+  EXPECT_EQ(std::rand(), expected);
+  // Still some colour each, not one colour for all.
+  EXPECT_NE(plain.color, box.color);
+  EXPECT_NE(copy.color, fromSimple.color);
+  EXPECT_NE(last.borderColor, bounds.borderColor);
+}
+
 TEST_F(RectTest, AssignmentKeepsTheTargetsLastState) {
   bFirstCycle = false;
   Rect target(0, 0, 1, 1);

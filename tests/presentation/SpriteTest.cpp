@@ -161,6 +161,18 @@ TEST_F(SpriteTest, VariantsLoadAfterTheirImageAndTheMaskIsNeverDrawn) {
                        images.path + "/boatInactiveMouse.bmp", images.path + "/boatMouse.bmp"}));
 }
 
+// Every ship of a level asks for the same optional variants; the answer is read once a run.
+TEST_F(SpriteTest, AVariantsAnswerIsKeptForTheRun) {
+  std::string name = images.write("ship.bmp", 40, 20, red);
+  Sprite first;
+  first.loadFrame(name, true);
+  EXPECT_EQ(first.getFrames().size(), 1u);
+  images.write("shipMask.bmp", 40, 20, white);
+  Sprite second;
+  second.loadFrame(name, true);
+  EXPECT_EQ(second.getFrames(), first.getFrames());
+}
+
 TEST_F(SpriteTest, InactiveAndMouseVariantsAreChosenAtDrawTime) {
   std::string name = images.write("ship.bmp", 40, 20, red);
   images.write("shipInactive.bmp", 40, 20, green);
