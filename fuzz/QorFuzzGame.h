@@ -5,8 +5,6 @@
 #pragma once
 
 #include <SDL.h>
-#include <dlfcn.h>
-#include <link.h>
 #include <unistd.h>
 
 #include <cstdint>
@@ -16,6 +14,7 @@
 #include "FuzzLog.h"
 #include "core/Ticks.h"
 #include "game/Console.h"
+#include "game/LeakChecking.h"
 #include "presentation/InputSource.h"
 
 class FuzzInput : public InputSource {
@@ -93,13 +92,7 @@ inline void startQorForFuzzing() {
   }
   init();
   // The GL driver stays loaded to the end, so that the leak check can name what it keeps.
-  dl_iterate_phdr(
-      [](dl_phdr_info* library, size_t, void*) {
-        if (library->dlpi_name && library->dlpi_name[0])
-          dlopen(library->dlpi_name, RTLD_NOW | RTLD_NOLOAD | RTLD_NODELETE);
-        return 0;
-      },
-      nullptr);
+  keepLoadedLibraries();
   silenceQorLog();
   std::srand(1);
 }
