@@ -67,11 +67,11 @@ void Editor::Update() {
   if (bRightClicked && !DeleteUnderMouse()) command = command == kPlace ? kAdjust : kPlace;
   if (keyCounters[VK_CONTROL] == 1) SwitchGhostType();
   if (keyCounters[VK_SHIFT]) ResizeLevel();
-  if (keyCounters['S']) SaveLevel(PromptFileName(".fly"));
-  if (keyCounters['L']) LoadLevel();
-  if (keyCounters['C']) ClearLevel();
-  if (keyCounters['P']) command = kPlace;
-  if (keyCounters['A']) command = kAdjust;
+  if (keyCounters[int{'S'}]) SaveLevel(PromptFileName(".fly"));
+  if (keyCounters[int{'L'}]) LoadLevel();
+  if (keyCounters[int{'C'}]) ClearLevel();
+  if (keyCounters[int{'P'}]) command = kPlace;
+  if (keyCounters[int{'A'}]) command = kAdjust;
   DrawCommandBar();
 }
 

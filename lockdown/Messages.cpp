@@ -38,8 +38,8 @@ bool AskYesNo(const char* text, bool bQuestion) {
     // Screen coordinates: the boxes do not move with the camera.
     int mx = input.x - camera.view.left, my = input.y - camera.view.top;
     if (bQuestion) {
-      if (keyCounters['Y'] || (input.LeftClicked() && yesBox.Contains(mx, my))) return true;
-      if (keyCounters['N'] || keyCounters[VK_ESCAPE] == 1 ||
+      if (keyCounters[int{'Y'}] || (input.LeftClicked() && yesBox.Contains(mx, my))) return true;
+      if (keyCounters[int{'N'}] || keyCounters[VK_ESCAPE] == 1 ||
           (input.LeftClicked() && noBox.Contains(mx, my)))
         return false;
     } else if ((bEnterWasUp && keyCounters[VK_RETURN] == 1) || input.LeftClicked()) {

@@ -58,13 +58,23 @@ TEST(GameText, EveryCharacterBetweenTwoOthersSharesNoColumnWithThem) {
         EXPECT_GE(mid.first, x1) << text;
         EXPECT_LT(mid.last, x2 - 1) << text;
       }
-      if (!left.Empty() && !mid.Empty()) EXPECT_LT(left.last + 1, mid.first) << text;
-      if (!mid.Empty() && !right.Empty()) EXPECT_LT(mid.last + 1, right.first) << text;
-      if (!left.Empty() && !right.Empty()) EXPECT_LT(left.last + 1, right.first) << text;
+      if (!left.Empty() && !mid.Empty()) {
+        EXPECT_LT(left.last + 1, mid.first) << text;
+      }
+      if (!mid.Empty() && !right.Empty()) {
+        EXPECT_LT(mid.last + 1, right.first) << text;
+      }
+      if (!left.Empty() && !right.Empty()) {
+        EXPECT_LT(left.last + 1, right.first) << text;
+      }
       // Drawn together, the three land exactly where they land alone.
       Columns together = InkOf(text, x0, whole);
-      if (!left.Empty()) EXPECT_EQ(together.first, left.first) << text;
-      if (!right.Empty()) EXPECT_EQ(together.last, right.last) << text;
+      if (!left.Empty()) {
+        EXPECT_EQ(together.first, left.first) << text;
+      }
+      if (!right.Empty()) {
+        EXPECT_EQ(together.last, right.last) << text;
+      }
       if (HasFailure()) return;
     }
 }
