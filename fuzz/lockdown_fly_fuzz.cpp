@@ -6,7 +6,6 @@
 #include <cstdio>
 #include <cstdint>
 #include <cstdlib>
-#include <fstream>
 #include <string>
 
 #include "lockdown/Game.h"
@@ -15,6 +14,7 @@
 #include "lockdown/Screen.h"
 #include "lockdown/platform/HeadlessBackend.h"
 #include "lockdown/platform/VirtualKeys.h"
+#include "ScratchFile.h"
 
 namespace {
 // The headless machine, with Escape held once this input's frames are over: the modal screens
@@ -29,7 +29,7 @@ class FuzzMachine : public lockdown::platform::HeadlessBackend {
 };
 
 FuzzMachine machine;
-std::string levelPath;
+ScratchFile scratch;
 int const kFrames = 6;
 }  // namespace
 
@@ -43,22 +43,18 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
   game.BuildComputerMenus();
   CreatePrototypes();
   if (!game.LoadGraphics()) std::abort();
-  levelPath = "/tmp/lockdown-fuzz-" + std::to_string(getpid()) + ".fly";
+  scratch.name("lockdown-fuzz", ".fly");
   // The game's objects and prototypes go before the leak check at exit.
   std::atexit([] {
     game.Cleanup();
     DDrawShutdown();
-    std::remove(levelPath.c_str());
   });
   return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(uint8_t const* data, size_t size) {
   using namespace lockdown;
-  {
-    std::ofstream out(levelPath.c_str(), std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<char const*>(data), static_cast<std::streamsize>(size));
-  }
+  std::string const& levelPath = scratch.write(data, size);
   int const first = machine.Frame();
   machine.lastPlayFrame = first + kFrames + 1;
   if (!game.LoadLevel(levelPath.c_str())) return 0;

@@ -1,33 +1,25 @@
 // lockdown's text palette loader on any bytes.
-#include <unistd.h>
-
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
-#include <fstream>
 #include <string>
 
 #include "lockdown/Log.h"
+#include "ScratchFile.h"
 #include "lockdown/Screen.h"
 
 namespace {
-std::string path;
+ScratchFile scratch;
 }
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-  path = "/tmp/lockdown-fuzz-" + std::to_string(getpid()) + ".pal";
-  std::atexit([] { std::remove(path.c_str()); });
+  scratch.name("lockdown-fuzz", ".pal");
   return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(uint8_t const* data, size_t size) {
   using namespace lockdown;
   logFileName = "/dev/null";
-  {
-    std::ofstream out(path.c_str(), std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<char const*>(data), static_cast<std::streamsize>(size));
-  }
+  std::string const& path = scratch.write(data, size);
   platform::PaletteTable table{};
   LoadPaletteFile(path.c_str(), table);
   return 0;

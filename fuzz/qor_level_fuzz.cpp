@@ -4,28 +4,24 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
 #include <string>
 
 #include "QorFuzzGame.h"
+#include "ScratchFile.h"
 #include "game/Level.h"
 
 namespace {
-std::string levelPath;
+ScratchFile scratch;
 }
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
   startQorForFuzzing();
-  levelPath = "/tmp/qor-fuzz-" + std::to_string(getpid()) + ".lev";
-  std::atexit([] { std::remove(levelPath.c_str()); });
+  scratch.name("qor-fuzz", ".lev");
   return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(uint8_t const* data, size_t size) {
-  {
-    std::ofstream out(levelPath.c_str(), std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<char const*>(data), static_cast<std::streamsize>(size));
-  }
+  std::string const& levelPath = scratch.write(data, size);
   fuzzInput().reset();
   std::srand(1);
   loadLevel(levelPath);
