@@ -120,40 +120,11 @@ bool QuadTreeNode::childTouches(int i, Rect& bounds, QueryBox const& b) {
 }
 
 void QuadTreeNode::gatherNearby(Rect& bounds, QueryBox const& box,
-                                std::vector<QuadTreeObject*>& found) {
+                                std::vector<QuadTreeObject*>& found, bool bNearLeafBoxes) {
   if (children.empty()) {
     std::vector<QuadTreeObject*> const& list = myObjects.getVect();
-    found.insert(found.end(), list.begin(), list.end());
-    return;
-  }
-  // Entries 0 to 3 are topLeft, topRight, bottomRight and bottomLeft. A child wholly inside an
-  // axis-aligned query is met by every node below it.
-  for (int i = 0; i < 4; i++) {
-    QueryBox const& c = childBoxes[i];
-    if (box.bOrtho && c.left >= box.left && c.right <= box.right && c.top >= box.top &&
-        c.bottom <= box.bottom)
-      children[i]->gatherAll(found);
-    else if (childTouches(i, bounds, box))
-      children[i]->gatherNearby(bounds, box, found);
-  }
-}
-
-void QuadTreeNode::getNearby(Rect& bounds, std::vector<QuadTreeObject*>& objects) {
-  size_t const start = objects.size();
-  gatherNearby(bounds, boxOf<QueryBox>(bounds.getPoints()), objects);
-  std::sort(objects.begin() + start, objects.end(), std::less<QuadTreeObject*>());
-  objects.erase(std::unique(objects.begin() + start, objects.end()), objects.end());
-}
-
-void QuadTreeNode::getCandidates(Rect& bounds, std::vector<QuadTreeObject*>& candidates) {
-  gatherCandidates(bounds, boxOf<QueryBox>(bounds.getPoints()), candidates);
-}
-
-void QuadTreeNode::gatherCandidates(Rect& bounds, QueryBox const& box,
-                                    std::vector<QuadTreeObject*>& found) {
-  if (children.empty()) {
-    std::vector<QuadTreeObject*> const& list = myObjects.getVect();
-    if (objectBoxes.size() != list.size()) {
+    // Without a box for every object the leaf hands over all it holds.
+    if (!bNearLeafBoxes || objectBoxes.size() != list.size()) {
       found.insert(found.end(), list.begin(), list.end());
       return;
     }
@@ -166,14 +137,27 @@ void QuadTreeNode::gatherCandidates(Rect& bounds, QueryBox const& box,
     }
     return;
   }
+  // Entries 0 to 3 are topLeft, topRight, bottomRight and bottomLeft. A child wholly inside an
+  // axis-aligned query is met by every node below it.
   for (int i = 0; i < 4; i++) {
     QueryBox const& c = childBoxes[i];
     if (box.bOrtho && c.left >= box.left && c.right <= box.right && c.top >= box.top &&
         c.bottom <= box.bottom)
       children[i]->gatherAll(found);
     else if (childTouches(i, bounds, box))
-      children[i]->gatherCandidates(bounds, box, found);
+      children[i]->gatherNearby(bounds, box, found, bNearLeafBoxes);
   }
+}
+
+void QuadTreeNode::getNearby(Rect& bounds, std::vector<QuadTreeObject*>& objects) {
+  size_t const start = objects.size();
+  gatherNearby(bounds, boxOf<QueryBox>(bounds.getPoints()), objects);
+  std::sort(objects.begin() + start, objects.end(), std::less<QuadTreeObject*>());
+  objects.erase(std::unique(objects.begin() + start, objects.end()), objects.end());
+}
+
+void QuadTreeNode::getCandidates(Rect& bounds, std::vector<QuadTreeObject*>& candidates) {
+  gatherNearby(bounds, boxOf<QueryBox>(bounds.getPoints()), candidates, true);
 }
 
 void QuadTreeNode::gatherAll(std::vector<QuadTreeObject*>& found) {

@@ -78,9 +78,9 @@ class QuadTreeNode : public Rect {
   // Appends the objects of every leaf below, duplicates included.
   void gatherAll(std::vector<QuadTreeObject*>& found);
   // Appends the objects of the leaves reached, duplicates included.
-  void gatherNearby(Rect& bounds, QueryBox const& box, std::vector<QuadTreeObject*>& found);
-  // gatherNearby, appending from each leaf only the objects whose boxes come near box.
-  void gatherCandidates(Rect& bounds, QueryBox const& box, std::vector<QuadTreeObject*>& found);
+  // With bNearLeafBoxes, each leaf appends only the objects whose boxes come near box.
+  void gatherNearby(Rect& bounds, QueryBox const& box, std::vector<QuadTreeObject*>& found,
+                    bool bNearLeafBoxes = false);
 
   std::vector<QuadTreeNode*> children;
   // Entries 0 to 3 of children; meaningful only while children is not empty. They hide the
