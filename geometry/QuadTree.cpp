@@ -147,6 +147,19 @@ QuadTreeNode::QuadTreeNode(QuadTreeNode const* rhs)
   setHeight(rhs->getHeight() / 2);
 }
 
+QuadTreeNode::QuadTreeNode(QuadTreeNode const& sibling, int)
+    : Rect(nodeColor),
+      topLeft(nullptr),
+      topRight(nullptr),
+      bottomRight(nullptr),
+      bottomLeft(nullptr),
+      index(nullptr),
+      flatId(-1),
+      bOwnBoxes(false),
+      bPooled(false) {
+  setRect(sibling);
+}
+
 QuadTreeNode::~QuadTreeNode() { clear(); }
 
 // Each object's rectangle is asked for once and carried down; a node's objects keep the order
@@ -237,12 +250,22 @@ void QuadTreeNode::buildFrom(BuildInput& input, size_t begin, size_t end, float 
   size_t const count = end - begin, base = input.stack.size();
   input.stack.resize(base + 4 * count);
   size_t filled[4] = {0, 0, 0, 0};
+  int* const lists = input.stack.data() + base;
   for (size_t k = begin; k < end; k++) {
     int const j = input.stack[k];
     QueryBox const& box = input.boxes[j];
     for (int i = 0; i < 4; i++) {
-      input.stack[base + i * count + filled[i]] = j;
-      filled[i] += childMeets(i, box, input, j) ? 1 : 0;
+      // Both shortcuts are worked out in full, without branches, as most objects are decided
+      // by them and which way is hard to foresee.
+      QueryBox const& a = childBoxes[i];
+      bool const bApart = (a.left > box.right + MARGIN) | (box.left > a.right + MARGIN) |
+                          (a.top > box.bottom + MARGIN) | (box.top > a.bottom + MARGIN);
+      bool const bClear = a.bOrtho & box.bOrtho & (a.left < box.right - MARGIN) &
+                          (box.left < a.right - MARGIN) & (a.top < box.bottom - MARGIN) &
+                          (box.top < a.bottom - MARGIN);
+      bool const bMeets = (bApart | bClear) ? bClear : childMeets(i, input, j);
+      lists[i * count + filled[i]] = j;
+      filled[i] += bMeets ? 1 : 0;
     }
   }
   for (size_t i = 0; i < children.size(); i++) {
@@ -254,16 +277,7 @@ void QuadTreeNode::buildFrom(BuildInput& input, size_t begin, size_t end, float 
   flat.nodes[id].objectsEnd = static_cast<int>(flat.objects.size());
 }
 
-bool QuadTreeNode::childMeets(int i, QueryBox const& box, BuildInput& input, int object) {
-  QueryBox const& a = childBoxes[i];
-  // Both shortcuts are worked out in full, without branches, as most objects are decided by
-  // them and which way is hard to foresee.
-  bool const bApart = (a.left > box.right + MARGIN) | (box.left > a.right + MARGIN) |
-                      (a.top > box.bottom + MARGIN) | (box.top > a.bottom + MARGIN);
-  bool const bClear = a.bOrtho & box.bOrtho & (a.left < box.right - MARGIN) &
-                      (box.left < a.right - MARGIN) & (a.top < box.bottom - MARGIN) &
-                      (box.top < a.bottom - MARGIN);
-  if (bApart | bClear) return bClear;
+bool QuadTreeNode::childMeets(int i, BuildInput& input, int object) {
   // The separating-axis test of isCollision on the corners the object's rectangle had.
   input.scratch.assign(input.corners.begin() + input.cornerStart[object],
                        input.corners.begin() + input.cornerStart[object + 1]);
@@ -305,18 +319,42 @@ void QuadTreeNode::Index::gatherNearby(int id, Rect& bounds, QueryBox const& box
       append(n, found);
       return;
     }
-    for (int k = n.objectsBegin; k < n.objectsEnd; k++)
-      if (!apart(boxes[k], box)) found.push_back(objects[k]);
+    // Every object is written and only those near the query kept, without branches.
+    size_t const start = found.size();
+    found.resize(start + static_cast<size_t>(n.objectsEnd - n.objectsBegin));
+    QuadTreeObject** out = found.data() + start;
+    size_t kept = 0;
+    for (int k = n.objectsBegin; k < n.objectsEnd; k++) {
+      QueryBox const& b = boxes[k];
+      out[kept] = objects[k];
+      kept += ((b.left > box.right + MARGIN) | (box.left > b.right + MARGIN) |
+               (b.top > box.bottom + MARGIN) | (box.top > b.bottom + MARGIN))
+                  ? 0
+                  : 1;
+    }
+    found.resize(start + kept);
     return;
   }
   // Children in the order topLeft, topRight, bottomRight, bottomLeft. A child wholly inside an
-  // axis-aligned query is met by every node below it.
+  // axis-aligned query is met by every node below it. The box tests are worked out in full,
+  // without branches, before the one choice they lead to.
+  double const rightOut = box.right + MARGIN, bottomOut = box.bottom + MARGIN;
+  double const rightIn = box.right - MARGIN, bottomIn = box.bottom - MARGIN;
   for (int c = n.firstChild; c < n.firstChild + 4; c++) {
     Node const& child = nodes[c];
-    if (holds(box, child.box))
+    QueryBox const& a = child.box;
+    bool const bApart = (a.left > rightOut) | (box.left > a.right + MARGIN) | (a.top > bottomOut) |
+                        (box.top > a.bottom + MARGIN);
+    if (bApart) continue;
+    bool const bHeld = box.bOrtho & (a.left >= box.left) & (a.right <= box.right) &
+                       (a.top >= box.top) & (a.bottom <= box.bottom);
+    if (bHeld) {
       append(child, found);
-    else if (!apart(child.box, box) &&
-             (clearlyOverlap(child.box, box) || child.node->isCollision(bounds)))
+      continue;
+    }
+    bool const bClear = a.bOrtho & box.bOrtho & (a.left < rightIn) & (box.left < a.right - MARGIN) &
+                        (a.top < bottomIn) & (box.top < a.bottom - MARGIN);
+    if (bClear || child.node->isCollision(bounds))
       gatherNearby(c, bounds, box, found, bNearLeafBoxes);
   }
 }
@@ -331,8 +369,8 @@ void QuadTreeNode::Index::gatherNearBox(int id, QueryBox const& box,
   for (int c = n.firstChild; c < n.firstChild + 4; c++) {
     Node const& child = nodes[c];
     if (apart(child.box, box)) continue;
-    if (child.box.left >= box.left && child.box.right <= box.right &&
-        child.box.top >= box.top && child.box.bottom <= box.bottom)
+    if (child.box.left >= box.left && child.box.right <= box.right && child.box.top >= box.top &&
+        child.box.bottom <= box.bottom)
       append(child, found);
     else
       gatherNearBox(c, box, found);
@@ -490,11 +528,15 @@ void QuadTreeNode::createChildren() {
   debugFunc("got color");
   unsigned char* storage = index && index->bBuilding ? index->takeQuad() : nullptr;
   for (size_t i = 0; i < children.size(); i++) {
+    // Every child comes out of the quarter-size construction alike: the first one is sized,
+    // the others take its corners.
     if (storage) {
-      children[i] = new (storage + i * sizeof(QuadTreeNode)) QuadTreeNode(this);
+      void* place = storage + i * sizeof(QuadTreeNode);
+      children[i] =
+          i == 0 ? new (place) QuadTreeNode(this) : new (place) QuadTreeNode(*children[0], 0);
       children[i]->bPooled = true;
     } else {
-      children[i] = new QuadTreeNode(this);
+      children[i] = i == 0 ? new QuadTreeNode(this) : new QuadTreeNode(*children[0], 0);
     }
     debugFunc("bouta set color of child");
     children[i]->setColor(color);

@@ -58,6 +58,8 @@ class QuadTreeNode : public Rect {
   VectorInterface<QuadTreeObject*> const& getObjects() const { return myObjects; }
 
  protected:
+  // A quarter-size node placed as sibling is, as the quarter-size construction leaves it.
+  QuadTreeNode(QuadTreeNode const& sibling, int);
   struct QueryBox {
     double left, top, right, bottom;
     bool bOrtho;
@@ -68,9 +70,9 @@ class QuadTreeNode : public Rect {
   struct BuildInput;
   void buildFrom(BuildInput& input, size_t begin, size_t end, float minWidth, float minPerNode,
                  int flatId);
-  // Whether child i meets an object: the separating-axis test of isCollision on the object's
-  // corners, the clear cases answered from the bounding boxes.
-  bool childMeets(int i, QueryBox const& box, BuildInput& input, int object);
+  // Whether child i meets an object by the separating-axis test of isCollision on the
+  // object's corners, for the few cases its bounding box leaves open.
+  bool childMeets(int i, BuildInput& input, int object);
   // Whether child i meets bounds: exactly the separating-axis test of isCollision, with the
   // common cases (clearly apart, or two axis-aligned rectangles clearly overlapping) answered
   // from the bounding boxes.
