@@ -34,16 +34,22 @@ double const MARGIN = 0.01;
 // entries, and the leaves' objects with their boxes laid out depth first, so that the objects
 // of any branch form one range in leaf order.
 struct QuadTreeNode::Index {
+  // Half a cache line: a node's box is held in single precision, which is exact, since every
+  // split places its children's edges at single-precision values (checked while building).
   struct Node {
-    QueryBox box;
+    float left, top, right, bottom;
     // The first of four consecutive children, or -1 for a leaf.
     int firstChild;
     // The objects of the leaves below, in the order the node walk gives them.
     int objectsBegin, objectsEnd;
-    // For the exact test of the rare queries that boxes cannot decide.
-    QuadTreeNode* node;
+    bool bOrtho;
+
+    QueryBox box() const { return QueryBox{left, top, right, bottom, bOrtho}; }
   };
   std::vector<Node> nodes;
+  // Beside nodes: the tree node of each entry, for the exact test of the rare queries that the
+  // boxes cannot decide.
+  std::vector<QuadTreeNode*> treeNodes;
   std::vector<QuadTreeObject*> objects;
   std::vector<QueryBox> boxes;
   // Set once the nodes change after the build (remove, clear, a split): queries then walk the
@@ -51,6 +57,8 @@ struct QuadTreeNode::Index {
   bool bStale = false;
   // While set, splits take their children's storage from the quads below.
   bool bBuilding = false;
+  // Set when a child's box is not held exactly; the index then serves no query.
+  bool bInexact = false;
 
   // Storage for the four children of a split, kept from build to build with the tree: a level
   // of 100,000 obstacles splits about 24,000 times.
@@ -71,9 +79,11 @@ struct QuadTreeNode::Index {
   // Ready for a build whose nodes are all gone.
   void restart() {
     nodes.clear();
+    treeNodes.clear();
     objects.clear();
     boxes.clear();
     bStale = false;
+    bInexact = false;
     quadsUsed = 0;
   }
 
@@ -83,6 +93,8 @@ struct QuadTreeNode::Index {
   void gatherNearby(int id, Rect& bounds, QueryBox const& box, std::vector<QuadTreeObject*>& found,
                     bool bNearLeafBoxes) const;
   void gatherNearBox(int id, QueryBox const& box, std::vector<QuadTreeObject*>& found) const;
+  // How a query goes on at child c: 0 not at all, 1 into it, -1 taking all its objects.
+  int stepInto(int c, Rect& bounds, QueryBox const& box) const;
 };
 
 struct QuadTreeNode::BuildInput {
@@ -206,7 +218,12 @@ void QuadTreeNode::buildTree(VectorInterface<QuadTreeObject*>& objectsInNode, fl
   built->nodes.reserve(count * 2 + 1);
   built->objects.reserve(count * 2);
   built->boxes.reserve(count * 2);
-  built->nodes.push_back(Index::Node{boxOf<QueryBox>(getPoints()), -1, 0, 0, this});
+  // The node a query starts on is not tested itself: its box is not needed exactly.
+  QueryBox const own = boxOf<QueryBox>(getPoints());
+  built->nodes.push_back(Index::Node{static_cast<float>(own.left), static_cast<float>(own.top),
+                                     static_cast<float>(own.right), static_cast<float>(own.bottom),
+                                     -1, 0, 0, own.bOrtho});
+  built->treeNodes.push_back(this);
   buildFrom(input, 0, count, minWidth, minPerNode, 0);
   built->bBuilding = false;
 }
@@ -241,8 +258,24 @@ void QuadTreeNode::buildFrom(BuildInput& input, size_t begin, size_t end, float 
   createChildren();
   debugFunc("created children");
   int const first = static_cast<int>(flat.nodes.size());
-  for (int i = 0; i < 4; i++)
-    flat.nodes.push_back(Index::Node{childBoxes[i], -1, 0, 0, children[i]});
+  for (int i = 0; i < 4; i++) {
+    QueryBox const& b = childBoxes[i];
+    Index::Node const node{static_cast<float>(b.left),
+                           static_cast<float>(b.top),
+                           static_cast<float>(b.right),
+                           static_cast<float>(b.bottom),
+                           -1,
+                           0,
+                           0,
+                           b.bOrtho};
+    // A box that single precision would change leaves the queries to the nodes.
+    QueryBox const held = node.box();
+    if (!(held.left == b.left && held.top == b.top && held.right == b.right &&
+          held.bottom == b.bottom))
+      flat.bInexact = true;
+    flat.nodes.push_back(node);
+    flat.treeNodes.push_back(children[i]);
+  }
   flat.nodes[id].firstChild = first;
   flat.nodes[id].objectsBegin = static_cast<int>(flat.objects.size());
   // Each child's list, in input order, goes to its own range after this node's: room for all
@@ -293,7 +326,7 @@ bool QuadTreeNode::childTouches(int i, Rect& bounds, QueryBox const& b) {
 }
 
 QuadTreeNode::Index const* QuadTreeNode::usableIndex() const {
-  return index && !index->bStale && flatId >= 0 ? index : nullptr;
+  return index && !index->bStale && !index->bInexact && flatId >= 0 ? index : nullptr;
 }
 
 void QuadTreeNode::leaveIndex() {
@@ -310,52 +343,62 @@ QuadTreeNode::QueryBox const* QuadTreeNode::leafBoxes() const {
   return index->boxes.data() + n.objectsBegin;
 }
 
+int QuadTreeNode::Index::stepInto(int c, Rect& bounds, QueryBox const& box) const {
+  Node const& child = nodes[c];
+  // A branch without objects adds nothing, wherever it lies.
+  if (child.objectsBegin == child.objectsEnd) return 0;
+  QueryBox const a = child.box();
+  if (apart(a, box)) return 0;
+  if (holds(box, a)) return -1;
+  return clearlyOverlap(a, box) || treeNodes[c]->isCollision(bounds) ? 1 : 0;
+}
+
 void QuadTreeNode::Index::gatherNearby(int id, Rect& bounds, QueryBox const& box,
                                        std::vector<QuadTreeObject*>& found,
                                        bool bNearLeafBoxes) const {
-  Node const& n = nodes[id];
-  if (n.firstChild < 0) {
-    if (!bNearLeafBoxes) {
-      append(n, found);
-      return;
-    }
-    // Every object is written and only those near the query kept, without branches.
-    size_t const start = found.size();
-    found.resize(start + static_cast<size_t>(n.objectsEnd - n.objectsBegin));
-    QuadTreeObject** out = found.data() + start;
-    size_t kept = 0;
-    for (int k = n.objectsBegin; k < n.objectsEnd; k++) {
-      QueryBox const& b = boxes[k];
-      out[kept] = objects[k];
-      kept += ((b.left > box.right + MARGIN) | (box.left > b.right + MARGIN) |
-               (b.top > box.bottom + MARGIN) | (box.top > b.bottom + MARGIN))
-                  ? 0
-                  : 1;
-    }
-    found.resize(start + kept);
-    return;
-  }
-  // Children in the order topLeft, topRight, bottomRight, bottomLeft. A child wholly inside an
-  // axis-aligned query is met by every node below it. The box tests are worked out in full,
-  // without branches, before the one choice they lead to.
+  // The walk keeps its own stack of what is still to do, in order: a node to enter, or (as
+  // ~id) a branch whose objects are all taken. Each split adds at most four entries; a walk
+  // deeper than the stack holds goes on by recursion.
+  int const STACK = 256;
+  int pending[STACK];
+  int count = 0;
+  pending[count++] = id;
   double const rightOut = box.right + MARGIN, bottomOut = box.bottom + MARGIN;
-  double const rightIn = box.right - MARGIN, bottomIn = box.bottom - MARGIN;
-  for (int c = n.firstChild; c < n.firstChild + 4; c++) {
-    Node const& child = nodes[c];
-    QueryBox const& a = child.box;
-    bool const bApart = (a.left > rightOut) | (box.left > a.right + MARGIN) | (a.top > bottomOut) |
-                        (box.top > a.bottom + MARGIN);
-    if (bApart) continue;
-    bool const bHeld = box.bOrtho & (a.left >= box.left) & (a.right <= box.right) &
-                       (a.top >= box.top) & (a.bottom <= box.bottom);
-    if (bHeld) {
-      append(child, found);
+  while (count > 0) {
+    int const next = pending[--count];
+    if (next < 0) {
+      append(nodes[~next], found);
       continue;
     }
-    bool const bClear = a.bOrtho & box.bOrtho & (a.left < rightIn) & (box.left < a.right - MARGIN) &
-                        (a.top < bottomIn) & (box.top < a.bottom - MARGIN);
-    if (bClear || child.node->isCollision(bounds))
-      gatherNearby(c, bounds, box, found, bNearLeafBoxes);
+    Node const& n = nodes[next];
+    if (n.firstChild < 0) {
+      if (!bNearLeafBoxes) {
+        append(n, found);
+        continue;
+      }
+      for (int k = n.objectsBegin; k < n.objectsEnd; k++) {
+        QueryBox const& b = boxes[k];
+        if (!((b.left > rightOut) | (box.left > b.right + MARGIN) | (b.top > bottomOut) |
+              (box.top > b.bottom + MARGIN)))
+          found.push_back(objects[k]);
+      }
+      continue;
+    }
+    // Children in the order topLeft, topRight, bottomRight, bottomLeft, stacked last first so
+    // that they come off in order. A child wholly inside an axis-aligned query is met by every
+    // node below it.
+    if (count > STACK - 4) {
+      for (int c = n.firstChild; c < n.firstChild + 4; c++) {
+        int const step = stepInto(c, bounds, box);
+        if (step < 0) append(nodes[c], found);
+        if (step > 0) gatherNearby(c, bounds, box, found, bNearLeafBoxes);
+      }
+      continue;
+    }
+    for (int c = n.firstChild + 3; c >= n.firstChild; c--) {
+      int const step = stepInto(c, bounds, box);
+      if (step != 0) pending[count++] = step < 0 ? ~c : c;
+    }
   }
 }
 
@@ -368,9 +411,9 @@ void QuadTreeNode::Index::gatherNearBox(int id, QueryBox const& box,
   }
   for (int c = n.firstChild; c < n.firstChild + 4; c++) {
     Node const& child = nodes[c];
-    if (apart(child.box, box)) continue;
-    if (child.box.left >= box.left && child.box.right <= box.right && child.box.top >= box.top &&
-        child.box.bottom <= box.bottom)
+    QueryBox const a = child.box();
+    if (child.objectsBegin == child.objectsEnd || apart(a, box)) continue;
+    if (a.left >= box.left && a.right <= box.right && a.top >= box.top && a.bottom <= box.bottom)
       append(child, found);
     else
       gatherNearBox(c, box, found);
