@@ -99,14 +99,27 @@ struct QuadTreeNode::Index {
 
 struct QuadTreeNode::BuildInput {
   std::vector<QuadTreeObject*> objects;
-  // Every object's bounding box, and its corners as its rectangle answered them (object k's
-  // from cornerStart[k]) for the exact test.
-  std::vector<QueryBox> boxes;
+  // Every object's corners as its rectangle answered them (object k's from cornerStart[k]),
+  // for the exact test.
   std::vector<Point> corners;
   std::vector<size_t> cornerStart;
-  // The objects (by number) of the nodes on the path being built: a node's list is a range;
-  // a split appends its four children's lists after it and drops them once they are built.
-  std::vector<int> stack;
+  // An object of a node's list with its box, so that a split reads its list in order.
+  struct Entry {
+    double left, top, right, bottom;
+    int object;
+    bool bOrtho;
+  };
+  // The lists of the nodes on the path being built: a node's list is the range of entries
+  // below top; a split adds its four children's lists above it and drops them once they are
+  // built. Entries above top are free (the vector only grows).
+  std::vector<Entry> stack;
+  size_t top = 0;
+
+  // Room for count more entries above top; entries may move.
+  Entry* reserveAbove(size_t count) {
+    if (top + count > stack.size()) stack.resize(std::max(top + count, stack.size() * 2));
+    return stack.data() + top;
+  }
   std::vector<Point> scratch;
   Index* index;
 };
@@ -202,18 +215,19 @@ void QuadTreeNode::buildTree(VectorInterface<QuadTreeObject*>& objectsInNode, fl
   input.index = built;
   size_t const count = static_cast<size_t>(objectsInNode.size());
   input.objects = objectsInNode.getVect();
-  input.boxes.reserve(count);
   input.cornerStart.reserve(count + 1);
   input.corners.reserve(count * 4);
-  input.stack.reserve(count * 8);
+  input.stack.resize(count * 4);
   for (size_t j = 0; j < count; j++) {
     Rect rect = input.objects[j]->getQuadTreeRect();
     std::vector<Point> const& points = rect.getPoints();
     input.cornerStart.push_back(input.corners.size());
     input.corners.insert(input.corners.end(), points.begin(), points.end());
-    input.boxes.push_back(boxOf<QueryBox>(points));
-    input.stack.push_back(static_cast<int>(j));
+    QueryBox const box = boxOf<QueryBox>(points);
+    input.stack[j] = BuildInput::Entry{
+        box.left, box.top, box.right, box.bottom, static_cast<int>(j), box.bOrtho};
   }
+  input.top = count;
   input.cornerStart.push_back(input.corners.size());
   built->nodes.reserve(count * 2 + 1);
   built->objects.reserve(count * 2);
@@ -246,10 +260,11 @@ void QuadTreeNode::buildFrom(BuildInput& input, size_t begin, size_t end, float 
     if (begin != end) {
       list.reserve(end - begin);
       for (size_t k = begin; k < end; k++) {
-        int const j = input.stack[k];
-        list.push_back(input.objects[j]);
-        flat.objects.push_back(input.objects[j]);
-        flat.boxes.push_back(input.boxes[j]);
+        BuildInput::Entry const& e = input.stack[k];
+        QuadTreeObject* const object = input.objects[e.object];
+        list.push_back(object);
+        flat.objects.push_back(object);
+        flat.boxes.push_back(QueryBox{e.left, e.top, e.right, e.bottom, e.bOrtho});
       }
     }
     flat.nodes[id].objectsEnd = static_cast<int>(flat.objects.size());
@@ -280,13 +295,13 @@ void QuadTreeNode::buildFrom(BuildInput& input, size_t begin, size_t end, float 
   flat.nodes[id].objectsBegin = static_cast<int>(flat.objects.size());
   // Each child's list, in input order, goes to its own range after this node's: room for all
   // of this node's objects in each of the four.
-  size_t const count = end - begin, base = input.stack.size();
-  input.stack.resize(base + 4 * count);
+  size_t const count = end - begin, base = input.top;
+  BuildInput::Entry* const lists = input.reserveAbove(4 * count);
+  input.top += 4 * count;
   size_t filled[4] = {0, 0, 0, 0};
-  int* const lists = input.stack.data() + base;
   for (size_t k = begin; k < end; k++) {
-    int const j = input.stack[k];
-    QueryBox const& box = input.boxes[j];
+    BuildInput::Entry const& box = input.stack[k];
+    int const j = box.object;
     for (int i = 0; i < 4; i++) {
       // Both shortcuts are worked out in full, without branches, as most objects are decided
       // by them and which way is hard to foresee.
@@ -297,7 +312,7 @@ void QuadTreeNode::buildFrom(BuildInput& input, size_t begin, size_t end, float 
                           (box.left < a.right - MARGIN) & (a.top < box.bottom - MARGIN) &
                           (box.top < a.bottom - MARGIN);
       bool const bMeets = (bApart | bClear) ? bClear : childMeets(i, input, j);
-      lists[i * count + filled[i]] = j;
+      lists[i * count + filled[i]] = box;
       filled[i] += bMeets ? 1 : 0;
     }
   }
@@ -306,7 +321,7 @@ void QuadTreeNode::buildFrom(BuildInput& input, size_t begin, size_t end, float 
     children[i]->buildFrom(input, subBegin, subBegin + filled[i], minWidth, minPerNode,
                            first + static_cast<int>(i));
   }
-  input.stack.resize(base);
+  input.top = base;
   flat.nodes[id].objectsEnd = static_cast<int>(flat.objects.size());
 }
 
