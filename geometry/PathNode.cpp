@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 
+#include "core/NumberText.h"
 #include "presentation/Draw.h"
 
 PathNode* selectedPathNode = nullptr;
@@ -38,9 +39,12 @@ void PathNode::initFromFile(std::istream& in) {
 
 void PathNode::saveToFile(std::ostream& out) {
   Point center = getCenter();
-  out << center.x << " " << center.y << std::endl;
-  out << speedMult << std::endl;
-  out << (bArrow ? 1 : 0) << std::endl;
+  writeNumber(out, center.x);
+  out << ' ';
+  writeNumber(out, center.y);
+  out << '\n';
+  writeNumber(out, speedMult);
+  out << '\n' << (bArrow ? 1 : 0) << '\n';
   Node::saveToFile(out);
 }
 

@@ -307,34 +307,33 @@ float SimpleRect::getHeight() const {
   return dist(topRight, bottomRight);
 }
 
-void SimpleRect::setXYVals() const {
-  xVals.clear();
-  yVals.clear();
-  for (Point const& p : points) {
-    xVals.push_back(static_cast<float>(p.x));
-    yVals.push_back(static_cast<float>(p.y));
+namespace {
+// One edge of the bounding box: the corners' coordinates as floats, taken in corner order,
+// each replacing the answer only when strictly beyond it (as findMin and findMax do), without
+// a scratch list.
+template <bool bMax>
+float edgeOf(std::vector<Point> const& points, double Point::*coordinate) {
+  if (points.empty()) {
+    recordError(bMax ? "Error: Empty vector passed to findMax"
+                     : "Error: Empty vector passed to findMin");
+    return 0;
   }
+  float result = static_cast<float>(points[0].*coordinate);
+  for (size_t i = 1; i < points.size(); i++) {
+    float value = static_cast<float>(points[i].*coordinate);
+    if (bMax ? value > result : value < result) result = value;
+  }
+  return result;
 }
+}  // namespace
 
-float SimpleRect::getLeft() const {
-  setXYVals();
-  return findMin(xVals);
-}
+float SimpleRect::getLeft() const { return edgeOf<false>(points, &Point::x); }
 
-float SimpleRect::getTop() const {
-  setXYVals();
-  return findMin(yVals);
-}
+float SimpleRect::getTop() const { return edgeOf<false>(points, &Point::y); }
 
-float SimpleRect::getRight() const {
-  setXYVals();
-  return findMax(xVals);
-}
+float SimpleRect::getRight() const { return edgeOf<true>(points, &Point::x); }
 
-float SimpleRect::getBottom() const {
-  setXYVals();
-  return findMax(yVals);
-}
+float SimpleRect::getBottom() const { return edgeOf<true>(points, &Point::y); }
 
 std::vector<Point> const& SimpleRect::getPointsConst() const {
   bool bMatches = points.size() == 4 && points[0] == topLeft && points[1] == topRight &&

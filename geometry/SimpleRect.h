@@ -123,12 +123,6 @@ class SimpleRect : public Shape {
   Point bottomRight;
   Point bottomLeft;
   std::vector<Point> points;
-  // Scratch lists of the bounding-box queries.
-  mutable std::vector<float> xVals;
-  mutable std::vector<float> yVals;
   bool bSetPointA;
   bool bSetPointB;
-
- private:
-  void setXYVals() const;
 };

@@ -8,6 +8,7 @@
 #include "core/Files.h"
 #include "core/GameServices.h"
 #include "core/GetParents.h"
+#include "core/NumberText.h"
 #include "game/Console.h"
 #include "presentation/Mouse.h"
 #include "presentation/Texture.h"
@@ -368,7 +369,11 @@ void LoadableSprite::initFromFile(std::istream& in) {
 }
 
 void LoadableSprite::saveToFile(std::ostream& out) {
-  out << getXCenter() << " " << getYCenter() << std::endl;
-  out << "<angle>" << std::endl << getAngle() << std::endl << "</angle>" << std::endl;
+  writeNumber(out, getXCenter());
+  out << ' ';
+  writeNumber(out, getYCenter());
+  out << "\n<angle>\n";
+  writeNumber(out, getAngle());
+  out << "\n</angle>\n";
   PathFollower::saveToFile(out);
 }
