@@ -14,7 +14,10 @@ float const NODE_SIDE = 30;
 PathNode::PathNode(Point const& p, bool bPlaceAsArrow)
     : Rect(NODE_SIDE, NODE_SIDE), bArrow(bPlaceAsArrow), speedMult(0.5f) {
   SimpleRect::setCenter(p);
-  setColors("yellow");
+  // Paths are made by the thousand when a level loads: the colour is looked up by name once.
+  static Color const yellow = getColor("yellow");
+  setFillColor(yellow);
+  setBorderColor(yellow);
 }
 
 PathNode::PathNode(std::istream& in) : PathNode(Point(0, 0), false) { PathNode::initFromFile(in); }

@@ -327,15 +327,16 @@ float edgeOf(std::vector<Point> const& points, double Point::*coordinate) {
 }
 }  // namespace
 
-float SimpleRect::getLeft() const { return edgeOf<false>(points, &Point::x); }
+float SimpleRect::getLeft() const { return edgeOf<false>(cachedPoints(), &Point::x); }
 
-float SimpleRect::getTop() const { return edgeOf<false>(points, &Point::y); }
+float SimpleRect::getTop() const { return edgeOf<false>(cachedPoints(), &Point::y); }
 
-float SimpleRect::getRight() const { return edgeOf<true>(points, &Point::x); }
+float SimpleRect::getRight() const { return edgeOf<true>(cachedPoints(), &Point::x); }
 
-float SimpleRect::getBottom() const { return edgeOf<true>(points, &Point::y); }
+float SimpleRect::getBottom() const { return edgeOf<true>(cachedPoints(), &Point::y); }
 
 std::vector<Point> const& SimpleRect::getPointsConst() const {
+  cachedPoints();
   bool bMatches = points.size() == 4 && points[0] == topLeft && points[1] == topRight &&
                   points[2] == bottomRight && points[3] == bottomLeft;
   if (!bMatches) {
@@ -350,17 +351,31 @@ std::vector<Point> const& SimpleRect::getPointsConst() const {
   return points;
 }
 
+// Every change of the corners comes here. Until the list has been read once there is nothing to
+// refresh: most rectangles (scratch boxes, last positions) are made in numbers while a level
+// loads and never read there, and the list is then made from the corners when first asked for.
 void SimpleRect::setPoints() {
-  if (points.empty()) points.resize(4);
+  if (points.empty()) return;
   points.at(0) = topLeft;
   points.at(1) = topRight;
   points.at(2) = bottomRight;
   points.at(3) = bottomLeft;
 }
 
+std::vector<Point>& SimpleRect::cachedPoints() const {
+  if (points.empty()) {
+    points.resize(4);
+    points[0] = topLeft;
+    points[1] = topRight;
+    points[2] = bottomRight;
+    points[3] = bottomLeft;
+  }
+  return points;
+}
+
 bool SimpleRect::isCollision(SimpleRect& other) {
   debugFunc("testing collision of ortho rects");
-  bool bHit = polygonIntersect(points, other.points);
+  bool bHit = polygonIntersect(cachedPoints(), other.cachedPoints());
   if (getPlayerRect() && getPlayerRect() == this) {
     printInfo(2, "poly intersection: %d", bHit ? 1 : 0);
     printInfo(3, "rect 1: %d %d %d %d", static_cast<int>(getLeft()), static_cast<int>(getTop()),

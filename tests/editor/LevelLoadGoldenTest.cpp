@@ -74,7 +74,8 @@ std::string makeLevel(unsigned seed, int records) {
       out << (bPlayer ? "PlayerShip\nplayer\n" : "HoloDisplay\nglobal_pirate\n");
       out << spell(random, x) << " " << spell(random, y) << "\n";
       if (chance(0.95f))
-        out << "<angle>\n" << spell(random, unit(random) * 360) << "\n"
+        out << "<angle>\n"
+            << spell(random, unit(random) * 360) << "\n"
             << (chance(0.95f) ? "</angle>" : "") << "\n";
       out << "PathFollower\n";
       int const nodes = static_cast<int>(random() % 4);
