@@ -25,11 +25,11 @@ PathNode::PathNode(std::istream& in) : PathNode(Point(0, 0), false) { PathNode::
 void PathNode::initFromFile(std::istream& in) {
   float x = 0, y = 0, mult = 0;
   int arrow = 0;
-  if (!(in >> x >> y)) {
+  if (!readNumber(readNumber(in, x), y)) {
     recordError("Error: PathNode record ended before its position");
     return;
   }
-  if (!(in >> mult >> arrow)) {
+  if (!(readNumber(in, mult) >> arrow)) {
     recordError("Error: PathNode record ended before its speed factor and arrow mark");
     setCenter(x, y);
     return;

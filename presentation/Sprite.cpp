@@ -336,7 +336,7 @@ void ParallaxSprite::draw() {
 // still shows; the path record is read only after a complete centre and angle.
 void LoadableSprite::initFromFile(std::istream& in) {
   float x = 0, y = 0;
-  if (!(in >> x >> y)) {
+  if (!readNumber(readNumber(in, x), y)) {
     recordError("Error: sprite record ended before its centre");
     loadDefaultFrames();
     return;
@@ -346,7 +346,7 @@ void LoadableSprite::initFromFile(std::istream& in) {
   std::string word;
   if (in >> word && word == "<angle>") {
     float newAngle = 0;
-    if (!(in >> newAngle)) {
+    if (!readNumber(in, newAngle)) {
       recordError("Error: sprite record ended before its angle");
       loadDefaultFrames();
       return;
