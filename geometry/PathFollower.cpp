@@ -5,6 +5,7 @@
 #include "core/Debug.h"
 #include "core/GameServices.h"
 #include "core/GetParents.h"
+#include "core/NumberText.h"
 #include "geometry/PathNode.h"
 #include "geometry/Rect.h"
 
@@ -111,7 +112,7 @@ void PathFollower::initFromFile(std::istream& in) {
     return;
   }
   int flag = 0;
-  while (in >> flag) {
+  while (readNumber(in, flag)) {
     if (flag == 0) return;
     if (flag != 1) {
       recordError("Error: PathFollower record has a flag other than 0 or 1:", flag);
@@ -123,12 +124,12 @@ void PathFollower::initFromFile(std::istream& in) {
 }
 
 void PathFollower::saveToFile(std::ostream& out) {
-  out << "PathFollower" << std::endl;
+  out << "PathFollower\n";
   for (int i = 0; i < pathNodes.size(); i++) {
-    out << 1 << std::endl;
+    out << "1\n";
     pathNodes.at(i)->saveToFile(out);
   }
-  out << 0 << std::endl;
+  out << "0\n";
 }
 
 PathNode* PathFollower::getFirstNode() {

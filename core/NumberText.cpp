@@ -1,0 +1,210 @@
+#include "core/NumberText.h"
+
+#include <locale.h>
+
+#include <charconv>
+#include <climits>
+#include <cstdlib>
+#include <ios>
+#include <limits>
+#include <locale>
+#include <string>
+
+namespace {
+bool hasDefaultLocale(std::ios_base const& stream) {
+  return stream.getloc() == std::locale::classic();
+}
+
+// White space of the "C" locale, which the extraction skips first.
+bool isSpace(int c) {
+  return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
+locale_t cLocale() {
+  static locale_t const locale = newlocale(LC_ALL_MASK, "C", nullptr);
+  return locale;
+}
+}  // namespace
+
+void writeNumber(std::ostream& out, double value) {
+  // The default format of a stream is "%.6g" in the "C" locale, which is what to_chars gives
+  // for the general format at the same precision.
+  std::ios_base::fmtflags const defaultFlags = std::ios_base::dec | std::ios_base::skipws;
+  if (out.flags() != defaultFlags || out.precision() != 6 || out.width() != 0 ||
+      !hasDefaultLocale(out)) {
+    out << value;
+    return;
+  }
+  char text[64];
+  std::to_chars_result result =
+      std::to_chars(text, text + sizeof text, value, std::chars_format::general, 6);
+  if (result.ec != std::errc()) {
+    out << value;
+    return;
+  }
+  out.write(text, result.ptr - text);
+}
+
+namespace {
+// What extraction does before it reads a number: false (with the stream state set) when the
+// stream is not good or only white space is left; otherwise the first character is current.
+bool skipToNumber(std::istream& in) {
+  if (!in.good()) {
+    in.setstate(std::ios_base::failbit);
+    return false;
+  }
+  std::streambuf* buffer = in.rdbuf();
+  int c = buffer->sgetc();
+  while (c != std::char_traits<char>::eof() && isSpace(c)) c = buffer->snextc();
+  if (c == std::char_traits<char>::eof()) {
+    in.setstate(std::ios_base::eofbit | std::ios_base::failbit);
+    return false;
+  }
+  return true;
+}
+
+bool hasDefaultReading(std::istream& in) {
+  return !in.tie() && in.exceptions() == std::ios_base::goodbit && in.rdbuf() &&
+         (in.flags() & std::ios_base::skipws) && hasDefaultLocale(in);
+}
+}  // namespace
+
+// The standard library's extraction of an int in the "C" locale and decimal base: an optional
+// sign, leading zeros, digits into an unsigned long with overflow noted; no digit at all gives
+// 0 and failure, an overflow the long limit of the sign and failure; then the long is clamped
+// to the int range, with failure outside it.
+std::istream& readNumber(std::istream& in, int& value) {
+  if (!hasDefaultReading(in) || (in.flags() & std::ios_base::basefield) != std::ios_base::dec)
+    return in >> value;
+  if (!skipToNumber(in)) return in;
+  std::streambuf* buffer = in.rdbuf();
+  int const eof = std::char_traits<char>::eof();
+  int c = buffer->sgetc();
+  bool bEnd = false;
+  bool bNegative = false;
+  if (c == '-' || c == '+') {
+    bNegative = c == '-';
+    c = buffer->snextc();
+    bEnd = c == eof;
+  }
+  bool bZero = false;
+  int digits = 0;
+  while (!bEnd && c == '0') {
+    bZero = true;
+    digits++;
+    c = buffer->snextc();
+    bEnd = c == eof;
+  }
+  unsigned long const max =
+      bNegative ? -static_cast<unsigned long>(LONG_MIN) : static_cast<unsigned long>(LONG_MAX);
+  unsigned long const smax = max / 10;
+  unsigned long result = 0;
+  bool bOverflow = false;
+  while (!bEnd && c >= '0' && c <= '9') {
+    unsigned long const digit = static_cast<unsigned long>(c - '0');
+    if (result > smax) {
+      bOverflow = true;
+    } else {
+      result *= 10;
+      bOverflow |= result > max - digit;
+      result += digit;
+      digits++;
+    }
+    c = buffer->snextc();
+    bEnd = c == eof;
+  }
+  std::ios_base::iostate state = std::ios_base::goodbit;
+  long number = 0;
+  if (!digits && !bZero) {
+    state = std::ios_base::failbit;
+  } else if (bOverflow) {
+    number = bNegative ? LONG_MIN : LONG_MAX;
+    state = std::ios_base::failbit;
+  } else {
+    number = static_cast<long>(bNegative ? -result : result);
+  }
+  if (bEnd) state |= std::ios_base::eofbit;
+  if (number < INT_MIN) {
+    state |= std::ios_base::failbit;
+    value = INT_MIN;
+  } else if (number > INT_MAX) {
+    state |= std::ios_base::failbit;
+    value = INT_MAX;
+  } else {
+    value = static_cast<int>(number);
+  }
+  if (state) in.setstate(state);
+  return in;
+}
+
+// The steps of the standard library's extraction of a float in the "C" locale: skip white
+// space, take an optional sign, digits with at most one decimal point, and an exponent
+// ('e' or 'E' after some digit, an optional sign, digits); the text taken is converted as a
+// whole by strtof, and text that is not a number in full gives 0 and failure, an overflow the
+// largest float and failure.
+std::istream& readNumber(std::istream& in, float& value) {
+  if (!hasDefaultReading(in)) return in >> value;
+  if (!skipToNumber(in)) return in;
+  std::streambuf* buffer = in.rdbuf();
+  int const eof = std::char_traits<char>::eof();
+  int c = buffer->sgetc();
+
+  std::string text;
+  bool bEnd = false;
+  if (c == '+' || c == '-') {
+    text += static_cast<char>(c);
+    c = buffer->snextc();
+    bEnd = c == eof;
+  }
+  // Leading zeros count as one.
+  bool bMantissa = false;
+  while (!bEnd && c == '0') {
+    if (!bMantissa) {
+      text += '0';
+      bMantissa = true;
+    }
+    c = buffer->snextc();
+    bEnd = c == eof;
+  }
+  bool bPoint = false;
+  bool bExponent = false;
+  while (!bEnd) {
+    if (c >= '0' && c <= '9') {
+      text += static_cast<char>(c);
+      bMantissa = true;
+    } else if (c == '.' && !bPoint && !bExponent) {
+      text += '.';
+      bPoint = true;
+    } else if ((c == 'e' || c == 'E') && !bExponent && bMantissa) {
+      text += 'e';
+      bExponent = true;
+      c = buffer->snextc();
+      if (c == eof) break;
+      if (c != '+' && c != '-') continue;
+      text += static_cast<char>(c);
+    } else {
+      break;
+    }
+    c = buffer->snextc();
+    bEnd = c == eof;
+  }
+
+  std::ios_base::iostate state = std::ios_base::goodbit;
+  char const* start = text.c_str();
+  char* stop = nullptr;
+  float result = strtof_l(start, &stop, cLocale());
+  if (stop == start || *stop != '\0') {
+    result = 0;
+    state = std::ios_base::failbit;
+  } else if (result == std::numeric_limits<float>::infinity()) {
+    result = std::numeric_limits<float>::max();
+    state = std::ios_base::failbit;
+  } else if (result == -std::numeric_limits<float>::infinity()) {
+    result = -std::numeric_limits<float>::max();
+    state = std::ios_base::failbit;
+  }
+  value = result;
+  if (buffer->sgetc() == eof) state |= std::ios_base::eofbit;
+  if (state) in.setstate(state);
+  return in;
+}
