@@ -30,6 +30,34 @@ B boxOf(std::vector<Point> const& p) {
 double const MARGIN = 0.01;
 }  // namespace
 
+struct QuadTreeNode::BuildInput {
+  // The list being built, held by the caller for the build.
+  QuadTreeObject* const* objects = nullptr;
+  // Every object's corners as its rectangle answered them (object k's from cornerStart[k]),
+  // for the exact test.
+  std::vector<Point> corners;
+  std::vector<size_t> cornerStart;
+  // An object of a node's list with its box, so that a split reads its list in order.
+  struct Entry {
+    double left, top, right, bottom;
+    int object;
+    bool bOrtho;
+  };
+  // The lists of the nodes on the path being built: a node's list is the range of entries
+  // below top; a split adds its four children's lists above it and drops them once they are
+  // built. Entries above top are free (the vector only grows).
+  std::vector<Entry> stack;
+  size_t top = 0;
+
+  // Room for count more entries above top; entries may move.
+  Entry* reserveAbove(size_t count) {
+    if (top + count > stack.size()) stack.resize(std::max(top + count, stack.size() * 2));
+    return stack.data() + top;
+  }
+  std::vector<Point> scratch;
+  Index* index;
+};
+
 // The compact copy of a built tree: every node's box, its children as four consecutive
 // entries, and the leaves' objects with their boxes laid out depth first, so that the objects
 // of any branch form one range in leaf order.
@@ -70,6 +98,8 @@ struct QuadTreeNode::Index {
   size_t quadsUsed = 0;
   // An index replaced while its nodes still lived (a build over existing children).
   std::unique_ptr<Index> retired;
+  // The build's working lists, kept with their room for the next build.
+  BuildInput scratch;
 
   unsigned char* takeQuad() {
     size_t const chunk = quadsUsed / QUADS_PER_CHUNK;
@@ -95,33 +125,6 @@ struct QuadTreeNode::Index {
   void gatherNearBox(int id, QueryBox const& box, std::vector<QuadTreeObject*>& found) const;
   // How a query goes on at child c: 0 not at all, 1 into it, -1 taking all its objects.
   int stepInto(int c, Rect& bounds, QueryBox const& box) const;
-};
-
-struct QuadTreeNode::BuildInput {
-  std::vector<QuadTreeObject*> objects;
-  // Every object's corners as its rectangle answered them (object k's from cornerStart[k]),
-  // for the exact test.
-  std::vector<Point> corners;
-  std::vector<size_t> cornerStart;
-  // An object of a node's list with its box, so that a split reads its list in order.
-  struct Entry {
-    double left, top, right, bottom;
-    int object;
-    bool bOrtho;
-  };
-  // The lists of the nodes on the path being built: a node's list is the range of entries
-  // below top; a split adds its four children's lists above it and drops them once they are
-  // built. Entries above top are free (the vector only grows).
-  std::vector<Entry> stack;
-  size_t top = 0;
-
-  // Room for count more entries above top; entries may move.
-  Entry* reserveAbove(size_t count) {
-    if (top + count > stack.size()) stack.resize(std::max(top + count, stack.size() * 2));
-    return stack.data() + top;
-  }
-  std::vector<Point> scratch;
-  Index* index;
 };
 
 QuadTreeNode::QuadTreeNode()
@@ -211,13 +214,15 @@ void QuadTreeNode::buildTree(VectorInterface<QuadTreeObject*>& objectsInNode, fl
   built->restart();
   built->bBuilding = true;
   index = built;
-  BuildInput input;
+  BuildInput& input = built->scratch;
   input.index = built;
   size_t const count = static_cast<size_t>(objectsInNode.size());
-  input.objects = objectsInNode.getVect();
+  input.objects = objectsInNode.getVect().data();
+  input.corners.clear();
+  input.cornerStart.clear();
   input.cornerStart.reserve(count + 1);
   input.corners.reserve(count * 4);
-  input.stack.resize(count * 4);
+  if (input.stack.size() < count * 4) input.stack.resize(count * 4);
   for (size_t j = 0; j < count; j++) {
     Rect rect = input.objects[j]->getQuadTreeRect();
     std::vector<Point> const& points = rect.getPoints();
@@ -239,6 +244,7 @@ void QuadTreeNode::buildTree(VectorInterface<QuadTreeObject*>& objectsInNode, fl
                                      -1, 0, 0, own.bOrtho});
   built->treeNodes.push_back(this);
   buildFrom(input, 0, count, minWidth, minPerNode, 0);
+  input.objects = nullptr;
   built->bBuilding = false;
 }
 
@@ -298,20 +304,34 @@ void QuadTreeNode::buildFrom(BuildInput& input, size_t begin, size_t end, float 
   size_t const count = end - begin, base = input.top;
   BuildInput::Entry* const lists = input.reserveAbove(4 * count);
   input.top += 4 * count;
+  // The children's edges and their margins, worked out once for the whole list.
+  double left[4], top[4], rightOut[4], bottomOut[4], rightIn[4], bottomIn[4];
+  int ortho[4];
+  for (int i = 0; i < 4; i++) {
+    QueryBox const& a = childBoxes[i];
+    left[i] = a.left;
+    top[i] = a.top;
+    rightOut[i] = a.right + MARGIN;
+    bottomOut[i] = a.bottom + MARGIN;
+    rightIn[i] = a.right - MARGIN;
+    bottomIn[i] = a.bottom - MARGIN;
+    ortho[i] = a.bOrtho;
+  }
   size_t filled[4] = {0, 0, 0, 0};
   for (size_t k = begin; k < end; k++) {
     BuildInput::Entry const& box = input.stack[k];
     int const j = box.object;
+    double const boxRightOut = box.right + MARGIN, boxBottomOut = box.bottom + MARGIN;
+    double const boxRightIn = box.right - MARGIN, boxBottomIn = box.bottom - MARGIN;
+    int const boxOrtho = box.bOrtho;
     for (int i = 0; i < 4; i++) {
       // Both shortcuts are worked out in full, without branches, as most objects are decided
       // by them and which way is hard to foresee.
-      QueryBox const& a = childBoxes[i];
-      bool const bApart = (a.left > box.right + MARGIN) | (box.left > a.right + MARGIN) |
-                          (a.top > box.bottom + MARGIN) | (box.top > a.bottom + MARGIN);
-      bool const bClear = a.bOrtho & box.bOrtho & (a.left < box.right - MARGIN) &
-                          (box.left < a.right - MARGIN) & (a.top < box.bottom - MARGIN) &
-                          (box.top < a.bottom - MARGIN);
-      bool const bMeets = (bApart | bClear) ? bClear : childMeets(i, input, j);
+      int const bApart = (left[i] > boxRightOut) | (box.left > rightOut[i]) |
+                         (top[i] > boxBottomOut) | (box.top > bottomOut[i]);
+      int const bClear = ortho[i] & boxOrtho & (left[i] < boxRightIn) & (box.left < rightIn[i]) &
+                         (top[i] < boxBottomIn) & (box.top < bottomIn[i]);
+      bool const bMeets = (bApart | bClear) ? bClear != 0 : childMeets(i, input, j);
       lists[i * count + filled[i]] = box;
       filled[i] += bMeets ? 1 : 0;
     }
