@@ -65,6 +65,11 @@ class SimpleRect : public Shape {
   void setPointB(Point const& b);
 
   Point getTopLeft() { return topLeft; }
+  // The corners as stored, read without copying the rectangle.
+  Point const& cornerTopLeft() const { return topLeft; }
+  Point const& cornerTopRight() const { return topRight; }
+  Point const& cornerBottomRight() const { return bottomRight; }
+  Point const& cornerBottomLeft() const { return bottomLeft; }
   Point getPointA() const;
   Point getPointB() const;
   // Heading from the bottom edge towards the top edge, in (-360, 0]; 0 when unrotated.
@@ -76,8 +81,8 @@ class SimpleRect : public Shape {
   float getTop() const;
   float getRight() const;
   float getBottom() const;
-  std::vector<Point>& getPoints() { return points; }
-  std::vector<Point>& getPoly() { return points; }
+  std::vector<Point>& getPoints() { return cachedPoints(); }
+  std::vector<Point>& getPoly() { return cachedPoints(); }
   // The cache, after logging any mismatch with the corners.
   std::vector<Point> const& getPointsConst() const;
   void setPoints();
@@ -124,13 +129,9 @@ class SimpleRect : public Shape {
   Point topRight;
   Point bottomRight;
   Point bottomLeft;
-  std::vector<Point> points;
-  // Scratch lists of the bounding-box queries.
-  mutable std::vector<float> xVals;
-  mutable std::vector<float> yVals;
+  // The corner list, made when first read (see setPoints); read it through cachedPoints.
+  mutable std::vector<Point> points;
+  std::vector<Point>& cachedPoints() const;
   bool bSetPointA;
   bool bSetPointB;
-
- private:
-  void setXYVals() const;
 };
