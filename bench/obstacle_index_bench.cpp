@@ -86,7 +86,8 @@ BenchWall* wallOf(QuadTreeObject* object) {
 }
 
 // The quad tree's exact answer: the candidates of the leaves reached that truly meet the
-// query, each once (an object lying in several leaves is met several times).
+// query, each once (an object lying in several leaves is met several times). Like Box2D's
+// answer it is left unsorted: a hit already found is not added again.
 void quadTreeAnswer(QuadTreeNode& root, Rect& rect, Box const& q,
                     std::vector<QuadTreeObject*>& scratch, std::vector<void*>& hits) {
   scratch.clear();
@@ -94,10 +95,10 @@ void quadTreeAnswer(QuadTreeNode& root, Rect& rect, Box const& q,
   root.getCandidates(rect, scratch);
   for (QuadTreeObject* object : scratch) {
     BenchWall* wall = wallOf(object);
-    if (wall->meets(q.left, q.top, q.right, q.bottom)) hits.push_back(wall);
+    if (wall->meets(q.left, q.top, q.right, q.bottom) &&
+        std::find(hits.begin(), hits.end(), wall) == hits.end())
+      hits.push_back(wall);
   }
-  std::sort(hits.begin(), hits.end());
-  hits.erase(std::unique(hits.begin(), hits.end()), hits.end());
 }
 
 struct TreeCollector {

@@ -79,7 +79,7 @@ struct QuadTreeNode::Index {
   // boxes cannot decide.
   std::vector<QuadTreeNode*> treeNodes;
   std::vector<QuadTreeObject*> objects;
-  std::vector<QueryBox> boxes;
+  std::vector<Box> boxes;
   // Set once the nodes change after the build (remove, clear, a split): queries then walk the
   // nodes.
   bool bStale = false;
@@ -140,8 +140,8 @@ QuadTreeNode::QuadTreeNode()
 namespace {
 Color const nodeColor(200, 172, 0);
 
-template <class B>
-bool apart(B const& a, B const& b) {
+template <class A, class B>
+bool apart(A const& a, B const& b) {
   return a.left > b.right + MARGIN || b.left > a.right + MARGIN || a.top > b.bottom + MARGIN ||
          b.top > a.bottom + MARGIN;
 }
@@ -270,7 +270,7 @@ void QuadTreeNode::buildFrom(BuildInput& input, size_t begin, size_t end, float 
         QuadTreeObject* const object = input.objects[e.object];
         list.push_back(object);
         flat.objects.push_back(object);
-        flat.boxes.push_back(QueryBox{e.left, e.top, e.right, e.bottom, e.bOrtho});
+        flat.boxes.push_back(Box{e.left, e.top, e.right, e.bottom});
       }
     }
     flat.nodes[id].objectsEnd = static_cast<int>(flat.objects.size());
@@ -368,7 +368,7 @@ void QuadTreeNode::leaveIndex() {
   if (index && !index->bBuilding) index->bStale = true;
 }
 
-QuadTreeNode::QueryBox const* QuadTreeNode::leafBoxes() const {
+QuadTreeNode::Box const* QuadTreeNode::leafBoxes() const {
   size_t const count = myObjects.getVect().size();
   if (bOwnBoxes) return objectBoxes.size() == count ? objectBoxes.data() : nullptr;
   if (!index || flatId < 0) return nullptr;
@@ -412,7 +412,7 @@ void QuadTreeNode::Index::gatherNearby(int id, Rect& bounds, QueryBox const& box
         continue;
       }
       for (int k = n.objectsBegin; k < n.objectsEnd; k++) {
-        QueryBox const& b = boxes[k];
+        Box const& b = boxes[k];
         if (!((b.left > rightOut) | (box.left > b.right + MARGIN) | (b.top > bottomOut) |
               (box.top > b.bottom + MARGIN)))
           found.push_back(objects[k]);
@@ -463,7 +463,7 @@ void QuadTreeNode::gatherNearby(Rect& bounds, QueryBox const& box,
   }
   if (children.empty()) {
     std::vector<QuadTreeObject*> const& list = myObjects.getVect();
-    QueryBox const* boxes = bNearLeafBoxes ? leafBoxes() : nullptr;
+    Box const* boxes = bNearLeafBoxes ? leafBoxes() : nullptr;
     // Without a box for every object the leaf hands over all it holds.
     if (!boxes) {
       found.insert(found.end(), list.begin(), list.end());
@@ -549,7 +549,7 @@ void QuadTreeNode::remove(QuadTreeObject* object) {
         if (list[k] != object) continue;
         // The leaf keeps its remaining objects' boxes from here on.
         if (!bOwnBoxes) {
-          QueryBox const* boxes = leafBoxes();
+          Box const* boxes = leafBoxes();
           if (boxes) objectBoxes.assign(boxes, boxes + list.size());
           bOwnBoxes = true;
         }

@@ -64,6 +64,10 @@ class QuadTreeNode : public Rect {
     double left, top, right, bottom;
     bool bOrtho;
   };
+  // An object's bounding box as a leaf keeps it.
+  struct Box {
+    double left, top, right, bottom;
+  };
   // The compact copy of a built tree that the queries walk (defined with the build).
   struct Index;
   // Scratch of one build: each object's box and corners, asked for once.
@@ -88,7 +92,7 @@ class QuadTreeNode : public Rect {
   // Tells the index this node belongs to that the nodes no longer match it.
   void leaveIndex();
   // A leaf's objects' boxes, entry by entry beside myObjects, or null when unknown.
-  QueryBox const* leafBoxes() const;
+  Box const* leafBoxes() const;
 
   std::vector<QuadTreeNode*> children;
   // Entries 0 to 3 of children; meaningful only while children is not empty. They hide the
@@ -110,5 +114,5 @@ class QuadTreeNode : public Rect {
   bool bOwnBoxes;
   // Made in the storage of an index's build rather than on its own.
   bool bPooled;
-  std::vector<QueryBox> objectBoxes;
+  std::vector<Box> objectBoxes;
 };
