@@ -357,6 +357,7 @@ void SimpleRect::setPoints() {
   points.at(1) = topRight;
   points.at(2) = bottomRight;
   points.at(3) = bottomLeft;
+  if (bWatchCorners) handleCornersSet();
 }
 
 bool SimpleRect::isCollision(SimpleRect& other) {

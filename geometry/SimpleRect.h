@@ -81,6 +81,9 @@ class SimpleRect : public Shape {
   // The cache, after logging any mismatch with the corners.
   std::vector<Point> const& getPointsConst() const;
   void setPoints();
+  // Called after every change of the corners while bWatchCorners is set: objects that others
+  // rely on standing still learn there when they move.
+  virtual void handleCornersSet() {}
   // No rectangle counts as orthogonal: every one may be rotated.
   bool isOrtho() const { return false; }
 
@@ -128,6 +131,7 @@ class SimpleRect : public Shape {
   mutable std::vector<float> yVals;
   bool bSetPointA;
   bool bSetPointB;
+  bool bWatchCorners = false;
 
  private:
   void setXYVals() const;
