@@ -3,6 +3,7 @@
 
 #include <ostream>
 #include <type_traits>
+#include <utility>
 #include <vector>
 
 #include "core/Debug.h"
@@ -128,6 +129,12 @@ class VectorInterface {
  public:
   VectorInterface() {}
   VectorInterface(VectorInterface const& other) : myVect(other.myVect) {}
+  // Moves, so that lists of lists (markup trees) grow without copying every subtree.
+  VectorInterface(VectorInterface&& other) noexcept : myVect(std::move(other.myVect)) {}
+  VectorInterface& operator=(VectorInterface&& other) noexcept {
+    myVect = std::move(other.myVect);
+    return *this;
+  }
   VectorInterface& operator=(VectorInterface const& other) {
     myVect = other.myVect;
     return *this;

@@ -19,6 +19,9 @@ class XmlElement {
   XmlElement();
   XmlElement(XmlElement const& other);
   XmlElement& operator=(XmlElement const& other);
+  // Moves, so that growing lists of elements does not copy whole subtrees.
+  XmlElement(XmlElement&& other) noexcept = default;
+  XmlElement& operator=(XmlElement&& other) noexcept = default;
   virtual ~XmlElement();
 
   void setTo(XmlElement const& other);
@@ -43,6 +46,8 @@ class XmlArgument {
   explicit XmlArgument(std::string const& text);
   XmlArgument(XmlArgument const& other);
   XmlArgument& operator=(XmlArgument const& other);
+  XmlArgument(XmlArgument&& other) noexcept = default;
+  XmlArgument& operator=(XmlArgument&& other) noexcept = default;
   virtual ~XmlArgument();
 
   bool isElement() const { return bIsElement; }

@@ -137,15 +137,13 @@ void Editor::exit() {
   // The game plays what the scratch level holds: without it the game would play an empty
   // world or an old scratch level, and the edits would be gone. The editor stays open instead
   // (bEdit stays set, which tells the game).
-  if (!writeLevelFile("temp.lev", worldBounds.getLeft(), worldBounds.getTop(),
-                      worldBounds.getRight(), worldBounds.getBottom())) {
+  if (!writeScratchLevelAndNoteLeft()) {
     recordError("Error: could not write the level file:", "temp.lev");
     std::vector<std::string> lines = {"Could not write temp.lev.",
                                       "The level stays in the editor."};
     message(lines, false);
     return;
   }
-  noteLevelLeft();
   editObjMan.deleteObjects(true);
   bEdit = false;
   forgetDeletedEditorObjects();

@@ -87,3 +87,6 @@ void noteLevelLeft();
 // ever losing the old one (core/SafeSave.h); false, with a log line saying why and the old
 // file as it was, when the save fails.
 bool writeLevelFile(std::string const& name, float left, float top, float right, float bottom);
+// Leaving: writes "temp.lev" with the level's bounds and, when that worked, notes the level
+// left (noteLevelLeft); false when the save failed.
+bool writeScratchLevelAndNoteLeft();

@@ -5,6 +5,7 @@
 #include "core/Debug.h"
 #include "core/Files.h"
 #include "core/LevelHooks.h"
+#include "core/NumberText.h"
 #include "core/SafeSave.h"
 #include "editor/Editor.h"
 #include "game/Console.h"
@@ -16,33 +17,55 @@
 #include "presentation/Messages.h"
 #include "presentation/View.h"
 
-bool writeLevelFile(std::string const& name, float left, float top, float right, float bottom) {
+namespace {
+// The level as the editor writes it, in the two parts around the bounds and the level time:
+// the trigger tree, and the objects with the lines.
+struct LevelText {
+  std::string triggers;
+  std::string rest;
+};
+
+LevelText makeLevelText() {
+  LevelText text;
+  std::ostringstream triggers;
+  saveTriggers(triggers);
+  text.triggers = triggers.str();
+  std::ostringstream rest;
+  editObjMan.saveAllObjects(rest, "");
+  saveLines(rest);
+  text.rest = rest.str();
+  return text;
+}
+
+// What the designer has made: the level as the editor writes it, without its bounds.
+std::string contentOf(LevelText const& text) { return text.triggers + text.rest; }
+
+bool writeLevelText(std::string const& name, LevelText const& text, float left, float top,
+                    float right, float bottom) {
   std::ostringstream out;
-  saveTriggers(out);
-  out << left << " " << top << " " << right << " " << bottom << '\n';
+  out << text.triggers;
+  writeNumber(out, left);
+  out << ' ';
+  writeNumber(out, top);
+  out << ' ';
+  writeNumber(out, right);
+  out << ' ';
+  writeNumber(out, bottom);
+  out << '\n';
   out << "-1" << '\n' << '\n';
-  editObjMan.saveAllObjects(out, "");
-  saveLines(out);
+  out << text.rest;
   std::string why;
   if (saveFileSafely(name, out.str(), why)) return true;
   recordError("Error: level not saved:", name + " (" + why + ")");
   return false;
 }
 
-namespace {
 // The level's content as last loaded, saved or cleared (bounds aside, which the camera grows
 // by itself), and whether edits of an earlier visit came back through the scratch level.
 std::string unchangedContent;
 bool bChangedOnEarlierVisit = false;
 
-// What the designer has made: the level as the editor writes it, without its bounds.
-std::string levelContent() {
-  std::ostringstream out;
-  saveTriggers(out);
-  editObjMan.saveAllObjects(out, "");
-  saveLines(out);
-  return out.str();
-}
+std::string levelContent() { return contentOf(makeLevelText()); }
 
 // A level name typed at the prompt, with the level extension; empty when nothing was typed,
 // which cancels what asked for the name.
@@ -68,6 +91,20 @@ void noteLevelEntered(bool bFromScratchLevel) {
 }
 
 void noteLevelLeft() { bChangedOnEarlierVisit = levelChanged(); }
+
+bool writeLevelFile(std::string const& name, float left, float top, float right, float bottom) {
+  return writeLevelText(name, makeLevelText(), left, top, right, bottom);
+}
+
+// The level is written out once: the same text serves the file and the change check.
+bool writeScratchLevelAndNoteLeft() {
+  LevelText const text = makeLevelText();
+  if (!writeLevelText("temp.lev", text, worldBounds.getLeft(), worldBounds.getTop(),
+                      worldBounds.getRight(), worldBounds.getBottom()))
+    return false;
+  bChangedOnEarlierVisit = bChangedOnEarlierVisit || contentOf(text) != unchangedContent;
+  return true;
+}
 
 void Editor::saveLevel(std::string const& level) {
   savedView.setRect(view);

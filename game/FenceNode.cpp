@@ -43,11 +43,10 @@ void FenceNode::initFromFile(std::istream& in) {
 // built (or with links still unresolved) would otherwise lose them from the level.
 void FenceNode::saveToFile(std::ostream& out) {
   EditableSprite::saveToFile(out);
-  out << "Node" << std::endl;
-  out << nodeId << std::endl;
-  for (int i = 0; i < connected.size(); i++) out << connected.at(i)->getNodeId() << std::endl;
-  for (int i = 0; i < connectedIds.size(); i++) out << connectedIds.at(i) << std::endl;
-  out << -1 << std::endl;
+  out << "Node\n" << nodeId << '\n';
+  for (int i = 0; i < connected.size(); i++) out << connected.at(i)->getNodeId() << '\n';
+  for (int i = 0; i < connectedIds.size(); i++) out << connectedIds.at(i) << '\n';
+  out << -1 << '\n';
 }
 
 void FenceNode::draw() {

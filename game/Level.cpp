@@ -1,6 +1,7 @@
 #include "game/Level.h"
 
 #include <fstream>
+#include <sstream>
 
 #include "core/Debug.h"
 #include "core/GameServices.h"
@@ -193,8 +194,16 @@ void setUp(std::string const& level) {
 
 bool loadLevel(std::string const& name) {
   preLoad();
-  std::ifstream in(name.c_str());
-  if (!in) return false;
+  std::ifstream file(name.c_str());
+  if (!file) return false;
+  // The level is read from memory: the readers look back a word now and then, which on a
+  // file stream costs a system call each time.
+  std::string contents;
+  char buffer[1 << 16];
+  while (file.read(buffer, sizeof buffer) || file.gcount() > 0)
+    contents.append(buffer, static_cast<size_t>(file.gcount()));
+  file.close();
+  std::istringstream in(contents);
   if (!readInitialStuff(in)) {
     // What was read stands for nothing: the world stays empty.
     triggerEvents.clear();
@@ -207,7 +216,6 @@ bool loadLevel(std::string const& name) {
     in.clear();
   }
   loadLines(in);
-  in.close();
   setUp(name);
   // The editor's loads keep the place the game handed over: the player's ship is put back
   // there, not at the level's start.

@@ -31,7 +31,7 @@ void XmlShip::initFromFile(std::istream& in) {
 }
 
 void XmlShip::saveToFile(std::ostream& out) {
-  out << (name.empty() ? defaultType : name) << std::endl;
+  out << (name.empty() ? defaultType : name) << '\n';
   EditableSprite::saveToFile(out);
 }
 

@@ -45,10 +45,9 @@ void Node::initFromFile(std::istream& in) {
 }
 
 void Node::saveToFile(std::ostream& out) {
-  out << "Node" << std::endl;
-  out << nodeId << std::endl;
-  for (int i = 0; i < connected.size(); i++) out << connected.at(i)->getNodeId() << std::endl;
-  out << -1 << std::endl;
+  out << "Node\n" << nodeId << '\n';
+  for (int i = 0; i < connected.size(); i++) out << connected.at(i)->getNodeId() << '\n';
+  out << -1 << '\n';
 }
 
 void Node::drawConnection(Node* otherNode) {

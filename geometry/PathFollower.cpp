@@ -124,12 +124,12 @@ void PathFollower::initFromFile(std::istream& in) {
 }
 
 void PathFollower::saveToFile(std::ostream& out) {
-  out << "PathFollower" << std::endl;
+  out << "PathFollower\n";
   for (int i = 0; i < pathNodes.size(); i++) {
-    out << 1 << std::endl;
+    out << "1\n";
     pathNodes.at(i)->saveToFile(out);
   }
-  out << 0 << std::endl;
+  out << "0\n";
 }
 
 PathNode* PathFollower::getFirstNode() {

@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 
+#include "core/NumberText.h"
 #include "presentation/Draw.h"
 
 PathNode* selectedPathNode = nullptr;
@@ -13,7 +14,10 @@ float const NODE_SIDE = 30;
 PathNode::PathNode(Point const& p, bool bPlaceAsArrow)
     : Rect(NODE_SIDE, NODE_SIDE), bArrow(bPlaceAsArrow), speedMult(0.5f) {
   SimpleRect::setCenter(p);
-  setColors("yellow");
+  // Paths are made by the thousand when a level loads: the colour is looked up by name once.
+  static Color const yellow = getColor("yellow");
+  setFillColor(yellow);
+  setBorderColor(yellow);
 }
 
 PathNode::PathNode(std::istream& in) : PathNode(Point(0, 0), false) { PathNode::initFromFile(in); }
@@ -21,11 +25,11 @@ PathNode::PathNode(std::istream& in) : PathNode(Point(0, 0), false) { PathNode::
 void PathNode::initFromFile(std::istream& in) {
   float x = 0, y = 0, mult = 0;
   int arrow = 0;
-  if (!(in >> x >> y)) {
+  if (!readNumber(readNumber(in, x), y)) {
     recordError("Error: PathNode record ended before its position");
     return;
   }
-  if (!(in >> mult >> arrow)) {
+  if (!(readNumber(in, mult) >> arrow)) {
     recordError("Error: PathNode record ended before its speed factor and arrow mark");
     setCenter(x, y);
     return;
@@ -38,9 +42,12 @@ void PathNode::initFromFile(std::istream& in) {
 
 void PathNode::saveToFile(std::ostream& out) {
   Point center = getCenter();
-  out << center.x << " " << center.y << std::endl;
-  out << speedMult << std::endl;
-  out << (bArrow ? 1 : 0) << std::endl;
+  writeNumber(out, center.x);
+  out << ' ';
+  writeNumber(out, center.y);
+  out << '\n';
+  writeNumber(out, speedMult);
+  out << '\n' << (bArrow ? 1 : 0) << '\n';
   Node::saveToFile(out);
 }
 

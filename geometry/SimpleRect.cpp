@@ -307,36 +307,36 @@ float SimpleRect::getHeight() const {
   return dist(topRight, bottomRight);
 }
 
-void SimpleRect::setXYVals() const {
-  xVals.clear();
-  yVals.clear();
-  for (Point const& p : points) {
-    xVals.push_back(static_cast<float>(p.x));
-    yVals.push_back(static_cast<float>(p.y));
+namespace {
+// One edge of the bounding box: the corners' coordinates as floats, taken in corner order,
+// each replacing the answer only when strictly beyond it (as findMin and findMax do), without
+// a scratch list.
+template <bool bMax>
+float edgeOf(std::vector<Point> const& points, double Point::*coordinate) {
+  if (points.empty()) {
+    recordError(bMax ? "Error: Empty vector passed to findMax"
+                     : "Error: Empty vector passed to findMin");
+    return 0;
   }
+  float result = static_cast<float>(points[0].*coordinate);
+  for (size_t i = 1; i < points.size(); i++) {
+    float value = static_cast<float>(points[i].*coordinate);
+    if (bMax ? value > result : value < result) result = value;
+  }
+  return result;
 }
+}  // namespace
 
-float SimpleRect::getLeft() const {
-  setXYVals();
-  return findMin(xVals);
-}
+float SimpleRect::getLeft() const { return edgeOf<false>(cachedPoints(), &Point::x); }
 
-float SimpleRect::getTop() const {
-  setXYVals();
-  return findMin(yVals);
-}
+float SimpleRect::getTop() const { return edgeOf<false>(cachedPoints(), &Point::y); }
 
-float SimpleRect::getRight() const {
-  setXYVals();
-  return findMax(xVals);
-}
+float SimpleRect::getRight() const { return edgeOf<true>(cachedPoints(), &Point::x); }
 
-float SimpleRect::getBottom() const {
-  setXYVals();
-  return findMax(yVals);
-}
+float SimpleRect::getBottom() const { return edgeOf<true>(cachedPoints(), &Point::y); }
 
 std::vector<Point> const& SimpleRect::getPointsConst() const {
+  cachedPoints();
   bool bMatches = points.size() == 4 && points[0] == topLeft && points[1] == topRight &&
                   points[2] == bottomRight && points[3] == bottomLeft;
   if (!bMatches) {
@@ -351,18 +351,32 @@ std::vector<Point> const& SimpleRect::getPointsConst() const {
   return points;
 }
 
+// Every change of the corners comes here. Until the list has been read once there is nothing to
+// refresh: most rectangles (scratch boxes, last positions) are made in numbers while a level
+// loads and never read there, and the list is then made from the corners when first asked for.
 void SimpleRect::setPoints() {
-  if (points.empty()) points.resize(4);
+  if (bWatchCorners) handleCornersSet();
+  if (points.empty()) return;
   points.at(0) = topLeft;
   points.at(1) = topRight;
   points.at(2) = bottomRight;
   points.at(3) = bottomLeft;
-  if (bWatchCorners) handleCornersSet();
+}
+
+std::vector<Point>& SimpleRect::cachedPoints() const {
+  if (points.empty()) {
+    points.resize(4);
+    points[0] = topLeft;
+    points[1] = topRight;
+    points[2] = bottomRight;
+    points[3] = bottomLeft;
+  }
+  return points;
 }
 
 bool SimpleRect::isCollision(SimpleRect& other) {
   debugFunc("testing collision of ortho rects");
-  bool bHit = polygonIntersect(points, other.points);
+  bool bHit = polygonIntersect(cachedPoints(), other.cachedPoints());
   if (getPlayerRect() && getPlayerRect() == this) {
     printInfo(2, "poly intersection: %d", bHit ? 1 : 0);
     printInfo(3, "rect 1: %d %d %d %d", static_cast<int>(getLeft()), static_cast<int>(getTop()),

@@ -76,8 +76,8 @@ class SimpleRect : public Shape {
   float getTop() const;
   float getRight() const;
   float getBottom() const;
-  std::vector<Point>& getPoints() { return points; }
-  std::vector<Point>& getPoly() { return points; }
+  std::vector<Point>& getPoints() { return cachedPoints(); }
+  std::vector<Point>& getPoly() { return cachedPoints(); }
   // The cache, after logging any mismatch with the corners.
   std::vector<Point> const& getPointsConst() const;
   void setPoints();
@@ -125,14 +125,10 @@ class SimpleRect : public Shape {
   Point topRight;
   Point bottomRight;
   Point bottomLeft;
-  std::vector<Point> points;
-  // Scratch lists of the bounding-box queries.
-  mutable std::vector<float> xVals;
-  mutable std::vector<float> yVals;
+  // The corner list, made when first read (see setPoints); read it through cachedPoints.
+  mutable std::vector<Point> points;
+  std::vector<Point>& cachedPoints() const;
   bool bSetPointA;
   bool bSetPointB;
   bool bWatchCorners = false;
-
- private:
-  void setXYVals() const;
 };

@@ -8,6 +8,7 @@
 #include "core/Files.h"
 #include "core/GameServices.h"
 #include "core/GetParents.h"
+#include "core/NumberText.h"
 #include "game/Console.h"
 #include "presentation/Mouse.h"
 #include "presentation/Texture.h"
@@ -335,7 +336,7 @@ void ParallaxSprite::draw() {
 // still shows; the path record is read only after a complete centre and angle.
 void LoadableSprite::initFromFile(std::istream& in) {
   float x = 0, y = 0;
-  if (!(in >> x >> y)) {
+  if (!readNumber(readNumber(in, x), y)) {
     recordError("Error: sprite record ended before its centre");
     loadDefaultFrames();
     return;
@@ -345,7 +346,7 @@ void LoadableSprite::initFromFile(std::istream& in) {
   std::string word;
   if (in >> word && word == "<angle>") {
     float newAngle = 0;
-    if (!(in >> newAngle)) {
+    if (!readNumber(in, newAngle)) {
       recordError("Error: sprite record ended before its angle");
       loadDefaultFrames();
       return;
@@ -368,7 +369,11 @@ void LoadableSprite::initFromFile(std::istream& in) {
 }
 
 void LoadableSprite::saveToFile(std::ostream& out) {
-  out << getXCenter() << " " << getYCenter() << std::endl;
-  out << "<angle>" << std::endl << getAngle() << std::endl << "</angle>" << std::endl;
+  writeNumber(out, getXCenter());
+  out << ' ';
+  writeNumber(out, getYCenter());
+  out << "\n<angle>\n";
+  writeNumber(out, getAngle());
+  out << "\n</angle>\n";
   PathFollower::saveToFile(out);
 }

@@ -1,0 +1,17 @@
+// Reading and writing numbers in level text quickly, with exactly the characters and results
+// of stream extraction and insertion.
+#pragma once
+
+#include <istream>
+#include <ostream>
+
+// Same characters as `out << value` (six significant digits, the shorter of fixed and
+// scientific form), without the C library's formatting when the stream has its default
+// format; a stream with other settings gets `out << value` itself.
+void writeNumber(std::ostream& out, double value);
+
+// Same as `in >> value`: the same characters taken, the same value (0, or the largest float
+// on overflow, when the text is no number) and the same stream state; without the standard
+// library's scratch string and locale look-ups for a stream in the default "C" setting. Other
+// streams get `in >> value` itself.
+std::istream& readNumber(std::istream& in, float& value);

@@ -1,0 +1,240 @@
+// Loading and writing levels gives what it always gave: seeded random levels (fence posts with
+// links, ships with paths, odd number spellings, cut-short and malformed records) are loaded
+// into the game and into the editor, and a reference form of everything loaded (objects in
+// list order with the bits of every coordinate, the typed lists, the log, the next random
+// number) and the bytes the editor writes are compared with the fingerprints that the loader
+// and writer gave before they were made faster.
+#include <cstdio>
+#include <cstring>
+#include <random>
+#include <sstream>
+#include <string>
+
+#include "core/TypedLists.h"
+#include "editor/EditorFixture.h"
+#include "game/Fence.h"
+#include "game/FenceNode.h"
+#include "game/Game.h"
+#include "game/Level.h"
+#include "game/QorObjMan.h"
+#include "game/Ship.h"
+#include "geometry/PathFollower.h"
+#include "geometry/PathNode.h"
+#include "presentation/Sprite.h"
+
+namespace {
+// A number as a level file may spell it.
+std::string spell(std::mt19937& random, float value) {
+  char text[64];
+  switch (random() % 5) {
+    case 0:
+      std::snprintf(text, sizeof text, "%d", static_cast<int>(value));
+      break;
+    case 1:
+      std::snprintf(text, sizeof text, "%.3f", value);
+      break;
+    case 2:
+      std::snprintf(text, sizeof text, "%.9g", value);
+      break;
+    case 3:
+      std::snprintf(text, sizeof text, "%e", value);
+      break;
+    default:
+      std::snprintf(text, sizeof text, "%.7g", value / 3);
+      break;
+  }
+  return text;
+}
+
+std::string makeLevel(unsigned seed, int records) {
+  std::mt19937 random(seed);
+  std::uniform_real_distribution<float> place(-500, 6000);
+  std::uniform_real_distribution<float> unit(0, 1);
+  auto chance = [&](float p) { return unit(random) < p; };
+  std::ostringstream out;
+  out << "<triggerRoot> <3> <color> red </color> </3> </triggerRoot>\n";
+  out << spell(random, -100.25f) << " " << spell(random, -50.5f) << " " << spell(random, 6400.7f)
+      << " " << spell(random, 6300.1f) << "\n-1\n\n";
+  int nodeId = 1;
+  for (int r = 0; r < records; r++) {
+    float const x = place(random), y = place(random);
+    int const kind = static_cast<int>(random() % 10);
+    if (kind < 5) {
+      out << "FenceNode\n" << spell(random, x) << " " << spell(random, y) << "\n";
+      if (chance(0.9f)) out << "<angle>\n" << spell(random, unit(random) * 360) << "\n</angle>\n";
+      out << "PathFollower\n0\nNode\n" << nodeId << "\n";
+      // Links to the next post, now and then to an earlier one or to none that exists.
+      if (chance(0.8f)) out << nodeId + 1 << "\n";
+      if (chance(0.1f)) out << 1 + static_cast<int>(random() % nodeId) << "\n";
+      if (chance(0.05f)) out << nodeId + 100000 << "\n";
+      out << "-1\n\n";
+      nodeId++;
+    } else {
+      bool const bPlayer = kind == 5 && chance(0.3f);
+      out << (bPlayer ? "PlayerShip\nplayer\n" : "HoloDisplay\nglobal_pirate\n");
+      out << spell(random, x) << " " << spell(random, y) << "\n";
+      if (chance(0.95f))
+        out << "<angle>\n"
+            << spell(random, unit(random) * 360) << "\n"
+            << (chance(0.95f) ? "</angle>" : "") << "\n";
+      out << "PathFollower\n";
+      int const nodes = static_cast<int>(random() % 4);
+      for (int k = 0; k < nodes; k++) {
+        out << "1\n"
+            << spell(random, x + place(random) / 10) << " " << spell(random, y - place(random) / 10)
+            << "\n"
+            << spell(random, unit(random)) << "\n"
+            << (chance(0.3f) ? 1 : 0) << "\nNode\n"
+            << nodeId + k << "\n"
+            << nodeId + (k + 1) % nodes << "\n-1\n";
+      }
+      out << "0\n\n";
+      nodeId += nodes;
+    }
+  }
+  out << "END_OBJECTS\n0\n0\n";
+  return out.str();
+}
+
+void addBits(std::ostringstream& out, double value) {
+  unsigned long long bits = 0;
+  std::memcpy(&bits, &value, sizeof bits);
+  out << std::hex << bits << std::dec << ' ';
+}
+
+void addRect(std::ostringstream& out, SimpleRect& rect) {
+  for (Point const& p : rect.getPoints()) {
+    addBits(out, p.x);
+    addBits(out, p.y);
+  }
+  addBits(out, rect.getLeft());
+  addBits(out, rect.getTop());
+  addBits(out, rect.getRight());
+  addBits(out, rect.getBottom());
+}
+
+template <class T>
+void addList(std::ostringstream& out, char const* name, ObjectVector<T*>& list,
+             std::vector<Creatable2d*> const& objects) {
+  out << name << ':';
+  for (int i = 0; i < list.size(); i++) {
+    auto* object = dynamic_cast<Creatable2d*>(list.at(i));
+    out << ' ' << (std::find(objects.begin(), objects.end(), object) - objects.begin());
+  }
+  out << '\n';
+}
+
+// Everything a level load leaves behind, in a form that tells every bit apart.
+std::string describeWorld(std::vector<Creatable2d*> const& objects) {
+  std::ostringstream out;
+  out << worldBounds.getLeft() << ' ' << worldBounds.getTop() << ' ' << worldBounds.getRight()
+      << ' ' << worldBounds.getBottom() << ' ' << getLevelTime() << '\n';
+  for (Creatable2d* object : objects) {
+    out << getType(object) << ' ';
+    if (auto* rect = dynamic_cast<SimpleRect*>(object)) addRect(out, *rect);
+    if (auto* sprite = dynamic_cast<Sprite*>(object)) addBits(out, sprite->getAngle());
+    if (auto* node = dynamic_cast<Node*>(object)) {
+      out << "node " << node->getNodeId() << ':';
+      for (int i = 0; i < node->getConnected().size(); i++)
+        out << ' ' << node->getConnected().at(i)->getNodeId();
+    }
+    if (auto* follower = dynamic_cast<PathFollower*>(object)) {
+      VectorInterface<PathNode*>& path = follower->getPathRef();
+      for (int i = 0; i < path.size(); i++) {
+        PathNode* node = path.at(i);
+        out << "\n  path ";
+        addRect(out, *node);
+        addBits(out, node->getSpeedMult());
+        out << node->isArrow() << ' ' << node->getNodeId() << ':';
+        for (int j = 0; j < node->getConnected().size(); j++)
+          out << ' ' << node->getConnected().at(j)->getNodeId();
+      }
+    }
+    out << '\n';
+  }
+  addList(out, "allShips", allShips, objects);
+  addList(out, "fenceNodes", fenceNodes, objects);
+  addList(out, "fences", fences, objects);
+  addList(out, "obstacles", obstacles, objects);
+  addList(out, "pathFollowers", pathFollowers, objects);
+  return out.str();
+}
+
+std::string fingerprint(std::string const& text) {
+  unsigned long long hash = 1469598103934665603ull;
+  for (unsigned char c : text) {
+    hash ^= c;
+    hash *= 1099511628211ull;
+  }
+  char result[32];
+  std::snprintf(result, sizeof result, "%016llx", hash);
+  return result;
+}
+
+std::string readWhole(std::string const& name) {
+  std::ifstream in(name.c_str(), std::ios::binary);
+  std::stringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+
+struct Case {
+  unsigned seed;
+  int records;
+  // Where the file is cut (a fraction of its length); 1 for the whole file.
+  double cut;
+  char const* game;
+  char const* written;
+};
+
+// Fingerprints of the game's world and of the editor's written level, made by the loader and
+// writer as they stood before they were sped up.
+Case const cases[] = {
+    {1, 300, 1.0, "e0bd0673f2e38b38", "19011c915400b31b"},
+    {2, 300, 1.0, "c6f9b3fe0e96d7c0", "ac6cb82ae4e6477a"},
+    {3, 1000, 1.0, "f5e0f0c3accf4d81", "f87c779e53e12b23"},
+    {4, 200, 0.63, "1ad59e6096f0a0f3", "4cf67aa46bf2db71"},
+    {5, 200, 0.21, "a9e12753e9db7af6", "105207e595daea04"},
+};
+
+class LevelLoadGoldenTest : public EditorFixture {};
+}  // namespace
+
+TEST_F(LevelLoadGoldenTest, RandomLevelsLoadAndWriteAsTheyAlwaysDid) {
+  for (Case const& c : cases) {
+    std::string text = makeLevel(c.seed, c.records);
+    text.resize(static_cast<size_t>(static_cast<double>(text.size()) * c.cut));
+    {
+      std::ofstream out("golden.lev", std::ios::binary);
+      out << text;
+    }
+    // The game's world, with the log and the random sequence after the load.
+    std::string game;
+    {
+      LogCapture log;
+      bEdit = false;
+      srand(5);
+      loadLevel("golden.lev");
+      game = describeWorld(objMan.getList()) + log.text() + std::to_string(rand());
+    }
+    // The editor's world and the level it writes from it.
+    std::string written;
+    {
+      bEdit = true;
+      loadLevel("golden.lev");
+      ASSERT_TRUE(writeLevelFile("written.lev", worldBounds.getLeft(), worldBounds.getTop(),
+                                 worldBounds.getRight(), worldBounds.getBottom()));
+      written = describeWorld(editObjMan.getList()) + readWhole("written.lev");
+      bEdit = false;
+    }
+    EXPECT_EQ(fingerprint(game), c.game) << "seed " << c.seed;
+    EXPECT_EQ(fingerprint(written), c.written) << "seed " << c.seed;
+    // A folder named here receives both reference forms, to see where they differ.
+    if (char const* folder = getenv("QOR_GOLDEN_DUMP")) {
+      std::string const stem = std::string(folder) + "/seed" + std::to_string(c.seed);
+      std::ofstream(stem + "-game.txt") << game;
+      std::ofstream(stem + "-written.txt") << written;
+    }
+  }
+  preLoad();
+}
