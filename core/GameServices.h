@@ -43,6 +43,7 @@ class Rect;
 template <class T>
 class VectorInterface;
 void getNearbyObstacles(Rect rect, VectorInterface<Obstacle*>& list);
+void gatherNearbyObstacles(Rect& area, VectorInterface<Obstacle*>& list);
 
 // The camera's size in play is the logical screen times this zoom setting (2.0 unless the
 // data files set "zoom"); the camera reads it to fit the editor's objects.

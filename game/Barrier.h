@@ -23,6 +23,7 @@ class Barrier : public Obstacle, public Shootable, public Rect, public Creatable
   Barrier();
 
   Rect getObstacleRect() override;
+  Rect* getOwnRect() override { return this; }
   void draw() override;
 
   void adjustLists() override;

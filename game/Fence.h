@@ -35,6 +35,7 @@ class Fence : public Rect, public Obstacle, public Creatable2d, public Shootable
   void adjustLists() override;
   void process() override;
   Rect getObstacleRect() override;
+  Rect* getOwnRect() override { return this; }
   Rect getBounds() override;
   Rect getQuadTreeRect() override;
   Point getCenter() const override;

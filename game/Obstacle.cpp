@@ -7,11 +7,22 @@
 
 Rect Obstacle::getQuadTreeRect() { return getObstacleRect(); }
 
-Rect Obstacle::getLastRect() {
-  if (!isOfType(this, "Rect"))
-    recordError("Error: " + getType(this) +
+namespace {
+void checkIsRect(Obstacle* obstacle) {
+  if (!isOfType(obstacle, "Rect"))
+    recordError("Error: " + getType(obstacle) +
                 " is not a rect, obstacle's getLastRect should be "
                 "overridden");
+}
+}  // namespace
+
+SimpleRect const& Obstacle::getOwnLastRect(Rect& own) {
+  checkIsRect(this);
+  return own.getLastRectRef();
+}
+
+Rect Obstacle::getLastRect() {
+  checkIsRect(this);
   // An obstacle that is not a Rect has no last rectangle to read: its rectangle now stands in.
   if (Rect* rect = dynamic_cast<Rect*>(this)) return rect->getLastRect();
   return getObstacleRect();

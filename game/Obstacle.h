@@ -12,6 +12,11 @@ class Obstacle : public QuadTreeObject {
   virtual Rect getObstacleRect() = 0;
   // The rectangle at the last update. Obstacles that are not rectangles must override it.
   virtual Rect getLastRect();
+  // The obstacle's own rectangle when getObstacleRect answers a copy of it and getLastRect is
+  // not overridden, so that colliders can read the corners without copies; null otherwise.
+  virtual Rect* getOwnRect() { return nullptr; }
+  // What getLastRect would copy, for an obstacle whose own rectangle is own (same checks).
+  SimpleRect const& getOwnLastRect(Rect& own);
   virtual void draw() = 0;
 
   // A hook for drawing an obstacle's collision data; obstacles draw nothing extra.

@@ -26,8 +26,15 @@ void buildObstacleTree() {
 }
 
 void getNearbyObstacles(Rect rect, VectorInterface<Obstacle*>& list) {
-  std::set<QuadTreeObject*> nearby;
-  obstacleTree.getNearby(rect, nearby);
+  gatherNearbyObstacles(rect, list);
+}
+
+// The tree's sorted list gives the set's order without the set's allocations; the scratch list
+// is kept between queries.
+void gatherNearbyObstacles(Rect& area, VectorInterface<Obstacle*>& list) {
+  static std::vector<QuadTreeObject*> nearby;
+  nearby.clear();
+  obstacleTree.getNearby(area, nearby);
   // Only obstacles are put in the tree.
   for (QuadTreeObject* object : nearby) list.push_back(static_cast<Obstacle*>(object));
 }

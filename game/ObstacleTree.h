@@ -16,6 +16,8 @@ void clearObstacleTree();
 void buildObstacleTree();
 // Appends the obstacles near rect, each once, in ascending address order.
 void getNearbyObstacles(Rect rect, VectorInterface<Obstacle*>& list);
+// The same for a rectangle the caller holds, without copying it.
+void gatherNearbyObstacles(Rect& area, VectorInterface<Obstacle*>& list);
 // Draws the obstacles near the camera.
 void drawObstacles();
 // Debugging view of the tree's nodes.

@@ -125,7 +125,14 @@ std::vector<Collidable*> Projectile::buildCollidableList() {
     candidates.push_back(static_cast<Shootable*>(player));
   }
   VectorInterface<Obstacle*> nearby;
-  getNearbyObstacles(getSweptBounds(), nearby);
+  if (bCollideWithRects) {
+    getNearbyObstacles(getSweptBounds(), nearby);
+  } else {
+    // Kept from shot to shot: a rectangle made per query costs its colours and lists.
+    static Rect sweptArea;
+    getSweptCorners().storeIn(sweptArea);
+    gatherNearbyObstacles(sweptArea, nearby);
+  }
   for (int i = 0; i < nearby.size(); i++) {
     Obstacle* obstacle = nearby.at(i);
     if (SimpleRect* rect = dynamic_cast<SimpleRect*>(obstacle)) rect->setPoints();
@@ -142,6 +149,16 @@ std::vector<Collidable*> Projectile::buildCollidableList() {
 Rect Projectile::getSweptBounds() {
   Rect swept = getBounds().getBounds();
   Rect before = swept;
+  Point const last = getLastCenter();
+  Point const now = getCenter();
+  before.move(static_cast<float>(last.x - now.x), static_cast<float>(last.y - now.y));
+  swept.increaseTo(before);
+  return swept;
+}
+
+RectCorners Projectile::getSweptCorners() {
+  RectCorners swept = RectCorners(*this).getBounds();
+  RectCorners before = swept;
   Point const last = getLastCenter();
   Point const now = getCenter();
   before.move(static_cast<float>(last.x - now.x), static_cast<float>(last.y - now.y));

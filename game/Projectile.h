@@ -12,6 +12,7 @@
 #include "core/Xml.h"
 #include "game/Visible.h"
 #include "geometry/Collisions.h"
+#include "geometry/RectCorners.h"
 #include "presentation/Sprite.h"
 
 class GunUser;
@@ -34,7 +35,8 @@ class Projectile : public Sprite, public Visible, public Creatable2d {
   virtual void init(Point const& p, GunUser* user);
   virtual void init(GunUser* user);
   virtual float getDamage() { return 1.0f; }
-  Rect getBounds() override;
+  // Final: the swept area reads this rectangle's corners in its place.
+  Rect getBounds() final;
   void adjustLists() override;
   // Flying farther ends the shot; -1.0 would mean no limit.
   virtual float maxDist() { return 4000.0f; }
@@ -59,6 +61,8 @@ class Projectile : public Sprite, public Visible, public Creatable2d {
   std::vector<Collidable*> buildCollidableList();
   // The area the shot's rectangle swept from its last place to this one.
   Rect getSweptBounds();
+  // The same area as plain corners.
+  RectCorners getSweptCorners();
   // False when the projectile is gone.
   bool handleHit(std::vector<Collidable*> const& hits);
   void putShooterBack();

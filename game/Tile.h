@@ -29,6 +29,7 @@ class Tile : public Obstacle, public Shootable, public Rect, public Editable {
   Tile();
 
   Rect getObstacleRect() override;
+  Rect* getOwnRect() override { return this; }
   void draw() override;
 
   void initForEditor() override;

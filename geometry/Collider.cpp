@@ -5,15 +5,26 @@
 #include "core/GetParents.h"
 #include "core/VectorUtils.h"
 #include "game/Obstacle.h"
+#include "geometry/RectCorners.h"
+
+bool bCollideWithRects = false;
 
 namespace {
+// The rectangle getOrthoRect makes, as corners.
+RectCorners orthoOf(RectCorners const& c) {
+  RectCorners result;
+  result.setRect(0, 0, c.getWidth(), c.getHeight());
+  return result;
+}
+
 // An unturned obstacle's frame is its world position shifted: boxes are carried by exact
 // translation there, so that a box touching a side is not pushed by the rounding of the angle
 // conversions, whose two degree factors do not quite invert each other.
 bool isUnturned(Angle const& angle) { return angle.val() == 0; }
 
 // The point at p in the frame where obsRect is orthoRect, back in the world.
-Point fromObstacleFrame(Rect& obsRect, Rect& orthoRect, Point const& p) {
+template <class R>
+Point fromObstacleFrame(R& obsRect, R& orthoRect, Point const& p) {
   Angle angleDiff = orthoRect.getAngle() - obsRect.getAngle();
   if (isUnturned(angleDiff)) return obsRect.getTopLeft() + (p - orthoRect.getTopLeft());
   float offsetDist = dist(orthoRect.getTopLeft(), p);
@@ -23,7 +34,8 @@ Point fromObstacleFrame(Rect& obsRect, Rect& orthoRect, Point const& p) {
 }
 
 // A w by w square centred on center whose up is the heading angle.
-void buildBox(Rect& box, Point const& center, Angle const& angle, float w) {
+template <class R>
+void buildBox(R& box, Point const& center, Angle const& angle, float w) {
   if (isUnturned(angle)) {
     box.setRect(static_cast<float>(center.x - w / 2), static_cast<float>(center.y - w / 2),
                 static_cast<float>(center.x + w / 2), static_cast<float>(center.y + w / 2));
@@ -33,6 +45,23 @@ void buildBox(Rect& box, Point const& center, Angle const& angle, float w) {
   Point b = center + getPointAtAngle(angle + 180.0, w / 2);
   box.setMidpoints(a, b, w);
 }
+
+template <class R>
+void placeBox(R& baseRect, R& orthoBase, R& otherRect, R& otherOrtho) {
+  Angle angleDiff = orthoBase.getAngle() - baseRect.getAngle();
+  Point newTopLeft;
+  if (isUnturned(angleDiff)) {
+    newTopLeft = otherRect.getTopLeft() - baseRect.getTopLeft() + orthoBase.getTopLeft();
+  } else {
+    float offsetAngle = static_cast<float>(getAngle(baseRect.getTopLeft(), otherRect.getTopLeft()));
+    float offsetDist = dist(baseRect.getTopLeft(), otherRect.getTopLeft());
+    offsetAngle = static_cast<float>(angleDiff.val() + offsetAngle);
+    newTopLeft = getPointAtAngle(Angle(offsetAngle), offsetDist);
+    newTopLeft += orthoBase.getTopLeft();
+  }
+  otherOrtho.setLeft(static_cast<float>(newTopLeft.x));
+  otherOrtho.setTop(static_cast<float>(newTopLeft.y));
+}
 }  // namespace
 
 // The flags describe the last response; before any there was no contact.
@@ -41,13 +70,76 @@ Collider::Collider() : bCollLeft(false), bCollTop(false), bCollRight(false), bCo
 void Collider::process() {
   debugFunc("processing as Collider:", getType(this));
   VectorInterface<Obstacle*> nearObstacles;
-  getNearbyObstacles(getBounds(), nearObstacles);
+  // The collider itself stands for its copy getBounds: the query reads the corners only.
+  gatherNearbyObstacles(*this, nearObstacles);
   for (int i = 0; i < nearObstacles.size(); i++) handleCollision(nearObstacles.at(i));
   for (int i = 0; i < nearObstacles.size(); i++) collidingWithObstacle(nearObstacles.at(i));
 }
 
 void Collider::handleCollision(Obstacle* obstacle) {
   debugFunc("bouta handleCollision");
+  Rect* own = bCollideWithRects ? nullptr : obstacle->getOwnRect();
+  if (own)
+    handleCollisionWithCorners(obstacle, *own);
+  else
+    handleCollisionWithRects(obstacle);
+  debugFunc("done colliding");
+  debugFunc("getXCenter():", getXCenter());
+}
+
+// The steps of handleCollisionWithRects on plain corners: the same operations in the same order,
+// without building and freeing a rectangle for every intermediate value.
+void Collider::handleCollisionWithCorners(Obstacle* obstacle, Rect& own) {
+  RectCorners obsRect(own);
+  RectCorners lastObsRect(obstacle->getOwnLastRect(own));
+  Angle rectAngle = obsRect.getAngle();
+  Angle lastRectAngle = lastObsRect.getAngle();
+  float w = getWidth();
+  RectCorners box;
+  RectCorners lastB;
+  buildBox(box, SimpleRect::getCenter(), rectAngle, w);
+  buildBox(lastB, getLastCenter(), lastRectAngle, w);
+
+  RectCorners obstacleRect = orthoOf(obsRect);
+  RectCorners lastObstacleRect = orthoOf(lastObsRect);
+  RectCorners ortho = orthoOf(box);
+  RectCorners lastOrtho = orthoOf(lastB);
+  placeBox(obsRect, obstacleRect, box, ortho);
+  placeBox(lastObsRect, lastObstacleRect, lastB, lastOrtho);
+
+  float const boxLeft = ortho.getLeft(), boxRight = ortho.getRight();
+  float const boxTop = ortho.getTop(), boxBottom = ortho.getBottom();
+  float const obsLeft = obstacleRect.getLeft(), obsRight = obstacleRect.getRight();
+  float const obsTop = obstacleRect.getTop(), obsBottom = obstacleRect.getBottom();
+  bool c1 = boxLeft < obsRight;
+  bool c2 = boxRight > obsLeft;
+  bool c3 = boxTop < obsBottom;
+  bool c4 = boxBottom > obsTop;
+  bCollLeft = c3 && c4 && c2 && lastOrtho.getRight() <= lastObstacleRect.getLeft();
+  bCollRight = c3 && c4 && c1 && lastOrtho.getLeft() >= lastObstacleRect.getRight();
+  bCollTop = c1 && c2 && c4 && lastOrtho.getBottom() <= lastObstacleRect.getTop();
+  bCollBottom = c1 && c2 && c3 && lastOrtho.getTop() >= lastObstacleRect.getBottom();
+
+  if (bCollTop)
+    ortho.setBottom(obsTop - 1);
+  else if (bCollBottom)
+    ortho.setTop(obsBottom + 1);
+  if (bCollLeft)
+    ortho.setRight(obsLeft - 1);
+  else if (bCollRight)
+    ortho.setLeft(obsRight + 1);
+
+  // The working boxes are left as the rectangle steps leave them.
+  box.storeIn(bbox);
+  lastB.storeIn(lastBox);
+  ortho.storeIn(orthoBox);
+  lastOrtho.storeIn(lastOrthoBox);
+
+  SimpleRect::setCenter(fromObstacleFrame(obsRect, obstacleRect, ortho.getCenter()));
+  lastRect.setCenter(fromObstacleFrame(lastObsRect, lastObstacleRect, lastOrtho.getCenter()));
+}
+
+void Collider::handleCollisionWithRects(Obstacle* obstacle) {
   Rect obsRect = obstacle->getObstacleRect();
   Rect lastObsRect = obstacle->getLastRect();
   createBoundingBoxes(obsRect.getAngle(), lastObsRect.getAngle());
@@ -66,8 +158,6 @@ void Collider::handleCollision(Obstacle* obstacle) {
   // corner and turns back by the obstacle's angle.
   SimpleRect::setCenter(fromObstacleFrame(obsRect, obstacleRect, orthoBox.getCenter()));
   lastRect.setCenter(fromObstacleFrame(lastObsRect, lastObstacleRect, lastOrthoBox.getCenter()));
-  debugFunc("done colliding");
-  debugFunc("getXCenter():", getXCenter());
 }
 
 bool Collider::collidingWithObstacle(Obstacle* /*obstacle*/) { return false; }
@@ -115,17 +205,5 @@ void Collider::pushOut(Rect& orthoRect) {
 Rect getOrthoRect(Rect& rect) { return Rect(0, 0, rect.getWidth(), rect.getHeight()); }
 
 void placeBoxes(Rect& baseRect, Rect& orthoBase, Rect& otherRect, Rect& otherOrtho) {
-  Angle angleDiff = orthoBase.getAngle() - baseRect.getAngle();
-  Point newTopLeft;
-  if (isUnturned(angleDiff)) {
-    newTopLeft = otherRect.getTopLeft() - baseRect.getTopLeft() + orthoBase.getTopLeft();
-  } else {
-    float offsetAngle = static_cast<float>(getAngle(baseRect.getTopLeft(), otherRect.getTopLeft()));
-    float offsetDist = dist(baseRect.getTopLeft(), otherRect.getTopLeft());
-    offsetAngle = static_cast<float>(angleDiff.val() + offsetAngle);
-    newTopLeft = getPointAtAngle(Angle(offsetAngle), offsetDist);
-    newTopLeft += orthoBase.getTopLeft();
-  }
-  otherOrtho.setLeft(static_cast<float>(newTopLeft.x));
-  otherOrtho.setTop(static_cast<float>(newTopLeft.y));
+  placeBox(baseRect, orthoBase, otherRect, otherOrtho);
 }

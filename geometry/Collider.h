@@ -9,6 +9,10 @@
 
 class Obstacle;
 
+// Runs every response on rectangles, as the steps are written, instead of on plain corners:
+// the reference the corner response is checked against. Off in the game.
+extern bool bCollideWithRects;
+
 class Collider : public Rect {
  public:
   Collider();
@@ -28,6 +32,12 @@ class Collider : public Rect {
   void pushOut(Rect& orthoRect);
 
  protected:
+  // The response step by step on rectangles: obstacles that are not their own rectangle, and
+  // every obstacle while bCollideWithRects is set.
+  void handleCollisionWithRects(Obstacle* obstacle);
+  // The same steps on plain corners, for an obstacle whose rectangles are those of own.
+  void handleCollisionWithCorners(Obstacle* obstacle, Rect& own);
+
   // The sides through which the last response found the box entering the obstacle.
   bool bCollLeft;
   bool bCollTop;

@@ -48,15 +48,17 @@ void Rect::updateLast() {
   bLastRectUpdated = true;
 }
 
-Point Rect::getLastCenter() { return getLastRect().getCenter(); }
+Point Rect::getLastCenter() { return getLastRectRef().getCenter(); }
 
-Rect Rect::getLastRect() {
-  if (bFirstCycle) return Rect(*this);
+Rect Rect::getLastRect() { return Rect(getLastRectRef()); }
+
+SimpleRect const& Rect::getLastRectRef() {
+  if (bFirstCycle) return *this;
   if (!bLastRectUpdated) {
     recordError("Error: Last rect not updated for object", getType(this));
     std::exit(1);
   }
-  return Rect(lastRect);
+  return lastRect;
 }
 
 float Rect::getLastX() { return getLastRect().getXCenter(); }

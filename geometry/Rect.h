@@ -28,6 +28,9 @@ class Rect : public SimpleRect {
   // The rectangle itself during the first frame; afterwards the last one, and a rectangle
   // never updated by then ends the program.
   Rect getLastRect();
+  // What getLastRect copies, after the same checks: this rectangle during the first frame,
+  // otherwise the last one.
+  SimpleRect const& getLastRectRef();
   float getLastX();
   float getLastY();
   // The axis-aligned bounding box.

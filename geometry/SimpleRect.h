@@ -65,6 +65,11 @@ class SimpleRect : public Shape {
   void setPointB(Point const& b);
 
   Point getTopLeft() { return topLeft; }
+  // The corners as stored, read without copying the rectangle.
+  Point const& cornerTopLeft() const { return topLeft; }
+  Point const& cornerTopRight() const { return topRight; }
+  Point const& cornerBottomRight() const { return bottomRight; }
+  Point const& cornerBottomLeft() const { return bottomLeft; }
   Point getPointA() const;
   Point getPointB() const;
   // Heading from the bottom edge towards the top edge, in (-360, 0]; 0 when unrotated.
