@@ -2,6 +2,7 @@
 
 #include <GL/gl.h>
 
+#include <algorithm>
 #include <cstdio>
 
 #include "core/GameServices.h"
@@ -26,6 +27,11 @@ bool initGL() {
 void drawLine(float x0, float y0, float x1, float y1, Color const& color, bool bMoveView) {
   Point p0(x0, y0);
   Point p1(x1, y1);
+  if (bMoveView && !view.mayShow(std::min(x0, x1), std::min(y0, y1), std::max(x0, x1),
+                                 std::max(y0, y1))) {
+    clearColor();
+    return;
+  }
   if (bMoveView) {
     view.mapToView(p0);
     view.mapToView(p1);
