@@ -174,16 +174,20 @@ void View::setSpinParameters(Point newWorldBase, Point newViewBase, double newAn
 void View::setOffset(double x, double y) { offset = Point(x, y); }
 
 View::ShownBox const& View::getShownBox() {
-  double const left = getLeft(), top = getTop(), width = getWidth(), height = getHeight();
-  if (shown.bValid && shown.left == left && shown.top == top && shown.width == width &&
-      shown.height == height && shown.angle == angle)
-    return shown;
-  shown.left = left;
-  shown.top = top;
-  shown.width = width;
-  shown.height = height;
-  shown.angle = angle;
+  double key[17] = {topLeft.x,     topLeft.y,     topRight.x, topRight.y,     bottomRight.x,
+                    bottomRight.y, bottomLeft.x,  bottomLeft.y, 0, 0, 0, 0, 0, 0, 0, 0, angle};
+  if (points.size() == 4)
+    for (int i = 0; i < 4; i++) {
+      key[8 + 2 * i] = points[i].x;
+      key[9 + 2 * i] = points[i].y;
+    }
+  // Compared as numbers: a NaN never equals itself, so a NaN camera is worked out each time.
+  bool bSame = shown.bValid;
+  for (int i = 0; i < 17 && bSame; i++) bSame = shown.key[i] == key[i];
+  if (bSame) return shown;
+  std::copy(key, key + 17, shown.key);
   shown.bValid = true;
+  double const left = getLeft(), top = getTop(), width = getWidth(), height = getHeight();
   // The screen grown by the margin, in world units after the turn, relative to the centre
   // the turn is about; its corners turned back give the world area, boxed.
   double const marginX = cullMargin * width / getScreenWidth();

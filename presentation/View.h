@@ -71,7 +71,8 @@ class View : public Rect {
   // The world box shown by the camera as it stood at the last mayShow, kept while the camera
   // does not change.
   struct ShownBox {
-    double left = 0, top = 0, width = 0, height = 0, angle = 0;
+    // What the box was worked out from: the corners, the corner list the getters read, the turn.
+    double key[17] = {};
     double minX = 0, minY = 0, maxX = 0, maxY = 0;
     bool bValid = false;
   };
