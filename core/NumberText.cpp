@@ -3,6 +3,7 @@
 #include <locale.h>
 
 #include <charconv>
+#include <climits>
 #include <cstdlib>
 #include <ios>
 #include <limits>
@@ -44,28 +45,109 @@ void writeNumber(std::ostream& out, double value) {
   out.write(text, result.ptr - text);
 }
 
+namespace {
+// What extraction does before it reads a number: false (with the stream state set) when the
+// stream is not good or only white space is left; otherwise the first character is current.
+bool skipToNumber(std::istream& in) {
+  if (!in.good()) {
+    in.setstate(std::ios_base::failbit);
+    return false;
+  }
+  std::streambuf* buffer = in.rdbuf();
+  int c = buffer->sgetc();
+  while (c != std::char_traits<char>::eof() && isSpace(c)) c = buffer->snextc();
+  if (c == std::char_traits<char>::eof()) {
+    in.setstate(std::ios_base::eofbit | std::ios_base::failbit);
+    return false;
+  }
+  return true;
+}
+
+bool hasDefaultReading(std::istream& in) {
+  return !in.tie() && in.exceptions() == std::ios_base::goodbit && in.rdbuf() &&
+         (in.flags() & std::ios_base::skipws) && hasDefaultLocale(in);
+}
+}  // namespace
+
+// The standard library's extraction of an int in the "C" locale and decimal base: an optional
+// sign, leading zeros, digits into an unsigned long with overflow noted; no digit at all gives
+// 0 and failure, an overflow the long limit of the sign and failure; then the long is clamped
+// to the int range, with failure outside it.
+std::istream& readNumber(std::istream& in, int& value) {
+  if (!hasDefaultReading(in) || (in.flags() & std::ios_base::basefield) != std::ios_base::dec)
+    return in >> value;
+  if (!skipToNumber(in)) return in;
+  std::streambuf* buffer = in.rdbuf();
+  int const eof = std::char_traits<char>::eof();
+  int c = buffer->sgetc();
+  bool bEnd = false;
+  bool bNegative = false;
+  if (c == '-' || c == '+') {
+    bNegative = c == '-';
+    c = buffer->snextc();
+    bEnd = c == eof;
+  }
+  bool bZero = false;
+  int digits = 0;
+  while (!bEnd && c == '0') {
+    bZero = true;
+    digits++;
+    c = buffer->snextc();
+    bEnd = c == eof;
+  }
+  unsigned long const max =
+      bNegative ? -static_cast<unsigned long>(LONG_MIN) : static_cast<unsigned long>(LONG_MAX);
+  unsigned long const smax = max / 10;
+  unsigned long result = 0;
+  bool bOverflow = false;
+  while (!bEnd && c >= '0' && c <= '9') {
+    unsigned long const digit = static_cast<unsigned long>(c - '0');
+    if (result > smax) {
+      bOverflow = true;
+    } else {
+      result *= 10;
+      bOverflow |= result > max - digit;
+      result += digit;
+      digits++;
+    }
+    c = buffer->snextc();
+    bEnd = c == eof;
+  }
+  std::ios_base::iostate state = std::ios_base::goodbit;
+  long number = 0;
+  if (!digits && !bZero) {
+    state = std::ios_base::failbit;
+  } else if (bOverflow) {
+    number = bNegative ? LONG_MIN : LONG_MAX;
+    state = std::ios_base::failbit;
+  } else {
+    number = static_cast<long>(bNegative ? -result : result);
+  }
+  if (bEnd) state |= std::ios_base::eofbit;
+  if (number < INT_MIN) {
+    state |= std::ios_base::failbit;
+    value = INT_MIN;
+  } else if (number > INT_MAX) {
+    state |= std::ios_base::failbit;
+    value = INT_MAX;
+  } else {
+    value = static_cast<int>(number);
+  }
+  if (state) in.setstate(state);
+  return in;
+}
+
 // The steps of the standard library's extraction of a float in the "C" locale: skip white
 // space, take an optional sign, digits with at most one decimal point, and an exponent
 // ('e' or 'E' after some digit, an optional sign, digits); the text taken is converted as a
 // whole by strtof, and text that is not a number in full gives 0 and failure, an overflow the
 // largest float and failure.
 std::istream& readNumber(std::istream& in, float& value) {
-  if (in.tie() || in.exceptions() != std::ios_base::goodbit || !in.rdbuf() ||
-      !(in.flags() & std::ios_base::skipws) || !hasDefaultLocale(in))
-    return in >> value;
-  typedef std::char_traits<char> Traits;
-  int const eof = Traits::eof();
-  if (!in.good()) {
-    in.setstate(std::ios_base::failbit);
-    return in;
-  }
+  if (!hasDefaultReading(in)) return in >> value;
+  if (!skipToNumber(in)) return in;
   std::streambuf* buffer = in.rdbuf();
+  int const eof = std::char_traits<char>::eof();
   int c = buffer->sgetc();
-  while (c != eof && isSpace(c)) c = buffer->snextc();
-  if (c == eof) {
-    in.setstate(std::ios_base::eofbit | std::ios_base::failbit);
-    return in;
-  }
 
   std::string text;
   bool bEnd = false;

@@ -15,3 +15,6 @@ void writeNumber(std::ostream& out, double value);
 // library's scratch string and locale look-ups for a stream in the default "C" setting. Other
 // streams get `in >> value` itself.
 std::istream& readNumber(std::istream& in, float& value);
+// Same as `in >> value` for a decimal int: on text that is no number the value becomes 0, on
+// overflow the nearest limit, with failure.
+std::istream& readNumber(std::istream& in, int& value);

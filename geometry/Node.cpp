@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "core/NumberText.h"
 #include "geometry/Rect.h"
 #include "presentation/Draw.h"
 
@@ -29,7 +30,7 @@ void Node::drawSelected() { drawMark(*this, 2 * getRadius(), "white"); }
 void Node::initFromFile(std::istream& in) {
   std::string typeWord;
   int id = -1;
-  if (!(in >> typeWord) || !(in >> id)) {
+  if (!(in >> typeWord) || !readNumber(in, id)) {
     recordError("Error: Node record ended before its id");
     return;
   }
@@ -37,7 +38,7 @@ void Node::initFromFile(std::istream& in) {
   // The counter cannot pass the largest int: a hostile id there must not overflow it.
   if (nodeId >= nextNodeId) nextNodeId = nodeId == INT_MAX ? INT_MAX : nodeId + 1;
   int linkId = 0;
-  while (in >> linkId) {
+  while (readNumber(in, linkId)) {
     if (linkId == -1) return;
     connectedIds.push_back(linkId);
   }

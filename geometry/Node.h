@@ -46,7 +46,7 @@ class Node {
 
   // Turns the ids read from the record into links to the nodes of the list with those ids.
   template <class T>
-  void connect(VectorInterface<T*> nodes);
+  void connect(VectorInterface<T*> const& nodes);
   template <class T>
   void removeConnection(T* node) {
     connected.erase(static_cast<Node*>(node));
@@ -63,13 +63,13 @@ class Node {
 };
 
 template <class T>
-void Node::connect(VectorInterface<T*> nodes) {
+void Node::connect(VectorInterface<T*> const& nodes) {
   bConnected = true;
   for (int i = 0; i < connectedIds.size(); i++) {
     int id = connectedIds.at(i);
     Node* found = nullptr;
     for (int j = 0; j < nodes.size() && !found; j++)
-      if (nodes.at(j)->getNodeId() == id) found = nodes.at(j);
+      if (nodes.getAt(j)->getNodeId() == id) found = nodes.getAt(j);
     if (!found) {
       recordError("Error: could not find fence with id:", id);
     } else if (isConnected(found)) {

@@ -5,6 +5,7 @@
 #include "core/Debug.h"
 #include "core/GameServices.h"
 #include "core/GetParents.h"
+#include "core/NumberText.h"
 #include "geometry/PathNode.h"
 #include "geometry/Rect.h"
 
@@ -111,7 +112,7 @@ void PathFollower::initFromFile(std::istream& in) {
     return;
   }
   int flag = 0;
-  while (in >> flag) {
+  while (readNumber(in, flag)) {
     if (flag == 0) return;
     if (flag != 1) {
       recordError("Error: PathFollower record has a flag other than 0 or 1:", flag);

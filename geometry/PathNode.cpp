@@ -29,7 +29,7 @@ void PathNode::initFromFile(std::istream& in) {
     recordError("Error: PathNode record ended before its position");
     return;
   }
-  if (!(readNumber(in, mult) >> arrow)) {
+  if (!readNumber(readNumber(in, mult), arrow)) {
     recordError("Error: PathNode record ended before its speed factor and arrow mark");
     setCenter(x, y);
     return;

@@ -20,7 +20,7 @@ class Texture {
   // texture is left not loaded.
   void init(std::string const& f, bool bHandleError);
 
-  std::string getName() const { return name; }
+  std::string const& getName() const { return name; }
   bool isLoaded() const { return !name.empty(); }
   float getWidth() const { return bounds.getWidth(); }
   float getHeight() const { return bounds.getHeight(); }

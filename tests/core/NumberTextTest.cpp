@@ -28,13 +28,16 @@ std::string rest(std::istream& in) {
   return left;
 }
 
-// Reads floats from the text with both readers, one by one, until the stream fails; every
-// step must leave the same value (a marker stands in it before, for a read that leaves it
-// alone), the same state and, at the end, the same characters unread.
+unsigned bitsOf(int value) { return static_cast<unsigned>(value); }
+
+// Reads numbers of type T from the text with both readers, one by one, until the stream
+// fails; every step must leave the same value (a marker stands in it before, for a read that
+// leaves it alone), the same state and, at the end, the same characters unread.
+template <class T>
 void expectSameReading(std::string const& text) {
   std::istringstream mine(text), theirs(text);
   for (int step = 0; step < 40; step++) {
-    float mineValue = 12345.5f, theirValue = 12345.5f;
+    T mineValue = T(12345.5), theirValue = T(12345.5);
     readNumber(mine, mineValue);
     theirs >> theirValue;
     ASSERT_EQ(bitsOf(mineValue), bitsOf(theirValue)) << "text [" << text << "] step " << step;
@@ -42,12 +45,17 @@ void expectSameReading(std::string const& text) {
     if (!theirs) break;
   }
   // Once failed, a read changes nothing but the failure bit.
-  float mineValue = 1.5f, theirValue = 1.5f;
+  T mineValue = T(1.5), theirValue = T(1.5);
   readNumber(mine, mineValue);
   theirs >> theirValue;
   EXPECT_EQ(bitsOf(mineValue), bitsOf(theirValue)) << "text [" << text << "]";
   EXPECT_EQ(mine.rdstate(), theirs.rdstate()) << "text [" << text << "]";
   EXPECT_EQ(rest(mine), rest(theirs)) << "text [" << text << "]";
+}
+
+void expectSameReadingOfBoth(std::string const& text) {
+  expectSameReading<float>(text);
+  expectSameReading<int>(text);
 }
 }  // namespace
 
@@ -104,8 +112,25 @@ TEST(NumberTextTest, ReadingOddNumbersGivesWhatExtractionGives) {
                                           "1e+-2",
                                           "12abc",
                                           std::string("3\0 4", 4),
-                                          "99999999999999999999999999999999999999999999.5e-10"};
-  for (std::string const& text : cases) expectSameReading(text);
+                                          "99999999999999999999999999999999999999999999.5e-10",
+                                          "2147483647",
+                                          "2147483648",
+                                          "-2147483648",
+                                          "-2147483649",
+                                          "9223372036854775807",
+                                          "9223372036854775808",
+                                          "-9223372036854775808",
+                                          "-9223372036854775809",
+                                          "18446744073709551616",
+                                          "-0",
+                                          "+0",
+                                          "0x10",
+                                          "0X",
+                                          "007",
+                                          "-007x",
+                                          "00.5",
+                                          "1 -1 0 -1"};
+  for (std::string const& text : cases) expectSameReadingOfBoth(text);
 }
 
 TEST(NumberTextTest, ReadingRandomTextGivesWhatExtractionGives) {
@@ -115,7 +140,7 @@ TEST(NumberTextTest, ReadingRandomTextGivesWhatExtractionGives) {
     std::string text;
     int const length = static_cast<int>(random() % 24);
     for (int k = 0; k < length; k++) text += alphabet[random() % alphabet.size()];
-    expectSameReading(text);
+    expectSameReadingOfBoth(text);
   }
 }
 
