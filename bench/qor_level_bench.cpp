@@ -1,7 +1,9 @@
 // Large qor levels made by the scenario generator: loading, unloading, entering and leaving
-// the editor, an editor frame, and the object pass of play with many ships among many fences.
+// the editor, an editor frame, and the object pass and the drawing of play with many ships among
+// many fences.
 // Runs from the staged run directory (class table, data files, images). With a display it
 // opens an OpenGL window, so that images load into the texture cache as in the game.
+#include <GL/gl.h>
 #include <SDL.h>
 #include <benchmark/benchmark.h>
 
@@ -136,10 +138,14 @@ BENCHMARK(BM_EditorFrame)
     ->Unit(benchmark::kMillisecond)
     ->Complexity(benchmark::oN);
 
-// The object pass of play: ships (all within sight range of the player's ship) on paths
-// among fences, firing at the player, whose ship does not die. Forty-five frames run first (past
-// the guns' first cool-down), so that the ships have seen the player and their shots are in flight.
-void runPlay(benchmark::State& state, int ships, int fences) {
+// Play with many ships (all within sight range of the player's ship) on paths among fences,
+// firing at the player, whose ship does not die. Forty-five frames run first (past the guns'
+// first cool-down), so that the ships have seen the player and their shots are in flight.
+void keepPlayer() {
+  if (player) player->setHealth(1e9f);
+}
+
+void startPlay(int ships, int fences) {
   setUpGame();
   QorScenario s;
   s.ships = ships;
@@ -150,20 +156,40 @@ void runPlay(benchmark::State& state, int ships, int fences) {
   srand(7);
   loadLevel(benchLevel);
   bFirstCycle = false;
-  auto keepPlayer = [] {
-    if (player) player->setHealth(1e9f);
-  };
   for (int i = 0; i < 45; i++) {
     keepPlayer();
     objMan.processObjects();
   }
+}
+
+void countPlay(benchmark::State& state) {
+  state.counters["ships"] = static_cast<double>(allShips.size());
+  state.counters["shots"] = static_cast<double>(projectiles.size());
+  state.counters["fences"] = static_cast<double>(::fences.size());
+}
+
+// The object pass of play.
+void runPlay(benchmark::State& state, int ships, int fences) {
+  startPlay(ships, fences);
   for (auto _ : state) {
     keepPlayer();
     objMan.processObjects();
   }
-  state.counters["ships"] = static_cast<double>(allShips.size());
-  state.counters["shots"] = static_cast<double>(projectiles.size());
-  state.counters["fences"] = static_cast<double>(::fences.size());
+  countPlay(state);
+  emptyLevel();
+}
+
+// The play state's drawing, as the frame loop calls it: the camera behind the player's ship and
+// turned with it, the stars, the fences in view, the ships, the shots and the lines. glFinish
+// makes the GL finish the frame's drawing inside the iteration.
+void runPlayDraw(benchmark::State& state, int ships, int fences) {
+  startPlay(ships, fences);
+  localState.enter();
+  for (auto _ : state) {
+    localState.draw();
+    glFinish();
+  }
+  countPlay(state);
   emptyLevel();
 }
 
@@ -180,6 +206,25 @@ void BM_PlayFrameManyFences(benchmark::State& state) {
   runPlay(state, 10, static_cast<int>(state.range(0)));
 }
 BENCHMARK(BM_PlayFrameManyFences)
+    ->RangeMultiplier(10)
+    ->Range(100, 10000)
+    ->Unit(benchmark::kMillisecond);
+}  // namespace
+
+namespace {
+void BM_PlayDrawManyShips(benchmark::State& state) {
+  runPlayDraw(state, static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
+}
+BENCHMARK(BM_PlayDrawManyShips)
+    ->Args({10, 100})
+    ->Args({100, 1000})
+    ->Args({1000, 10000})
+    ->Unit(benchmark::kMillisecond);
+
+void BM_PlayDrawManyFences(benchmark::State& state) {
+  runPlayDraw(state, 10, static_cast<int>(state.range(0)));
+}
+BENCHMARK(BM_PlayDrawManyFences)
     ->RangeMultiplier(10)
     ->Range(100, 10000)
     ->Unit(benchmark::kMillisecond);

@@ -1,11 +1,16 @@
 #include "game/FenceNode.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "core/Debug.h"
 #include "core/TypedLists.h"
 #include "editor/Editor.h"
 #include "editor/FenceTool.h"
 #include "game/Fence.h"
 #include "game/QorObjMan.h"
+#include "presentation/Colors.h"
+#include "presentation/View.h"
 
 float fenceNodeSpeed = 1.0f;
 
@@ -74,7 +79,18 @@ void FenceNode::adjustLists() {
 bool FenceNode::canMove() { return getPathSize() > 1; }
 
 void FenceNode::drawConnection(Node* other) {
-  Fence preview(getCenter(), other->getCenter());
+  Point const a = getCenter(), b = other->getCenter();
+  // The preview's corners lie within half the fence's width of the link.
+  double const reach = std::fabs(fenceWidth) / 2;
+  if (!view.mayShow(std::min(a.x, b.x) - reach, std::min(a.y, b.y) - reach,
+                    std::max(a.x, b.x) + reach, std::max(a.y, b.y) + reach)) {
+    // What making and drawing the preview would have left: a rectangle and its last rectangle
+    // each draw two random colours, and drawing ends in the plain colour.
+    for (int i = 0; i < 4; i++) getRandomDrawingColor();
+    clearColor();
+    return;
+  }
+  Fence preview(a, b);
   preview.draw();
 }
 

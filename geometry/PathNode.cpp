@@ -79,7 +79,9 @@ void PathNode::draw() {
 }
 
 void PathNode::drawConnection(Node* otherNode) {
-  drawLine(getCenter(), otherNode->getCenter(), "yellow");
+  Point const a = getCenter(), b = otherNode->getCenter();
+  if (skipOffScreenLine(a, b)) return;
+  drawLine(a, b, "yellow");
 }
 
 void PathNode::setCenter(Point const& newCenter) { SimpleRect::setCenter(newCenter); }

@@ -2,6 +2,7 @@
 
 #include <GL/gl.h>
 
+#include <algorithm>
 #include <cmath>
 #include <sstream>
 
@@ -83,6 +84,11 @@ void SimpleRect::debugInfo(std::ofstream& out) const {
 }
 
 void SimpleRect::draw() {
+  if (bInView && !mayShowCorners()) {
+    // What the fill and the outline leave behind: the plain colour.
+    clearColor();
+    return;
+  }
   Point tl = topLeft;
   Point tr = topRight;
   Point br = bottomRight;
@@ -111,6 +117,18 @@ void SimpleRect::draw() {
   drawLine(static_cast<float>(br.x), static_cast<float>(br.y), static_cast<float>(bl.x),
            static_cast<float>(bl.y), borderColor, false);
   debugFunc("drew line");
+}
+
+bool SimpleRect::mayShowCorners() const {
+  Point const* corners[] = {&topLeft, &topRight, &bottomRight, &bottomLeft};
+  double minX = topLeft.x, maxX = minX, minY = topLeft.y, maxY = minY;
+  for (Point const* corner : corners) {
+    minX = std::min(minX, corner->x);
+    maxX = std::max(maxX, corner->x);
+    minY = std::min(minY, corner->y);
+    maxY = std::max(maxY, corner->y);
+  }
+  return view.mayShow(minX, minY, maxX, maxY);
 }
 
 void SimpleRect::fillQuad(Point const& tl, Point const& tr, Point const& br,

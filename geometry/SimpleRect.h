@@ -113,6 +113,8 @@ class SimpleRect : public Shape {
  protected:
   // Fills the quad of four corners already in screen coordinates.
   void fillQuad(Point const& tl, Point const& tr, Point const& br, Point const& bl) const;
+  // Whether the corners, drawn through the camera, can reach the screen.
+  bool mayShowCorners() const;
 
  public:
   // Read and set by the presentation and game code too.

@@ -82,9 +82,18 @@ Color getColor(std::string const& str) {
 
 Color getColor(int r, int g, int b) { return Color(r, g, b); }
 
+namespace {
+uint32_t drawingColorState = 2463534242u;
+}  // namespace
+
+void seedRandomDrawingColors(uint32_t seed) {
+  // Zero is xorshift's one fixed point.
+  drawingColorState = seed ? seed : 2463534242u;
+}
+
 Color getRandomDrawingColor() {
   // One xorshift step a colour: cheap enough for every rectangle made, and apart from rand().
-  static uint32_t state = 2463534242u;
+  uint32_t& state = drawingColorState;
   state ^= state << 13;
   state ^= state >> 17;
   state ^= state << 5;

@@ -4,6 +4,7 @@
 
 #include <SDL.h>
 
+#include <cstdint>
 #include <string>
 
 class Color {
@@ -48,3 +49,5 @@ Color getColor(int r, int g, int b);
 // A colour picked at random for drawing, from a generator of its own: what is drawn, and how
 // many rectangles are made, must not move the game's random sequence.
 Color getRandomDrawingColor();
+// Restarts that generator (tests that compare what two ways of drawing leave behind).
+void seedRandomDrawingColors(uint32_t seed);

@@ -2,6 +2,7 @@
 
 #include <GL/gl.h>
 
+#include <algorithm>
 #include <cstdio>
 
 #include "core/GameServices.h"
@@ -26,6 +27,7 @@ bool initGL() {
 void drawLine(float x0, float y0, float x1, float y1, Color const& color, bool bMoveView) {
   Point p0(x0, y0);
   Point p1(x1, y1);
+  if (bMoveView && skipOffScreenLine(p0, p1)) return;
   if (bMoveView) {
     view.mapToView(p0);
     view.mapToView(p1);
@@ -39,6 +41,14 @@ void drawLine(float x0, float y0, float x1, float y1, Color const& color, bool b
   glVertex2d(p1.x, p1.y);
   glEnd();
   clearColor();
+}
+
+bool skipOffScreenLine(Point const& p1, Point const& p2) {
+  if (view.mayShow(std::min(p1.x, p2.x), std::min(p1.y, p2.y), std::max(p1.x, p2.x),
+                   std::max(p1.y, p2.y)))
+    return false;
+  clearColor();
+  return true;
 }
 
 void drawLine(Point const& p1, Point const& p2, Color const& color, bool bMoveView) {

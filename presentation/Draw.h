@@ -17,6 +17,9 @@ bool initGL();
 
 void drawLine(float x0, float y0, float x1, float y1, Color const& color, bool bMoveView);
 void drawLine(Point const& p1, Point const& p2, Color const& color, bool bMoveView);
+// For callers with work to do before a line through the camera: true when the line cannot
+// reach the screen, after leaving what drawing it would have left (the plain colour).
+bool skipOffScreenLine(Point const& p1, Point const& p2);
 void drawPixel(float x, float y, Uint8 r, Uint8 g, Uint8 b, bool bMoveView);
 void drawPixel(float x, float y, Color const& color, bool bMoveView);
 // The shorter forms draw through the camera.

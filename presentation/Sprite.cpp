@@ -3,6 +3,7 @@
 #include <GL/gl.h>
 
 #include <algorithm>
+#include <cmath>
 
 #include "core/Debug.h"
 #include "core/Files.h"
@@ -94,6 +95,13 @@ void Sprite::draw() {
     // The outline must not be drawn with whatever texture is bound.
     glDisable(GL_TEXTURE_2D);
     SimpleRect::draw();
+    return;
+  }
+  // A sprite that cannot reach the screen leaves the blending its drawing would have left
+  // for the draws after it; nothing else of its drawing outlives it.
+  if (!view.mayShowAround(getCenter(), std::hypot(getWidth(), getHeight()) / 2)) {
+    glBlendFunc(GL_ONE, GL_ONE);
+    glDisable(GL_TEXTURE_2D);
     return;
   }
   int chosen = chooseFrame();

@@ -1,5 +1,9 @@
 #include "presentation/View.h"
 
+#include <algorithm>
+#include <cmath>
+
+#include "core/Debug.h"
 #include "core/GameServices.h"
 #include "core/Ticks.h"
 #include "editor/EditorGlobals.h"
@@ -9,6 +13,13 @@
 
 View view;
 Rect worldBounds;
+bool bCullOffScreen = true;
+
+namespace {
+// Screen pixels kept around the screen when culling: lines are a pixel wide and rasterised on
+// the window's pixels, which may be smaller than the logical screen's.
+double const cullMargin = 8.0;
+}  // namespace
 
 View::View()
     : scrollSpeed(4.0),
@@ -161,6 +172,65 @@ void View::setSpinParameters(Point newWorldBase, Point newViewBase, double newAn
 }
 
 void View::setOffset(double x, double y) { offset = Point(x, y); }
+
+View::ShownBox const& View::getShownBox() {
+  double key[17] = {topLeft.x,     topLeft.y,     topRight.x, topRight.y,     bottomRight.x,
+                    bottomRight.y, bottomLeft.x,  bottomLeft.y, 0, 0, 0, 0, 0, 0, 0, 0, angle};
+  if (points.size() == 4)
+    for (int i = 0; i < 4; i++) {
+      key[8 + 2 * i] = points[i].x;
+      key[9 + 2 * i] = points[i].y;
+    }
+  // Compared as numbers: a NaN never equals itself, so a NaN camera is worked out each time.
+  bool bSame = shown.bValid;
+  for (int i = 0; i < 17 && bSame; i++) bSame = shown.key[i] == key[i];
+  if (bSame) return shown;
+  std::copy(key, key + 17, shown.key);
+  shown.bValid = true;
+  double const left = getLeft(), top = getTop(), width = getWidth(), height = getHeight();
+  // The screen grown by the margin, in world units after the turn, relative to the centre
+  // the turn is about; its corners turned back give the world area, boxed.
+  double const marginX = cullMargin * width / getScreenWidth();
+  double const marginY = cullMargin * height / getScreenHeight();
+  Point const center = getCenter();
+  double const xs[2] = {left - marginX - center.x, left + width + marginX - center.x};
+  double const ys[2] = {top - marginY - center.y, top + height + marginY - center.y};
+  double const turn = -angle * M_PI / 180.0;
+  double const c = std::cos(turn), s = std::sin(turn);
+  shown.minX = shown.minY = HUGE_VAL;
+  shown.maxX = shown.maxY = -HUGE_VAL;
+  for (double x : xs) {
+    for (double y : ys) {
+      double const wx = c * x - s * y, wy = s * x + c * y;
+      shown.minX = std::min(shown.minX, wx);
+      shown.maxX = std::max(shown.maxX, wx);
+      shown.minY = std::min(shown.minY, wy);
+      shown.maxY = std::max(shown.maxY, wy);
+    }
+  }
+  // The turn's rounding is far below a pixel; a pixel's worth more keeps it out of doubt.
+  shown.minX += center.x - marginX;
+  shown.maxX += center.x + marginX;
+  shown.minY += center.y - marginY;
+  shown.maxY += center.y + marginY;
+  return shown;
+}
+
+bool View::mayShow(double left, double top, double right, double bottom) {
+  if (!bCullOffScreen || bDebugFunction || worldBasePoint.isSet() || viewBasePoint.isSet())
+    return true;
+  if (!(getWidth() > 0) || !(getHeight() > 0)) return true;
+  ShownBox const& box = getShownBox();
+  return !(right < box.minX || left > box.maxX || bottom < box.minY || top > box.maxY);
+}
+
+bool View::mayShowAround(Point const& center, double radius) {
+  // A shape scaled by getScale() keeps its proportions on screen, so across the other axis it
+  // covers height / 600 over width / 800 times as many world units.
+  double const stretch = (getHeight() / getScreenHeight()) / (getWidth() / getScreenWidth());
+  double const reach = std::fabs(radius) * std::max(1.0, stretch);
+  return mayShow(center.x - reach, center.y - reach, center.x + reach, center.y + reach);
+}
 
 void cameraTransition(Point newPoint, double newWidth, double newHeight, double totalTime,
                       double newAngle, GameState& drawState) {

@@ -44,6 +44,16 @@ class View : public Rect {
   void setSpinParameters(Point newWorldBase, Point newViewBase, double newAngle);
   void setOffset(double x, double y);
 
+  // Whether anything drawn through the camera inside the world box can light a pixel. False
+  // only when the box lies wholly outside the shown area grown by a few pixels; always true
+  // while culling is off, while function tracing is on (its trace names every draw) and while
+  // rotation pivots are set. NaN corners count as shown.
+  bool mayShow(double left, double top, double right, double bottom);
+  // The same for a shape drawn about the mapped centre reaching radius * getScale() screen
+  // pixels in every direction (a sprite's quad): on a view that is not 4:3 such a shape
+  // covers more world units across one axis than radius.
+  bool mayShowAround(Point const& center, double radius);
+
  protected:
   // Screen pixels per scroll step, scaled by the zoom where used.
   double scrollSpeed;
@@ -56,7 +66,23 @@ class View : public Rect {
   Point worldBasePoint;
   Point viewBasePoint;
   Point offset;
+
+ private:
+  // The world box shown by the camera as it stood at the last mayShow, kept while the camera
+  // does not change.
+  struct ShownBox {
+    // What the box was worked out from: the corners, the corner list the getters read, the turn.
+    double key[17] = {};
+    double minX = 0, minY = 0, maxX = 0, maxY = 0;
+    bool bValid = false;
+  };
+  ShownBox const& getShownBox();
+  ShownBox shown;
 };
+
+// Set (the default), drawing through the camera skips what cannot reach the screen; cleared,
+// everything is drawn, as the tests that compare both frames need.
+extern bool bCullOffScreen;
 
 extern View view;
 // The extent of the current level.
