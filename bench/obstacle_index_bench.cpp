@@ -212,6 +212,29 @@ void BM_Box2DTreeBuild(benchmark::State& state) {
   state.SetComplexityN(state.range(0));
 }
 
+// As a level would fill it: each obstacle asked for its tree rectangle, as the quad tree's
+// build asks, and filed under that rectangle's bounding box.
+void BM_Box2DTreeBuildFromObstacles(benchmark::State& state) {
+  Scene scene = makeScene(static_cast<int>(state.range(0)), 40, 40);
+  for (auto _ : state) {
+    b2DynamicTree tree;
+    for (auto& wall : scene.walls) {
+      Rect rect = static_cast<Obstacle*>(wall.get())->getQuadTreeRect();
+      std::vector<Point> const& p = rect.getPoints();
+      b2AABB aabb;
+      aabb.lowerBound.Set(
+          static_cast<float>(std::min(std::min(p[0].x, p[1].x), std::min(p[2].x, p[3].x))),
+          static_cast<float>(std::min(std::min(p[0].y, p[1].y), std::min(p[2].y, p[3].y))));
+      aabb.upperBound.Set(
+          static_cast<float>(std::max(std::max(p[0].x, p[1].x), std::max(p[2].x, p[3].x))),
+          static_cast<float>(std::max(std::max(p[0].y, p[1].y), std::max(p[2].y, p[3].y))));
+      tree.CreateProxy(aabb, wall.get());
+    }
+    benchmark::DoNotOptimize(tree.GetHeight());
+  }
+  state.SetComplexityN(state.range(0));
+}
+
 // The call colliders and projectiles make: the tree query plus the list of obstacles.
 void BM_GetNearbyObstacles(benchmark::State& state) {
   Scene scene = makeScene(static_cast<int>(state.range(0)), queryWidth(state), queryHeight(state));
@@ -269,6 +292,11 @@ BENCHMARK(BM_QuadTreeBuild)
     ->Unit(benchmark::kMillisecond)
     ->Complexity(benchmark::oNLogN);
 BENCHMARK(BM_Box2DTreeBuild)
+    ->RangeMultiplier(10)
+    ->Range(1000, 100000)
+    ->Unit(benchmark::kMillisecond)
+    ->Complexity(benchmark::oNLogN);
+BENCHMARK(BM_Box2DTreeBuildFromObstacles)
     ->RangeMultiplier(10)
     ->Range(1000, 100000)
     ->Unit(benchmark::kMillisecond)

@@ -3,6 +3,7 @@
 // report the whole area they can reach as their quad-tree rectangle.
 #pragma once
 
+#include <cstddef>
 #include <memory>
 #include <set>
 #include <vector>
@@ -53,24 +54,25 @@ class QuadTreeNode : public Rect {
 
   bool isLeaf() const { return children.empty(); }
   std::vector<QuadTreeNode*> const& getChildren() const { return children; }
-  VectorInterface<QuadTreeObject*>& getObjects() { return myObjects; }
+  // A leaf's list changes only through the build, remove and clear, which the queries follow.
+  VectorInterface<QuadTreeObject*> const& getObjects() const { return myObjects; }
 
  protected:
+  // A quarter-size node placed as sibling is, as the quarter-size construction leaves it.
+  QuadTreeNode(QuadTreeNode const& sibling, int);
   struct QueryBox {
     double left, top, right, bottom;
     bool bOrtho;
   };
-  // An object with its tree rectangle, asked for once per build.
-  struct Placed {
-    QuadTreeObject* object;
-    std::unique_ptr<Rect> rect;
-    QueryBox box;
-  };
-  void buildFrom(std::vector<Placed>& placed, std::vector<int> const& inNode, float minWidth,
-                 float minPerNode);
-  // Whether child i meets an object's rectangle: the separating-axis test of isCollision,
-  // the clear cases answered from the bounding boxes.
-  bool childMeets(int i, Placed& placed);
+  // The compact copy of a built tree that the queries walk (defined with the build).
+  struct Index;
+  // Scratch of one build: each object's box and corners, asked for once.
+  struct BuildInput;
+  void buildFrom(BuildInput& input, size_t begin, size_t end, float minWidth, float minPerNode,
+                 int flatId);
+  // Whether child i meets an object by the separating-axis test of isCollision on the
+  // object's corners, for the few cases its bounding box leaves open.
+  bool childMeets(int i, BuildInput& input, int object);
   // Whether child i meets bounds: exactly the separating-axis test of isCollision, with the
   // common cases (clearly apart, or two axis-aligned rectangles clearly overlapping) answered
   // from the bounding boxes.
@@ -81,6 +83,12 @@ class QuadTreeNode : public Rect {
   // With bNearLeafBoxes, each leaf appends only the objects whose boxes come near box.
   void gatherNearby(Rect& bounds, QueryBox const& box, std::vector<QuadTreeObject*>& found,
                     bool bNearLeafBoxes = false);
+  // The index the queries started on this node may use, or null (the walk over the nodes).
+  Index const* usableIndex() const;
+  // Tells the index this node belongs to that the nodes no longer match it.
+  void leaveIndex();
+  // A leaf's objects' boxes, entry by entry beside myObjects, or null when unknown.
+  QueryBox const* leafBoxes() const;
 
   std::vector<QuadTreeNode*> children;
   // Entries 0 to 3 of children; meaningful only while children is not empty. They hide the
@@ -90,10 +98,17 @@ class QuadTreeNode : public Rect {
   QuadTreeNode* bottomRight;
   QuadTreeNode* bottomLeft;
   VectorInterface<QuadTreeObject*> myObjects;
-  // A leaf's objects' bounding boxes as built, entry by entry beside myObjects; a leaf whose
-  // list was changed from outside answers its objects unfiltered.
-  std::vector<QueryBox> objectBoxes;
   // The children's bounding boxes, kept beside the pointers so that a query walks compact
   // memory; a child's rectangle is fixed once the split has placed it.
   QueryBox childBoxes[4];
+  // The index built by this node's buildTree, and the one this node is part of (its own or an
+  // ancestor's) with this node's entry in it.
+  std::unique_ptr<Index> ownIndex;
+  Index* index;
+  int flatId;
+  // A leaf that remove changed keeps its remaining objects' boxes itself.
+  bool bOwnBoxes;
+  // Made in the storage of an index's build rather than on its own.
+  bool bPooled;
+  std::vector<QueryBox> objectBoxes;
 };

@@ -318,7 +318,8 @@ TEST(QuadTreeTest, QueriesAnswerASupersetOfTheBruteForceHits) {
 
 namespace {
 // The build as written out: a child holds, in input order, the objects of its parent's list
-// whose rectangle meets it by the full separating-axis test.
+// whose rectangle meets it by the full separating-axis test, and is the quarter-size node
+// placed at its corner of the parent.
 void expectFiledAsWrittenOut(QuadTreeNode& node, std::vector<QuadTreeObject*> const& inNode,
                              int& leaves) {
   if (node.isLeaf()) {
@@ -326,7 +327,18 @@ void expectFiledAsWrittenOut(QuadTreeNode& node, std::vector<QuadTreeObject*> co
     leaves++;
     return;
   }
-  for (QuadTreeNode* child : node.getChildren()) {
+  ASSERT_EQ(node.getChildren().size(), 4u);
+  for (int i = 0; i < 4; i++) {
+    QuadTreeNode* child = node.getChildren()[i];
+    QuadTreeNode placed(&node);
+    if (i == 0 || i == 3) placed.setLeft(node.getLeft());
+    if (i == 1 || i == 2) placed.setRight(node.getRight());
+    if (i < 2) placed.setTop(node.getTop());
+    if (i >= 2) placed.setBottom(node.getBottom());
+    for (int k = 0; k < 4; k++) {
+      EXPECT_EQ(child->getPoints()[k].x, placed.getPoints()[k].x);
+      EXPECT_EQ(child->getPoints()[k].y, placed.getPoints()[k].y);
+    }
     std::vector<QuadTreeObject*> expected;
     for (QuadTreeObject* object : inNode) {
       Rect r = object->getQuadTreeRect();
@@ -335,9 +347,97 @@ void expectFiledAsWrittenOut(QuadTreeNode& node, std::vector<QuadTreeObject*> co
     expectFiledAsWrittenOut(*child, expected, leaves);
   }
 }
+
+// Whether the bounding box of a's corners comes within the queries' margin of the box.
+bool boxesNear(Rect& a, double left, double top, double right, double bottom) {
+  auto const& p = a.getPoints();
+  double l = p[0].x, r = p[0].x, t = p[0].y, b = p[0].y;
+  for (Point const& c : p) {
+    l = std::min(l, c.x);
+    r = std::max(r, c.x);
+    t = std::min(t, c.y);
+    b = std::max(b, c.y);
+  }
+  return !(l > right + 0.01 || left > r + 0.01 || t > bottom + 0.01 || top > b + 0.01);
+}
+
+// The candidates as written out: the leaves the full per-node test reaches, in child order,
+// each giving the objects whose rectangles' bounding boxes come near the query's.
+void referenceCandidates(QuadTreeNode& node, Rect& bounds, std::vector<QuadTreeObject*>& found) {
+  if (node.isLeaf()) {
+    for (QuadTreeObject* o : node.getObjects().getVect()) {
+      Rect r = o->getQuadTreeRect();
+      auto const& q = bounds.getPoints();
+      double l = q[0].x, rt = q[0].x, t = q[0].y, b = q[0].y;
+      for (Point const& c : q) {
+        l = std::min(l, c.x);
+        rt = std::max(rt, c.x);
+        t = std::min(t, c.y);
+        b = std::max(b, c.y);
+      }
+      if (boxesNear(r, l, t, rt, b)) found.push_back(o);
+    }
+    return;
+  }
+  for (QuadTreeNode* child : node.getChildren())
+    if (child->isCollision(bounds)) referenceCandidates(*child, bounds, found);
+}
+
+// The box query as written out: every leaf whose area comes near the box, in child order.
+void referenceNearBox(QuadTreeNode& node, double l, double t, double r, double b,
+                      std::vector<QuadTreeObject*>& found) {
+  if (node.isLeaf()) {
+    auto const& v = node.getObjects().getVect();
+    found.insert(found.end(), v.begin(), v.end());
+    return;
+  }
+  for (QuadTreeNode* child : node.getChildren())
+    if (boxesNear(*child, l, t, r, b)) referenceNearBox(*child, l, t, r, b, found);
+}
+
+// Every query form on the tree answers what its written-out form answers, entry by entry.
+void expectQueriesAsWrittenOut(QuadTreeNode& root, std::mt19937& random) {
+  std::uniform_real_distribution<float> position(-1200, 1100);
+  std::uniform_real_distribution<float> size(0, 150);
+  std::uniform_int_distribution<int> grid(-16, 16);
+  std::uniform_real_distribution<double> turn(0, 360);
+  for (int q = 0; q < 150; q++) {
+    float l = position(random), t = position(random);
+    // Edges on the dividing lines, too.
+    if (q % 4 == 2) l = 62.5f * grid(random);
+    Rect query(l, t, l + size(random) * 2, t + size(random));
+    if (q % 5 == 1) query.setRect(l, t, l + 800, t + 600);
+    if (q % 3 == 0) {
+      Point c = query.getCenter();
+      query.setMidpoints(getPointAtAngle(c, Angle(turn(random)), 40),
+                         getPointAtAngle(c, Angle(turn(random)), -40), size(random));
+    }
+    std::set<QuadTreeObject*> asSet, reference;
+    root.getNearby(query, asSet);
+    referenceNearby(root, query, reference);
+    EXPECT_EQ(asSet, reference) << "query " << q;
+    std::vector<QuadTreeObject*> asList;
+    root.getNearby(query, asList);
+    EXPECT_EQ(asList, std::vector<QuadTreeObject*>(reference.begin(), reference.end()));
+    std::vector<QuadTreeObject*> candidates, expected;
+    root.getCandidates(query, candidates);
+    referenceCandidates(root, query, expected);
+    EXPECT_EQ(candidates, expected) << "query " << q;
+    double const bl = query.getLeft(), bt = query.getTop();
+    double const br = query.getRight(), bb = query.getBottom();
+    std::vector<QuadTreeObject*> near, nearExpected;
+    root.gatherNearBox(bl, bt, br, bb, near);
+    if (root.isLeaf())
+      nearExpected = root.getObjects().getVect();
+    else
+      referenceNearBox(root, bl, bt, br, bb, nearExpected);
+    EXPECT_EQ(near, nearExpected) << "query " << q;
+  }
+}
 }  // namespace
 
-// Upright boxes, turned boxes and boxes lying exactly on the dividing lines, or a hair off.
+// Upright boxes, turned boxes, boxes lying exactly on the dividing lines or a hair off, and
+// boxes outside the root; built, built again on the same root, and after removals.
 TEST(QuadTreeTest, BuildFilesEveryObjectAsTheNodeByNodeTestsDoInInputOrder) {
   for (unsigned seed : {3u, 4u, 5u}) {
     SCOPED_TRACE(seed);
@@ -345,7 +445,7 @@ TEST(QuadTreeTest, BuildFilesEveryObjectAsTheNodeByNodeTestsDoInInputOrder) {
     std::uniform_real_distribution<float> place(-1100, 1000);
     std::uniform_real_distribution<float> size(0, 90);
     std::uniform_int_distribution<int> grid(-16, 16);
-    std::uniform_int_distribution<int> kind(0, 3);
+    std::uniform_int_distribution<int> kind(0, 4);
     std::uniform_real_distribution<double> turn(0, 360);
     Objects objects;
     for (int i = 0; i < 600; i++) {
@@ -358,6 +458,10 @@ TEST(QuadTreeTest, BuildFilesEveryObjectAsTheNodeByNodeTestsDoInInputOrder) {
           break;
         case 1:
           l = 62.5f * grid(random) + 0.004f;
+          break;
+        case 2:
+          // Wholly outside the root, or touching its edge from outside.
+          l = i % 2 ? 1000.0f : 1100.0f + size(random);
           break;
         default:
           break;
@@ -373,10 +477,20 @@ TEST(QuadTreeTest, BuildFilesEveryObjectAsTheNodeByNodeTestsDoInInputOrder) {
     QuadTreeNode root;
     root.setRect(-1000, -1000, 1000, 1000);
     auto list = listOf(objects);
-    root.buildTree(list, 100.0f, 4.0f);
-    int leaves = 0;
-    expectFiledAsWrittenOut(root, list.getVect(), leaves);
-    EXPECT_GT(leaves, 100);
+    for (int build = 0; build < 2; build++) {
+      SCOPED_TRACE(build);
+      root.clear();
+      root.buildTree(list, 100.0f, 4.0f);
+      int leaves = 0;
+      expectFiledAsWrittenOut(root, list.getVect(), leaves);
+      EXPECT_GT(leaves, 100);
+      expectQueriesAsWrittenOut(root, random);
+    }
+    for (int i = 0; i < 600; i += 7) {
+      root.remove(objects[i].get());
+      EXPECT_EQ(leafCountHolding(root, objects[i].get()), 0) << i;
+    }
+    expectQueriesAsWrittenOut(root, random);
   }
 }
 
