@@ -10,6 +10,9 @@
 #include "core/HeteroList.h"
 #include "core/SaveLoad.h"
 
+// Tests and debugging: passes process resting objects too, as if no object ever rested.
+extern bool bProcessRestingObjects;
+
 class ObjectManager : public HeteroList<Creatable2d, SaveLoad> {
  public:
   explicit ObjectManager(std::vector<SaveLoad*> const& protos);
@@ -28,6 +31,8 @@ class ObjectManager : public HeteroList<Creatable2d, SaveLoad> {
   // One pass over all objects: by process layer, each layer in list order. Objects may create
   // and delete objects during the pass. An object created during the pass is processed in it
   // when its layer is the current one or a later one within the layers present at the start.
+  // A resting object is passed over where its process would have been called: it would have
+  // changed nothing.
   void processObjects();
 
  protected:
@@ -35,6 +40,8 @@ class ObjectManager : public HeteroList<Creatable2d, SaveLoad> {
   void noteCleared() override;
 
  private:
+  void prefetchAhead(size_t index) const;
+
   // Where the running pass looks next; -1 outside a pass. Kept valid across erasures, so that
   // the pass visits objects as a rescan from the start would, in one sweep per layer. The
   // sweep assumes that an object's procLayer does not change during the pass.

@@ -7,9 +7,18 @@
 
 float fenceWidth = 100.0f;
 
-void setFenceWidth(float newWidth) { fenceWidth = newWidth; }
+// Every resting fence was stretched at the old width.
+void setFenceWidth(float newWidth) {
+  fenceWidth = newWidth;
+  Creatable::wakeAll();
+}
 
-Fence::Fence() : nodeA(nullptr), nodeB(nullptr) { setColors("light blue"); }
+// A fence rests while its stretch would change nothing; it wakes when its own corners or its
+// posts' corners change.
+Fence::Fence() : nodeA(nullptr), nodeB(nullptr) {
+  setColors("light blue");
+  bWatchCorners = true;
+}
 
 Fence::Fence(FenceNode* newNodeA, FenceNode* newNodeB) : nodeA(newNodeA), nodeB(newNodeB) {
   Point const a = nodeA->getCenter();
@@ -17,12 +26,38 @@ Fence::Fence(FenceNode* newNodeA, FenceNode* newNodeB) : nodeA(newNodeA), nodeB(
   setMidpoints(a, b, fenceWidth);
   rememberStretch(a, b);
   setColors("light blue");
+  bWatchCorners = true;
+  watchPosts();
 }
 
 Fence::Fence(Point const& pointA, Point const& pointB) : nodeA(nullptr), nodeB(nullptr) {
   setMidpoints(pointA, pointB, fenceWidth);
   setColors("light blue");
+  bWatchCorners = true;
 }
+
+Fence::~Fence() {
+  for (FenceNode* post : wakers)
+    if (post) post->forgetFence(this);
+}
+
+void Fence::watchPosts() {
+  for (FenceNode* post : wakers)
+    if (post) post->forgetFence(this);
+  wakers[0] = nodeA;
+  wakers[1] = nodeB == nodeA ? nullptr : nodeB;
+  for (FenceNode* post : wakers)
+    if (post) post->addFence(this);
+  wake();
+}
+
+void Fence::forgetPost(FenceNode* post) {
+  for (FenceNode*& waker : wakers)
+    if (waker == post) waker = nullptr;
+  wake();
+}
+
+void Fence::handleCornersSet() { wake(); }
 
 void Fence::draw() { Rect::draw(); }
 
@@ -41,8 +76,12 @@ void Fence::process() {
   updateLastPosition();
   Point const a = nodeA->getCenter();
   Point const b = nodeB->getCenter();
-  // Most fences stand still: their corners are already those of the stretch.
-  if (isStretched(a, b)) return;
+  // Most fences stand still: their corners are already those of the stretch. Then lastRect
+  // now equals the rectangle, and this step would do nothing again until something moves.
+  if (isStretched(a, b)) {
+    rest();
+    return;
+  }
   setMidpoints(a, b, fenceWidth);
   rememberStretch(a, b);
 }
@@ -121,6 +160,7 @@ void Fence::addNode(FenceNode* node) {
     nodeA = node;
   else
     nodeB = node;
+  watchPosts();
 }
 
 bool Fence::canMove() {

@@ -13,7 +13,8 @@
 class FenceNode;
 class Projectile;
 
-// Thickness of every fence; the data tag "fence_width" sets it.
+// Thickness of every fence; the data tag "fence_width" sets it. Set it through setFenceWidth,
+// which wakes the resting fences.
 extern float fenceWidth;
 void setFenceWidth(float newWidth);
 
@@ -23,6 +24,11 @@ class Fence : public Rect, public Obstacle, public Creatable2d, public Shootable
   Fence(FenceNode* newNodeA, FenceNode* newNodeB);
   // A fence without posts (the editor's previews).
   Fence(Point const& pointA, Point const& pointB);
+  // Leaves the posts' wake lists.
+  ~Fence() override;
+  // A copy would not be in its posts' wake lists.
+  Fence(Fence const&) = delete;
+  Fence& operator=(Fence const&) = delete;
 
   void draw() override;
 
@@ -47,6 +53,10 @@ class Fence : public Rect, public Obstacle, public Creatable2d, public Shootable
   FenceNode* getNodeA() const { return nodeA; }
   FenceNode* getNodeB() const { return nodeB; }
 
+  // A post being destroyed stops waking this fence, and wakes it a last time.
+  void forgetPost(FenceNode* post);
+  void handleCornersSet() override;
+
  protected:
   FenceNode* nodeA;
   FenceNode* nodeB;
@@ -56,9 +66,13 @@ class Fence : public Rect, public Obstacle, public Creatable2d, public Shootable
   // moved the corners it gave since: stretching again would give the same corners.
   bool isStretched(Point const& a, Point const& b) const;
   void rememberStretch(Point const& a, Point const& b);
+  // Enters the wake lists of nodeA and nodeB, leaving those of the posts held before.
+  void watchPosts();
 
   bool bStretched = false;
   Point stretchA, stretchB;
   float stretchWidth = 0;
   Point stretchCorners[4];
+  // The posts whose wake lists hold this fence.
+  FenceNode* wakers[2] = {nullptr, nullptr};
 };

@@ -14,11 +14,26 @@
 
 float fenceNodeSpeed = 1.0f;
 
-FenceNode::FenceNode() : bBuiltFences(false) {}
+FenceNode::FenceNode() : bBuiltFences(false) { bWatchCorners = true; }
 
 FenceNode::FenceNode(Point const& point) : bBuiltFences(false) {
+  bWatchCorners = true;
   initForEditor();
   setCenter(point);
+}
+
+FenceNode::~FenceNode() {
+  // forgetPost does not touch the list.
+  for (Fence* fence : myFences.list) fence->forgetPost(this);
+}
+
+void FenceNode::forgetFence(Fence* fence) {
+  std::vector<Fence*>& list = myFences.list;
+  list.erase(std::remove(list.begin(), list.end(), fence), list.end());
+}
+
+void FenceNode::handleCornersSet() {
+  for (Fence* fence : myFences.list) fence->wake();
 }
 
 void FenceNode::initFromFile(std::istream& in) {
@@ -52,8 +67,12 @@ void FenceNode::draw() {
   }
 }
 
+// A post without a path rests until it is given one.
 void FenceNode::process() {
-  if (canMove()) PathFollower::handleMovement();
+  if (canMove())
+    PathFollower::handleMovement();
+  else
+    rest();
 }
 
 void FenceNode::loadDefaultFrames() { loadFrame("node.bmp"); }

@@ -5,18 +5,33 @@
 #include <istream>
 #include <ostream>
 #include <unordered_map>
+#include <vector>
 
 #include "game/SpaceObject.h"
 #include "geometry/Node.h"
 
+class Fence;
+
 // The path speed every post takes when read from a level file.
 extern float fenceNodeSpeed;
+
+// The fences a post wakes when it moves. A copy of a post wakes none: they are the original's.
+class PostFences {
+ public:
+  PostFences() = default;
+  PostFences(PostFences const&) {}
+  PostFences& operator=(PostFences const&) { return *this; }
+
+  std::vector<Fence*> list;
+};
 
 class FenceNode : public SpaceObject, public Node {
  public:
   FenceNode();
   // A post at point, with its image loaded.
   explicit FenceNode(Point const& point);
+  // Its fences stop listening to it.
+  ~FenceNode() override;
 
   // The sprite record (centre, angle, path), then the node record.
   void initFromFile(std::istream& in) override;
@@ -49,7 +64,19 @@ class FenceNode : public SpaceObject, public Node {
   // The same, finding the posts in an index of the list made by indexFenceNodes.
   void buildFences(std::unordered_map<int, FenceNode*> const& byId);
 
+  // The fences stretched from this post, woken whenever its corners change.
+  void addFence(Fence* fence) { myFences.list.push_back(fence); }
+  void forgetFence(Fence* fence);
+  void handleCornersSet() override;
+
   bool bBuiltFences;
+
+ protected:
+  // A post that rests without a path may have one now.
+  void handlePathGrown() override { wake(); }
+
+ private:
+  PostFences myFences;
 };
 
 // The posts of the fence post list by id, the first in list order for an id listed twice.

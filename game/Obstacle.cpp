@@ -4,6 +4,7 @@
 
 #include "core/Debug.h"
 #include "core/GetParents.h"
+#include "geometry/Collisions.h"
 
 Rect Obstacle::getQuadTreeRect() { return getObstacleRect(); }
 
@@ -19,6 +20,20 @@ void checkIsRect(Obstacle* obstacle) {
 SimpleRect const& Obstacle::getOwnLastRect(Rect& own) {
   checkIsRect(this);
   return own.getLastRectRef();
+}
+
+SimpleRect* Obstacle::asRect() {
+  if (!casts.bFound) {
+    casts.rect = dynamic_cast<SimpleRect*>(this);
+    casts.collidable = dynamic_cast<Collidable*>(this);
+    casts.bFound = true;
+  }
+  return casts.rect;
+}
+
+Collidable* Obstacle::asCollidable() {
+  asRect();
+  return casts.collidable;
 }
 
 Rect Obstacle::getLastRect() {

@@ -4,6 +4,8 @@
 
 #include "geometry/QuadTree.h"
 
+class Collidable;
+
 class Obstacle : public QuadTreeObject {
  public:
   // The obstacle's own rectangle, unless it must be found in a larger area.
@@ -17,8 +19,22 @@ class Obstacle : public QuadTreeObject {
   virtual Rect* getOwnRect() { return nullptr; }
   // What getLastRect would copy, for an obstacle whose own rectangle is own (same checks).
   SimpleRect const& getOwnLastRect(Rect& own);
+  // The obstacle as a rectangle and as a collidable (null when it is not one), each cast once:
+  // an object's class does not change while it lives.
+  SimpleRect* asRect();
+  Collidable* asCollidable();
   virtual void draw() = 0;
 
   // A hook for drawing an obstacle's collision data; obstacles draw nothing extra.
   void debugDraw() {}
+ private:
+  // Belongs to one object: a copy finds its own casts.
+  struct Casts {
+    Casts() = default;
+    Casts(Casts const&) {}
+    Casts& operator=(Casts const&) { return *this; }
+    bool bFound = false;
+    SimpleRect* rect = nullptr;
+    Collidable* collidable = nullptr;
+  } casts;
 };

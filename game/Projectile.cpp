@@ -51,6 +51,7 @@ void Projectile::draw() {
 void Projectile::init(float x, float y, GunUser* user) {
   initTime = static_cast<int>(getTicks());
   shooter = user;
+  bShooterCast = false;
   setCenter(x, y);
 }
 
@@ -104,12 +105,20 @@ void Projectile::preProcess() {
   SimpleMobile::handleMovement();
   bRemovedShooter = false;
   if (shooter && !bReflected && isOfType(shooter, "Shootable")) {
-    Shootable* asShootable = dynamic_cast<Shootable*>(shooter);
+    Shootable* asShootable = getShooterAsShootable();
     int before = shootables.size();
     if (asShootable) shootables.erase(asShootable);
     // Only what was taken out goes back.
     bRemovedShooter = shootables.size() < before;
   }
+}
+
+Shootable* Projectile::getShooterAsShootable() {
+  if (!bShooterCast) {
+    shooterAsShootable = shooter ? dynamic_cast<Shootable*>(shooter) : nullptr;
+    bShooterCast = true;
+  }
+  return shooterAsShootable;
 }
 
 bool Projectile::countsAsPlayers() {
@@ -135,9 +144,8 @@ std::vector<Collidable*> Projectile::buildCollidableList() {
   }
   for (int i = 0; i < nearby.size(); i++) {
     Obstacle* obstacle = nearby.at(i);
-    if (SimpleRect* rect = dynamic_cast<SimpleRect*>(obstacle)) rect->setPoints();
-    if (Collidable* collidable = dynamic_cast<Collidable*>(obstacle))
-      candidates.push_back(collidable);
+    if (SimpleRect* rect = obstacle->asRect()) rect->setPoints();
+    if (Collidable* collidable = obstacle->asCollidable()) candidates.push_back(collidable);
   }
   if (!bReflected)
     for (int i = 0; i < barriers.size(); i++) candidates.push_back(barriers.at(i));
@@ -189,7 +197,7 @@ void Projectile::putShooterBack() {
   if (!bRemovedShooter) return;
   bRemovedShooter = false;
   // The shooter may have left the lists during the hit (it died): then it stays out.
-  Shootable* asShootable = shooter ? dynamic_cast<Shootable*>(shooter) : nullptr;
+  Shootable* asShootable = shooter ? getShooterAsShootable() : nullptr;
   if (asShootable) shootables.push_back(asShootable, true);
 }
 

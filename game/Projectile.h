@@ -45,7 +45,10 @@ class Projectile : public Sprite, public Visible, public Creatable2d {
 
   bool justHit(Shootable* target);
   GunUser* getShooter() { return shooter; }
-  void clearShooter() { shooter = nullptr; }
+  void clearShooter() {
+    shooter = nullptr;
+    bShooterCast = false;
+  }
   // Heading from the player toward the shooter, at a force of 80.0.
   void returnToShooter();
   float getXCenter() const override { return SimpleRect::getXCenter(); }
@@ -76,6 +79,12 @@ class Projectile : public Sprite, public Visible, public Creatable2d {
   float distTraveled;
   bool bRemovedShooter;
   bool bReflected;
+
+ private:
+  // The shooter as a Shootable, cast once per shooter: its class does not change.
+  Shootable* getShooterAsShootable();
+  Shootable* shooterAsShootable = nullptr;
+  bool bShooterCast = false;
 };
 
 // A shot set up from the arguments of a weapon type's "projectile" element.

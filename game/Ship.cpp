@@ -87,11 +87,16 @@ void Ship::process() {
     return;
   }
   printInfo(3, "current state: %s", getType(currState).c_str());
-  if (player)
-    printInfo(4, "can see player: %s", canSee(player->getCenter()) ? "true" : "false");
-  else
+  if (player) {
+    Point const to = player->getCenter();
+    bool const bSees = canSee(to);
+    keptSight = {true, getCenter(), to, bSees};
+    printInfo(4, "can see player: %s", bSees ? "true" : "false");
+  } else {
     printInfo(4, "can see player: no player");
+  }
   if (currState) Agent::process();
+  keptSight.bKept = false;
   Sprite::process();
 }
 
@@ -159,7 +164,12 @@ float Ship::getYCenter() const { return EditableSprite::getYCenter(); }
 
 bool Ship::shouldAttack(Agent* enemy) {
   if (!enemy) return false;
-  return canSee(enemy->getCenter());
+  Point const to = enemy->getCenter();
+  // Asked again within the same step from the same place about the same point: nothing that
+  // sight depends on has moved since, so the answer stands.
+  if (keptSight.bKept && to == keptSight.to && getCenter() == keptSight.from)
+    return keptSight.bAnswer;
+  return canSee(to);
 }
 
 void Ship::handleFiring() { GunUser::handleFiring(); }

@@ -109,6 +109,15 @@ class Ship : public Shootable, public SpaceObject, public GunUser, public Agent,
   Timer dodgeTimer;
   bool bFacePlayer;
   bool bOnRails;
+
+ private:
+  // The sight answer of this step's status line, kept while the ship's state runs.
+  struct KeptSight {
+    bool bKept = false;
+    Point from;
+    Point to;
+    bool bAnswer = false;
+  } keptSight;
 };
 
 extern float mouse_sens;

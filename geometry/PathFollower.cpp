@@ -119,6 +119,7 @@ void PathFollower::initFromFile(std::istream& in) {
       return;
     }
     pathNodes.push_back(new PathNode(in));
+    handlePathGrown();
   }
   recordError("Error: PathFollower record ended before its closing 0");
 }

@@ -29,7 +29,10 @@ class PathFollower : public VerletMobile {
   virtual void saveToFile(std::ostream& out);
   // The Verlet step, then the path step when there is a path and a destination.
   void handleMovement() override;
-  void addToPath(PathNode* newNode) { pathNodes.push_back(newNode); }
+  void addToPath(PathNode* newNode) {
+    pathNodes.push_back(newNode);
+    handlePathGrown();
+  }
   PathNode* getFirstNode();
   // Takes the node out of the path, unlinks and deletes it.
   void deleteNode(PathNode* node);
@@ -39,6 +42,7 @@ class PathFollower : public VerletMobile {
   virtual void draw() {}
   virtual Point getCenter() const = 0;
 
+  // For reading the path: nodes are added through addToPath.
   VectorInterface<PathNode*>& getPathRef() { return pathNodes; }
   int pathSize() { return pathNodes.size(); }
   int getPathSize() { return pathNodes.size(); }
@@ -50,6 +54,8 @@ class PathFollower : public VerletMobile {
   void setBaseSpeed(float newSpeed);
 
  protected:
+  // Called after a node joins the path.
+  virtual void handlePathGrown() {}
   // Arrival is the first step in which the distance to p grew.
   bool reachedPoint(Point const& p);
   // Snaps onto the destination and picks the next one, unless the destination is an arrow.

@@ -373,6 +373,7 @@ std::vector<Point> const& SimpleRect::getPointsConst() const {
 // refresh: most rectangles (scratch boxes, last positions) are made in numbers while a level
 // loads and never read there, and the list is then made from the corners when first asked for.
 void SimpleRect::setPoints() {
+  if (bWatchCorners) handleCornersSet();
   if (points.empty()) return;
   points.at(0) = topLeft;
   points.at(1) = topRight;

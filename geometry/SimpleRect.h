@@ -86,6 +86,9 @@ class SimpleRect : public Shape {
   // The cache, after logging any mismatch with the corners.
   std::vector<Point> const& getPointsConst() const;
   void setPoints();
+  // Called after every change of the corners while bWatchCorners is set: objects that others
+  // rely on standing still learn there when they move.
+  virtual void handleCornersSet() {}
   // No rectangle counts as orthogonal: every one may be rotated.
   bool isOrtho() const { return false; }
 
@@ -134,4 +137,5 @@ class SimpleRect : public Shape {
   std::vector<Point>& cachedPoints() const;
   bool bSetPointA;
   bool bSetPointB;
+  bool bWatchCorners = false;
 };

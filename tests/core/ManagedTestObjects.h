@@ -44,8 +44,31 @@ class ManagedTestObj : public SaveLoad {
   }
 
   void process() override {
+    if (bRestsWhenIdle) {
+      // Work comes from giveWork, or from a new round that every object sees.
+      if (work == 0 && roundSeen == round()) {
+        rest();
+        return;
+      }
+      if (roundSeen != round())
+        roundSeen = round();
+      else
+        work--;
+    }
     managedTestEvents().push_back(name);
     if (onProcess) onProcess(this);  // may delete this object: nothing after it
+  }
+  void giveWork(int amount) {
+    work += amount;
+    wake();
+  }
+  static void startRound() {
+    round()++;
+    Creatable::wakeAll();
+  }
+  static int& round() {
+    static int count = 0;
+    return count;
   }
   void draw() override { managedTestEvents().push_back("draw " + name); }
   Rect getBounds() override { return Rect(0, 0, 10, 10); }
@@ -56,6 +79,10 @@ class ManagedTestObj : public SaveLoad {
 
   std::string name;
   std::function<void(ManagedTestObj*)> onProcess;
+  // An object that rests when it has no work: its process then records nothing.
+  bool bRestsWhenIdle = false;
+  int work = 0;
+  int roundSeen = 0;
 
   static int& deaths() {
     static int count = 0;

@@ -150,15 +150,27 @@ void processByRescan(ObjectManager& manager) {
 }
 
 // A scripted world: every object, when processed, may create an object, delete another by
-// number and delete itself, all decided when it was made.
+// number and delete itself, all decided when it was made. With resting on, half the objects
+// rest while they have no work, and objects give work to others (or start a round that gives
+// every object work), waking them.
 struct Script {
-  Script(ObjectManager& m, unsigned seed) : manager(m), random(seed) {}
+  Script(ObjectManager& m, unsigned seed, bool bResting = false)
+      : manager(m), random(seed), bRestingObjects(bResting) {}
   ManagedTestObj* make(int layer) {
     ManagedTestObj* obj = new ManagedTestObj(std::to_string(made++), layer);
     int createLayer = pick(0, 3) == 0 ? pick(-4, 6) : 99;
     int victim = pick(0, 2) == 0 ? pick(0, made + 3) : -1;
     bool bSelf = pick(0, 4) == 0;
-    obj->onProcess = [this, createLayer, victim, bSelf](ManagedTestObj* self) {
+    int worker = -1;
+    bool bRound = false;
+    if (bRestingObjects) {
+      obj->bRestsWhenIdle = pick(0, 1) == 0;
+      obj->work = pick(0, 2);
+      obj->roundSeen = ManagedTestObj::round();
+      worker = pick(0, 1) == 0 ? pick(0, made + 3) : -1;
+      bRound = pick(0, 30) == 0;
+    }
+    obj->onProcess = [this, createLayer, victim, bSelf, worker, bRound](ManagedTestObj* self) {
       if (createLayer != 99 && made < 400) manager.newObject(make(createLayer));
       for (Creatable2d* other : manager.getList()) {
         ManagedTestObj* o = static_cast<ManagedTestObj*>(other);
@@ -166,6 +178,14 @@ struct Script {
           manager.deleteObject(o, true);
           break;
         }
+      }
+      for (Creatable2d* other : manager.getList()) {
+        ManagedTestObj* o = static_cast<ManagedTestObj*>(other);
+        if (o->name == std::to_string(worker)) o->giveWork(2);
+      }
+      if (bRound && rounds < 3) {
+        rounds++;
+        ManagedTestObj::startRound();
       }
       if (bSelf) manager.deleteObject(self, true);
     };
@@ -175,7 +195,9 @@ struct Script {
 
   ObjectManager& manager;
   std::mt19937 random;
+  bool bRestingObjects;
   int made = 0;
+  int rounds = 0;
 };
 }  // namespace
 
@@ -199,6 +221,36 @@ TEST_F(ObjectManagerTest, SameOrderAsARescanFromTheStartUnderCreationAndDeletion
     EXPECT_EQ(runs[0], runs[1]) << "seed " << seed;
     EXPECT_GT(runs[0].size(), 60u);
   }
+}
+
+// Resting objects are passed over; the rescan calls every process. The same work must be
+// done in the same order, also when objects are woken by objects before or after them in the
+// pass, by a round that wakes all, and while objects come and go.
+TEST_F(ObjectManagerTest, PassingOverRestingObjectsDoesTheRescansWork) {
+  int skipped = 0;
+  for (unsigned seed = 1; seed <= 40; seed++) {
+    std::vector<Lines> runs;
+    for (int run = 0; run < 2; run++) {
+      resetManagedTestState();
+      ManagedTestObj::round() = 0;
+      ObjectManager m({});
+      Script script(m, seed, true);
+      for (int i = 0; i < 30; i++) m.newObject(script.make(script.pick(-2, 3)));
+      for (int frame = 0; frame < 8; frame++) {
+        if (run == 0) {
+          m.processObjects();
+          for (Creatable2d* obj : m.getList()) skipped += obj->isResting() ? 1 : 0;
+        } else {
+          processByRescan(m);
+        }
+      }
+      runs.push_back(managedTestEvents());
+      m.deleteObjects(true);
+    }
+    EXPECT_EQ(runs[0], runs[1]) << "seed " << seed;
+    EXPECT_GT(runs[0].size(), 60u);
+  }
+  EXPECT_GT(skipped, 500);
 }
 
 TEST_F(ObjectManagerTest, ObjectsOfAnotherLevelAreNeitherProcessedNorDrawn) {
@@ -333,6 +385,32 @@ TEST_F(ObjectManagerTest, ProfileTakesTheClassNameBeforeTheObjectDeletesItself) 
   bProfileProcesses = false;
   EXPECT_EQ(profiler.procTimes.count("ManagedTestShip"), 1u);
   EXPECT_EQ(profiler.procTimes.count("ManagedTestObj"), 1u);
+}
+
+// A resting object is passed over, except by passes that trace or profile every object and by
+// the switch that processes every object.
+TEST_F(ObjectManagerTest, RestingObjectsArePassedOverUnlessEveryObjectIsWanted) {
+  TestClock clock;
+  struct Case {
+    bool* flag;
+    Lines expected;
+  } const cases[] = {
+      {nullptr, {"awake"}},
+      {&bProcessRestingObjects, {"resting", "awake"}},
+      {&bProfileProcesses, {"resting", "awake"}},
+  };
+  ManagedTestObj* resting = add("resting");
+  add("awake");
+  for (Case const& c : cases) {
+    resting->rest();
+    if (c.flag) *c.flag = true;
+    EXPECT_EQ(pass(), c.expected);
+    if (c.flag) *c.flag = false;
+    EXPECT_TRUE(resting->bDoneProcessing);
+  }
+  resting->rest();
+  resting->wake();
+  EXPECT_EQ(pass(), (Lines{"resting", "awake"}));
 }
 
 TEST_F(ObjectManagerTest, NullObjectsAreRefused) {

@@ -10,6 +10,7 @@
 #include "core/TypedLists.h"
 #include "game/Obstacle.h"
 #include "game/ObstacleTree.h"
+#include "geometry/Collisions.h"
 #include "presentation/View.h"
 #include "support/QorScreen.h"
 
@@ -138,4 +139,27 @@ TEST_F(ObstacleTreeTest, TreeIsDrawnAsItsNodeGrid) {
     }
   EXPECT_GT(lit, 0) << "the vertical centre line of the root";
   SDL_Quit();
+}
+
+// An obstacle's casts are found once and belong to it: a copy answers its own.
+TEST(ObstacleCastsTest, ACopyAnswersItsOwnRectangleAndCollidable) {
+  class Wall : public Rect, public Obstacle, public Collidable {
+   public:
+    Rect getObstacleRect() override { return Rect(*this); }
+    void draw() override {}
+    std::vector<Point> getPoly() override { return SimpleRect::getPoly(); }
+    bool isPtIn(float x, float y) const override { return SimpleRect::isPtIn(x, y); }
+    bool isPtIn(Point const& p) const override { return SimpleRect::isPtIn(p); }
+    Point getCenter() const override { return SimpleRect::getCenter(); }
+    bool isCollision(Rect& r) override { return SimpleRect::isCollision(r); }
+  };
+  Wall a;
+  EXPECT_EQ(a.asRect(), static_cast<SimpleRect*>(&a));
+  EXPECT_EQ(a.asCollidable(), static_cast<Collidable*>(&a));
+  Wall b(a);
+  EXPECT_EQ(b.asRect(), static_cast<SimpleRect*>(&b));
+  EXPECT_EQ(b.asCollidable(), static_cast<Collidable*>(&b));
+  Wall c;
+  c = a;
+  EXPECT_EQ(c.asRect(), static_cast<SimpleRect*>(&c));
 }

@@ -155,3 +155,19 @@ TEST_F(ProjectileTest, TheBarriersOwnShipsShotsPassThrough) {
   objMan.processObjects();
   EXPECT_FALSE(shot->isReflected());
 }
+
+// A shot set up again for another shooter takes that shooter out of its reach, not the first.
+TEST_F(ProjectileTest, AShotGivenANewShooterLeavesTheNewShooterOutOfReach) {
+  HoloDisplay* first = addShip<HoloDisplay>("none", 1000, 1000);
+  HoloDisplay* second = addShip<HoloDisplay>("none", 3000, 3000);
+  addShip<HoloDisplay>("none", 3000, 1000);
+  // Flying toward smaller x, away from every ship.
+  ParameterProjectile* shot = fire("<speed> 10 </speed> <angle> 90 </angle>", first);
+  objMan.processObjects();
+  EXPECT_EQ(shootables.at(shootables.size() - 1), static_cast<Shootable*>(first));
+  shot->init(second);
+  objMan.processObjects();
+  EXPECT_EQ(shot->getShooter(), static_cast<GunUser*>(second));
+  EXPECT_EQ(shootables.at(shootables.size() - 1), static_cast<Shootable*>(second));
+  EXPECT_EQ(shootables.size(), 3);
+}

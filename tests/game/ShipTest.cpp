@@ -255,3 +255,38 @@ TEST_F(ShipTest, AnAiShipShowsItsStateAndSightOnTheInfoLines) {
             std::vector<std::string>{
                 "Error: getEnemy called on player (or NULL ship and player is NULL)"});
 }
+
+namespace {
+// A state that moves its ship to a point and then asks whether to attack.
+class MoveThenAskState : public AgentState {
+ public:
+  void process(Agent* agent) override {
+    dynamic_cast<Ship*>(agent)->setCenter(to);
+    bAnswer = agent->shouldAttack(agent->getEnemy());
+  }
+  Point to;
+  bool bAnswer = false;
+};
+}  // namespace
+
+// The attack test of a ship's state looks from where the ship stands when it asks, also when
+// the ship looked for the player from elsewhere earlier in the same step.
+TEST_F(ShipTest, TheAttackTestLooksFromWhereTheShipStandsWhenItAsks) {
+  addShip<PlayerShip>("none", 1000, 1000);
+  HoloDisplay* ship = addShip<HoloDisplay>("none", 1300, 1000);
+  Fence* wall = new Fence(Point(1500, 0), Point(1500, 2000));
+  objMan.newObject(wall);
+  wall->updateLastPosition();
+  AgentState* before = ship->getState();
+  ASSERT_NE(before, nullptr);
+  MoveThenAskState state;
+  ship->switchState(state);
+  state.to = Point(1700, 1000);  // behind the wall
+  ship->process();
+  EXPECT_FALSE(state.bAnswer);
+  state.to = Point(1300, 1000);  // back in the open: seen again from there
+  ship->process();
+  EXPECT_TRUE(state.bAnswer);
+  ship->switchState(before);
+  objMan.deleteObject(wall, true);
+}

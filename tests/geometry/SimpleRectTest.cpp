@@ -185,6 +185,48 @@ TEST(SimpleRectTest, CacheFollowsEverySetterOfARotatedRectangle) {
   EXPECT_EQ(log.text(), "");
 }
 
+namespace {
+// A rectangle that counts the changes of its corners it hears of.
+class WatchedRect : public Rect {
+ public:
+  WatchedRect() { bWatchCorners = true; }
+  void handleCornersSet() override { heard++; }
+  int heard = 0;
+};
+}  // namespace
+
+// Objects that rest while others stand still learn here of every move, also of rectangles
+// whose corner list was never read.
+TEST(SimpleRectTest, AWatchedRectangleHearsEveryChangeOfItsCorners) {
+  std::function<void(Rect&)> setters[] = {
+      [](Rect& r) { r.setMidpoints(Point(3, 4), Point(20, -7), 5); },
+      [](Rect& r) { r.move(2, 3); },
+      [](Rect& r) { r.setCenter(Point(-5, 5)); },
+      [](Rect& r) { r.setCenter(1.0f, 2.0f); },
+      [](Rect& r) { r.setPointB(Point(0, 40)); },
+      [](Rect& r) { r.setRect(1, 2, 3, 4); },
+      [](Rect& r) { r.setRect(Rect(1, 2, 3, 5)); },
+      [](Rect& r) { r = Rect(5, 6, 7, 8); },
+      [](Rect& r) { r.setDims(3, 3); },
+      [](Rect& r) { r.setTopLeft(-1, -1); },
+      [](Rect& r) { r.setBottomRight(9, 9); },
+      [](Rect& r) { r.setLeft(4); },
+      [](Rect& r) { r.setBottomIndep(40); },
+      [](Rect& r) { r.increaseTo(Point(100, 100)); },
+  };
+  int i = 0;
+  for (auto const& set : setters) {
+    WatchedRect r;
+    set(r);
+    EXPECT_GT(r.heard, 0) << "setter " << i++;
+  }
+  WatchedRect r;
+  Rect copy(r);
+  copy.move(1, 1);
+  r.updateLast();
+  EXPECT_EQ(r.heard, 0) << "neither a copy's moves nor the last position are the corners";
+}
+
 TEST(SimpleRectTest, GetPointsConstReportsAStaleCache) {
   TestGeoRect r(10, 20, 30, 60);
   r.getPoints()[1] = Point(0, 0);
