@@ -114,7 +114,7 @@ void ObjectManager::processObjects() {
     int next = maxLayer + 1;
     passIndex = 0;
     while (passIndex < size()) {
-      prefetchAhead(passIndex);
+      prefetchAhead(static_cast<size_t>(passIndex));
       Creatable2d* obj = mainList[passIndex];
       passIndex++;
       if (obj->bDoneProcessing) continue;
