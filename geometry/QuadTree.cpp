@@ -1,7 +1,11 @@
 #include "geometry/QuadTree.h"
 
 #include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <cstring>
 #include <functional>
+#include <limits>
 #include <new>
 #include <string>
 
@@ -10,24 +14,158 @@
 #include "geometry/Overlap.h"
 #include "presentation/Colors.h"
 
+#ifdef __SSE__
+#include <xmmintrin.h>
+#endif
+
 namespace {
 // The bounding box of the four corners, and whether they form an axis-aligned rectangle.
 template <class B>
-B boxOf(std::vector<Point> const& p) {
+B boxOf(Point const* p, size_t count) {
   B b{p[0].x, p[0].y, p[0].x, p[0].y, false};
-  for (size_t i = 1; i < p.size(); i++) {
+  for (size_t i = 1; i < count; i++) {
     b.left = std::min(b.left, p[i].x);
     b.right = std::max(b.right, p[i].x);
     b.top = std::min(b.top, p[i].y);
     b.bottom = std::max(b.bottom, p[i].y);
   }
   b.bOrtho =
-      p.size() == 4 && p[0].y == p[1].y && p[2].y == p[3].y && p[0].x == p[3].x && p[1].x == p[2].x;
+      count == 4 && p[0].y == p[1].y && p[2].y == p[3].y && p[0].x == p[3].x && p[1].x == p[2].x;
   return b;
+}
+
+template <class B>
+B boxOf(std::vector<Point> const& p) {
+  return boxOf<B>(p.data(), p.size());
+}
+
+// A rectangle's corners in the order of its corner list, read without making that list: a
+// rectangle whose list was never asked for allocates none.
+struct Corners {
+  Point p[4];
+  explicit Corners(SimpleRect const& r)
+      : p{r.cornerTopLeft(), r.cornerTopRight(), r.cornerBottomRight(), r.cornerBottomLeft()} {}
+};
+
+template <class B>
+B boxOf(Corners const& c) {
+  return boxOf<B>(c.p, 4);
+}
+
+// Whether minWidth <= r.getWidth(). That width is the distance of the top corners as floats:
+// for a level top edge it is the difference of their x within a few float roundings, so the
+// distance itself is worked out only when the difference lies close to minWidth.
+bool atLeastWide(SimpleRect const& r, float minWidth) {
+  Point const& a = r.cornerTopLeft();
+  Point const& b = r.cornerTopRight();
+  double const dy = static_cast<double>(static_cast<float>(b.y)) - static_cast<float>(a.y);
+  if (dy == 0) {
+    double const dx =
+        std::fabs(static_cast<double>(static_cast<float>(b.x)) - static_cast<float>(a.x));
+    if (dx > minWidth * (1 + 1e-5)) return true;
+    if (dx < minWidth * (1 - 1e-5)) return false;
+  }
+  return minWidth <= r.getWidth();
 }
 
 // Margin that keeps the shortcuts away from the single-precision rounding of the full test.
 double const MARGIN = 0.01;
+
+// Four lanes of single-precision edges, one per child of a split, compared at once.
+typedef float Floats4 __attribute__((vector_size(16)));
+typedef int Ints4 __attribute__((vector_size(16)));
+
+Floats4 fourOf(float x) { return Floats4{x, x, x, x}; }
+
+Floats4 load4(float const* p) {
+  Floats4 v;
+  std::memcpy(&v, p, sizeof v);
+  return v;
+}
+
+// Bit i set when lane i is.
+int bitsOf(Ints4 m) {
+#ifdef __SSE__
+  return _mm_movemask_ps(reinterpret_cast<__m128>(m));
+#else
+  return (m[0] & 1) | (m[1] & 2) | (m[2] & 4) | (m[3] & 8);
+#endif
+}
+
+// The next float toward +infinity, for finite x and -infinity.
+float stepUp(float x) {
+  if (x == 0) return std::numeric_limits<float>::denorm_min();
+  uint32_t bits;
+  std::memcpy(&bits, &x, sizeof bits);
+  bits += x > 0 ? 1 : -1;
+  std::memcpy(&x, &bits, sizeof bits);
+  return x;
+}
+
+float stepDown(float x) { return -stepUp(-x); }
+
+// The largest float not above d, and the smallest not below it: for a float x, x >= d exactly
+// when x >= floatUp(d), and x <= d when x <= floatDown(d).
+float floatDown(double d) {
+  float const f = static_cast<float>(d);
+  return f > d ? stepDown(f) : f;
+}
+
+float floatUp(double d) {
+  float const f = static_cast<float>(d);
+  return f < d ? stepUp(f) : f;
+}
+
+// The single-precision edges a query compares the children of a split with. holds is exact;
+// apart and clearlyOverlap are only sure: a lane they leave open is decided by stepInto.
+struct QueryEdges {
+  // Sure apart: left > rightOut, right < leftOut, top > bottomOut or bottom < topOut.
+  Floats4 rightOut, leftOut, bottomOut, topOut;
+  // holds (an axis-aligned query): left >= left, right <= right, top >= top, bottom <= bottom.
+  Floats4 left, right, top, bottom;
+  // Sure clearlyOverlap (with an axis-aligned child): left < rightIn, right > leftIn,
+  // top < bottomIn, bottom > topIn.
+  Floats4 rightIn, leftIn, bottomIn, topIn;
+  // Sure not apart (an object's box near the query): left < rightNear, right > leftNear,
+  // top < bottomNear and bottom > topNear.
+  Floats4 rightNear, leftNear, bottomNear, topNear;
+  Ints4 ortho;
+
+  // Four single-precision steps at the size of x + MARGIN, and a little more near zero.
+  static double slack(double x) { return (std::fabs(x) + MARGIN) * 0x1p-21 + 0x1p-120; }
+
+  // False for a box whose edges have no such bounds (not finite).
+  template <class B>
+  bool set(B const& b) {
+    double const limit = std::numeric_limits<float>::max() / 2;
+    if (!(std::fabs(b.left) < limit && std::fabs(b.top) < limit && std::fabs(b.right) < limit &&
+          std::fabs(b.bottom) < limit))
+      return false;
+    // The sure bounds lie out (or in) from the margin by a slack of a few single-precision
+    // steps, which covers the rounding of the bound itself and of x + MARGIN or x - MARGIN.
+    double const sLeft = slack(b.left), sTop = slack(b.top);
+    double const sRight = slack(b.right), sBottom = slack(b.bottom);
+    rightOut = fourOf(static_cast<float>(b.right + MARGIN + sRight));
+    bottomOut = fourOf(static_cast<float>(b.bottom + MARGIN + sBottom));
+    leftOut = fourOf(static_cast<float>(b.left - MARGIN - sLeft));
+    topOut = fourOf(static_cast<float>(b.top - MARGIN - sTop));
+    rightIn = fourOf(static_cast<float>(b.right - MARGIN - sRight));
+    bottomIn = fourOf(static_cast<float>(b.bottom - MARGIN - sBottom));
+    leftIn = fourOf(static_cast<float>(b.left + MARGIN + sLeft));
+    topIn = fourOf(static_cast<float>(b.top + MARGIN + sTop));
+    rightNear = fourOf(static_cast<float>(b.right + MARGIN - sRight));
+    bottomNear = fourOf(static_cast<float>(b.bottom + MARGIN - sBottom));
+    leftNear = fourOf(static_cast<float>(b.left - MARGIN + sLeft));
+    topNear = fourOf(static_cast<float>(b.top - MARGIN + sTop));
+    left = fourOf(floatUp(b.left));
+    right = fourOf(floatDown(b.right));
+    top = fourOf(floatUp(b.top));
+    bottom = fourOf(floatDown(b.bottom));
+    int const o = b.bOrtho ? -1 : 0;
+    ortho = Ints4{o, o, o, o};
+    return true;
+  }
+};
 }  // namespace
 
 struct QuadTreeNode::BuildInput {
@@ -37,20 +175,20 @@ struct QuadTreeNode::BuildInput {
   // for the exact test.
   std::vector<Point> corners;
   std::vector<size_t> cornerStart;
-  // An object of a node's list with its box, so that a split reads its list in order.
+  // Each object's box, by its place in the list.
   struct Entry {
     double left, top, right, bottom;
-    int object;
     bool bOrtho;
   };
-  // The lists of the nodes on the path being built: a node's list is the range of entries
-  // below top; a split adds its four children's lists above it and drops them once they are
-  // built. Entries above top are free (the vector only grows).
-  std::vector<Entry> stack;
+  std::vector<Entry> entries;
+  // The lists of the nodes on the path being built, as places in the list: a node's list is a
+  // range below top; a split adds its four children's lists above it and drops them once they
+  // are built. Entries above top are free (the vector only grows).
+  std::vector<int> stack;
   size_t top = 0;
 
   // Room for count more entries above top; entries may move.
-  Entry* reserveAbove(size_t count) {
+  int* reserveAbove(size_t count) {
     if (top + count > stack.size()) stack.resize(std::max(top + count, stack.size() * 2));
     return stack.data() + top;
   }
@@ -75,11 +213,31 @@ struct QuadTreeNode::Index {
     QueryBox box() const { return QueryBox{left, top, right, bottom, bOrtho}; }
   };
   std::vector<Node> nodes;
+  // The four children of every split in one record, what the queries walk: their boxes side
+  // by side, so that one step tests all four. The split whose children start at node 1 + 4k
+  // has record k.
+  struct alignas(64) Split {
+    float left[4], top[4], right[4], bottom[4];
+    // Child i's record when it splits, or -1.
+    int split[4];
+    // The objects of child i's branch are objects[i] to objects[i + 1].
+    int objects[5];
+    int firstChild;
+    // Bit i: child i is axis-aligned; child i's branch holds objects.
+    unsigned char orthoBits, filledBits;
+  };
+  std::vector<Split> splits;
+  // The width of the narrowest node that split.
+  double narrowestSplit = 0;
   // Beside nodes: the tree node of each entry, for the exact test of the rare queries that the
   // boxes cannot decide.
   std::vector<QuadTreeNode*> treeNodes;
   std::vector<QuadTreeObject*> objects;
   std::vector<Box> boxes;
+  // The same boxes in single precision, edge by edge, for the queries' four-at-once test (NaN
+  // for a box that single precision would change, which that test leaves open). They run on
+  // three entries past the last box.
+  std::vector<float> boxLeft, boxTop, boxRight, boxBottom;
   // Set once the nodes change after the build (remove, clear, a split): queries then walk the
   // nodes.
   bool bStale = false;
@@ -100,7 +258,33 @@ struct QuadTreeNode::Index {
   std::unique_ptr<Index> retired;
   // The build's working lists, kept with their room for the next build.
   BuildInput scratch;
+  // The lists of the nodes that clear removed, empty but with their room, for the nodes of the
+  // next build.
+  std::vector<std::vector<QuadTreeNode*>> spareChildLists;
+  std::vector<std::vector<QuadTreeObject*>> spareObjectLists;
 
+  void keepLists(QuadTreeNode& node) {
+    if (node.children.capacity() > 0) spareChildLists.push_back(std::move(node.children));
+    std::vector<QuadTreeObject*>& objects = node.myObjects.getVect();
+    if (objects.capacity() > 0) spareObjectLists.push_back(std::move(objects));
+  }
+  template <class T>
+  static void takeSpare(std::vector<std::vector<T>>& spares, std::vector<T>& list) {
+    if (list.capacity() > 0 || spares.empty()) return;
+    list.swap(spares.back());
+    spares.pop_back();
+  }
+
+  void addFloatBox(double left, double top, double right, double bottom) {
+    float l = static_cast<float>(left), t = static_cast<float>(top);
+    float r = static_cast<float>(right), b = static_cast<float>(bottom);
+    if (!(l == left && t == top && r == right && b == bottom))
+      l = t = r = b = std::numeric_limits<float>::quiet_NaN();
+    boxLeft.push_back(l);
+    boxTop.push_back(t);
+    boxRight.push_back(r);
+    boxBottom.push_back(b);
+  }
   unsigned char* takeQuad() {
     size_t const chunk = quadsUsed / QUADS_PER_CHUNK;
     if (chunk == chunks.size()) chunks.emplace_back(new Quad[QUADS_PER_CHUNK]);
@@ -109,9 +293,15 @@ struct QuadTreeNode::Index {
   // Ready for a build whose nodes are all gone.
   void restart() {
     nodes.clear();
+    splits.clear();
+    narrowestSplit = std::numeric_limits<double>::infinity();
     treeNodes.clear();
     objects.clear();
     boxes.clear();
+    boxLeft.clear();
+    boxTop.clear();
+    boxRight.clear();
+    boxBottom.clear();
     bStale = false;
     bInexact = false;
     quadsUsed = 0;
@@ -122,6 +312,13 @@ struct QuadTreeNode::Index {
   }
   void gatherNearby(int id, Rect& bounds, QueryBox const& box, std::vector<QuadTreeObject*>& found,
                     bool bNearLeafBoxes) const;
+  // gatherNearby from split record k on.
+  void gatherBySplits(int k, Rect& bounds, QueryBox const& box, QueryEdges const& edges,
+                      std::vector<QuadTreeObject*>& found, bool bNearLeafBoxes) const;
+  // Appends the objects from begin to end, all or those whose boxes come near box.
+  void appendRange(int begin, int end, std::vector<QuadTreeObject*>& found) const;
+  void appendNear(int begin, int end, QueryBox const& box, QueryEdges const& edges,
+                  std::vector<QuadTreeObject*>& found) const;
   void gatherNearBox(int id, QueryBox const& box, std::vector<QuadTreeObject*>& found) const;
   // How a query goes on at child c: 0 not at all, 1 into it, -1 taking all its objects.
   int stepInto(int c, Rect& bounds, QueryBox const& box) const;
@@ -223,27 +420,32 @@ void QuadTreeNode::buildTree(VectorInterface<QuadTreeObject*>& objectsInNode, fl
   input.cornerStart.reserve(count + 1);
   input.corners.reserve(count * 4);
   if (input.stack.size() < count * 4) input.stack.resize(count * 4);
+  input.entries.resize(count);
   for (size_t j = 0; j < count; j++) {
-    Rect rect = input.objects[j]->getQuadTreeRect();
-    std::vector<Point> const& points = rect.getPoints();
+    Corners const points(input.objects[j]->getQuadTreeRect());
     input.cornerStart.push_back(input.corners.size());
-    input.corners.insert(input.corners.end(), points.begin(), points.end());
+    input.corners.insert(input.corners.end(), points.p, points.p + 4);
     QueryBox const box = boxOf<QueryBox>(points);
-    input.stack[j] = BuildInput::Entry{
-        box.left, box.top, box.right, box.bottom, static_cast<int>(j), box.bOrtho};
+    input.entries[j] = BuildInput::Entry{box.left, box.top, box.right, box.bottom, box.bOrtho};
+    input.stack[j] = static_cast<int>(j);
   }
   input.top = count;
   input.cornerStart.push_back(input.corners.size());
   built->nodes.reserve(count * 2 + 1);
   built->objects.reserve(count * 2);
   built->boxes.reserve(count * 2);
+  for (std::vector<float>* edge :
+       {&built->boxLeft, &built->boxTop, &built->boxRight, &built->boxBottom})
+    edge->reserve(count * 2 + 3);
+  built->splits.reserve(count / 2 + 1);
   // The node a query starts on is not tested itself: its box is not needed exactly.
-  QueryBox const own = boxOf<QueryBox>(getPoints());
+  QueryBox const own = boxOf<QueryBox>(Corners(*this));
   built->nodes.push_back(Index::Node{static_cast<float>(own.left), static_cast<float>(own.top),
                                      static_cast<float>(own.right), static_cast<float>(own.bottom),
                                      -1, 0, 0, own.bOrtho});
   built->treeNodes.push_back(this);
   buildFrom(input, 0, count, minWidth, minPerNode, 0);
+  for (int k = 0; k < 3; k++) built->addFloatBox(0, 0, 0, 0);
   input.objects = nullptr;
   built->bBuilding = false;
 }
@@ -256,7 +458,7 @@ void QuadTreeNode::buildFrom(BuildInput& input, size_t begin, size_t end, float 
   Index& flat = *input.index;
   index = input.index;
   flatId = id;
-  if (!(minWidth <= getWidth() && minPerNode < static_cast<float>(end - begin))) {
+  if (!(atLeastWide(*this, minWidth) && minPerNode < static_cast<float>(end - begin))) {
     debugFunc("reached leaf, objectsInNode.size():", end - begin);
     std::vector<QuadTreeObject*>& list = myObjects.getVect();
     list.clear();
@@ -264,13 +466,16 @@ void QuadTreeNode::buildFrom(BuildInput& input, size_t begin, size_t end, float 
     bOwnBoxes = false;
     flat.nodes[id].objectsBegin = static_cast<int>(flat.objects.size());
     if (begin != end) {
+      Index::takeSpare(flat.spareObjectLists, list);
       list.reserve(end - begin);
       for (size_t k = begin; k < end; k++) {
-        BuildInput::Entry const& e = input.stack[k];
-        QuadTreeObject* const object = input.objects[e.object];
+        int const j = input.stack[k];
+        BuildInput::Entry const& e = input.entries[j];
+        QuadTreeObject* const object = input.objects[j];
         list.push_back(object);
         flat.objects.push_back(object);
         flat.boxes.push_back(Box{e.left, e.top, e.right, e.bottom});
+        flat.addFloatBox(e.left, e.top, e.right, e.bottom);
       }
     }
     flat.nodes[id].objectsEnd = static_cast<int>(flat.objects.size());
@@ -299,10 +504,27 @@ void QuadTreeNode::buildFrom(BuildInput& input, size_t begin, size_t end, float 
   }
   flat.nodes[id].firstChild = first;
   flat.nodes[id].objectsBegin = static_cast<int>(flat.objects.size());
+  size_t const splitId = flat.splits.size();
+  {
+    Index::Split split;
+    split.orthoBits = 0;
+    for (int i = 0; i < 4; i++) {
+      Index::Node const& child = flat.nodes[first + i];
+      split.left[i] = child.left;
+      split.top[i] = child.top;
+      split.right[i] = child.right;
+      split.bottom[i] = child.bottom;
+      split.orthoBits |= child.bOrtho ? 1 << i : 0;
+    }
+    split.firstChild = first;
+    flat.splits.push_back(split);
+    flat.narrowestSplit =
+        std::min(flat.narrowestSplit, 2.0 * (childBoxes[0].right - childBoxes[0].left));
+  }
   // Each child's list, in input order, goes to its own range after this node's: room for all
   // of this node's objects in each of the four.
   size_t const count = end - begin, base = input.top;
-  BuildInput::Entry* const lists = input.reserveAbove(4 * count);
+  int* const lists = input.reserveAbove(4 * count);
   input.top += 4 * count;
   // The children's edges and their margins, worked out once for the whole list.
   double left[4], top[4], rightOut[4], bottomOut[4], rightIn[4], bottomIn[4];
@@ -319,8 +541,8 @@ void QuadTreeNode::buildFrom(BuildInput& input, size_t begin, size_t end, float 
   }
   size_t filled[4] = {0, 0, 0, 0};
   for (size_t k = begin; k < end; k++) {
-    BuildInput::Entry const& box = input.stack[k];
-    int const j = box.object;
+    int const j = input.stack[k];
+    BuildInput::Entry const& box = input.entries[j];
     double const boxRightOut = box.right + MARGIN, boxBottomOut = box.bottom + MARGIN;
     double const boxRightIn = box.right - MARGIN, boxBottomIn = box.bottom - MARGIN;
     int const boxOrtho = box.bOrtho;
@@ -332,7 +554,7 @@ void QuadTreeNode::buildFrom(BuildInput& input, size_t begin, size_t end, float 
       int const bClear = ortho[i] & boxOrtho & (left[i] < boxRightIn) & (box.left < rightIn[i]) &
                          (top[i] < boxBottomIn) & (box.top < bottomIn[i]);
       bool const bMeets = (bApart | bClear) ? bClear != 0 : childMeets(i, input, j);
-      lists[i * count + filled[i]] = box;
+      lists[i * count + filled[i]] = j;
       filled[i] += bMeets ? 1 : 0;
     }
   }
@@ -343,6 +565,15 @@ void QuadTreeNode::buildFrom(BuildInput& input, size_t begin, size_t end, float 
   }
   input.top = base;
   flat.nodes[id].objectsEnd = static_cast<int>(flat.objects.size());
+  Index::Split& split = flat.splits[splitId];
+  split.filledBits = 0;
+  for (int i = 0; i < 4; i++) {
+    Index::Node const& child = flat.nodes[first + i];
+    split.objects[i] = child.objectsBegin;
+    split.split[i] = child.firstChild < 0 ? -1 : (child.firstChild - 1) / 4;
+    split.filledBits |= child.objectsBegin < child.objectsEnd ? 1 << i : 0;
+  }
+  split.objects[4] = flat.nodes[first + 3].objectsEnd;
 }
 
 bool QuadTreeNode::childMeets(int i, BuildInput& input, int object) {
@@ -437,6 +668,88 @@ void QuadTreeNode::Index::gatherNearby(int id, Rect& bounds, QueryBox const& box
   }
 }
 
+void QuadTreeNode::Index::appendRange(int begin, int end,
+                                      std::vector<QuadTreeObject*>& found) const {
+  size_t const at = found.size();
+  found.resize(at + (end - begin));
+  QuadTreeObject** out = found.data() + at;
+  for (int k = begin; k < end; k++) *out++ = objects[k];
+}
+
+void QuadTreeNode::Index::appendNear(int begin, int end, QueryBox const& box,
+                                     QueryEdges const& edges,
+                                     std::vector<QuadTreeObject*>& found) const {
+  double const rightOut = box.right + MARGIN, bottomOut = box.bottom + MARGIN;
+  // Four boxes at a time; the few the sure tests leave open are tested in double precision.
+  for (int k = begin; k < end; k += 4) {
+    Floats4 const l = load4(&boxLeft[k]), t = load4(&boxTop[k]);
+    Floats4 const r = load4(&boxRight[k]), b = load4(&boxBottom[k]);
+    int const apart = bitsOf((l > edges.rightOut) | (r < edges.leftOut) | (t > edges.bottomOut) |
+                             (b < edges.topOut));
+    int near = bitsOf((l < edges.rightNear) & (r > edges.leftNear) & (t < edges.bottomNear) &
+                      (b > edges.topNear));
+    int const valid = end - k >= 4 ? 15 : (1 << (end - k)) - 1;
+    for (int open = valid & ~apart & ~near; open != 0; open &= open - 1) {
+      int const i = __builtin_ctz(static_cast<unsigned>(open));
+      Box const& e = boxes[k + i];
+      if (!((e.left > rightOut) | (box.left > e.right + MARGIN) | (e.top > bottomOut) |
+            (box.top > e.bottom + MARGIN)))
+        near |= 1 << i;
+    }
+    for (int keep = near & valid; keep != 0; keep &= keep - 1)
+      found.push_back(objects[k + __builtin_ctz(static_cast<unsigned>(keep))]);
+  }
+}
+
+void QuadTreeNode::Index::gatherBySplits(int k, Rect& bounds, QueryBox const& box,
+                                         QueryEdges const& edges,
+                                         std::vector<QuadTreeObject*>& found,
+                                         bool bNearLeafBoxes) const {
+  Split const& q = splits[k];
+  // The record's second half (where to go on) is asked for at once rather than after the
+  // tests of the first.
+  __builtin_prefetch(q.split);
+  Floats4 const l = load4(q.left), t = load4(q.top), r = load4(q.right), b = load4(q.bottom);
+  int const apart = bitsOf((l > edges.rightOut) | (r < edges.leftOut) | (t > edges.bottomOut) |
+                           (b < edges.topOut));
+  int const holds = bitsOf(edges.ortho & (l >= edges.left) & (r <= edges.right) & (t >= edges.top) &
+                           (b <= edges.bottom));
+  int const clear = bitsOf(edges.ortho & (l < edges.rightIn) & (r > edges.leftIn) &
+                           (t < edges.bottomIn) & (b > edges.topIn)) &
+                    q.orthoBits;
+  int const live = q.filledBits & ~apart;
+  // Taken whole, or entered; the few lanes the sure tests leave open go by stepInto.
+  int take = live & holds;
+  int enter = live & ~holds & clear;
+  for (int open = live & ~holds & ~clear; open != 0; open &= open - 1) {
+    int const i = __builtin_ctz(static_cast<unsigned>(open));
+    int const step = stepInto(q.firstChild + i, bounds, box);
+    take |= step < 0 ? 1 << i : 0;
+    enter |= step > 0 ? 1 << i : 0;
+  }
+  // The records of the children entered are fetched while the earlier ones are walked.
+  for (int next = enter; next != 0; next &= next - 1) {
+    int const child = q.split[__builtin_ctz(static_cast<unsigned>(next))];
+    if (child >= 0) {
+      __builtin_prefetch(&splits[child]);
+      __builtin_prefetch(splits[child].split);
+    }
+  }
+  // Children in the order topLeft, topRight, bottomRight, bottomLeft.
+  for (int todo = take | enter; todo != 0; todo &= todo - 1) {
+    int const i = __builtin_ctz(static_cast<unsigned>(todo));
+    int const begin = q.objects[i], end = q.objects[i + 1];
+    if (take & (1 << i))
+      appendRange(begin, end, found);
+    else if (q.split[i] >= 0)
+      gatherBySplits(q.split[i], bounds, box, edges, found, bNearLeafBoxes);
+    else if (bNearLeafBoxes)
+      appendNear(begin, end, box, edges, found);
+    else
+      appendRange(begin, end, found);
+  }
+}
+
 void QuadTreeNode::Index::gatherNearBox(int id, QueryBox const& box,
                                         std::vector<QuadTreeObject*>& found) const {
   Node const& n = nodes[id];
@@ -458,7 +771,18 @@ void QuadTreeNode::Index::gatherNearBox(int id, QueryBox const& box,
 void QuadTreeNode::gatherNearby(Rect& bounds, QueryBox const& box,
                                 std::vector<QuadTreeObject*>& found, bool bNearLeafBoxes) {
   if (Index const* flat = usableIndex()) {
-    flat->gatherNearby(flatId, bounds, box, found, bNearLeafBoxes);
+    // A split node's query steps through the split records when the query's box has
+    // single-precision bounds.
+    // A query narrower than every split meets about one child of each: the node walk decides
+    // those sooner than the four-at-once test pays for its edges.
+    int const first = flat->nodes[flatId].firstChild;
+    bool const bWide = box.right - box.left >= flat->narrowestSplit ||
+                       box.bottom - box.top >= flat->narrowestSplit;
+    QueryEdges edges;
+    if (first >= 0 && bWide && edges.set(box))
+      flat->gatherBySplits((first - 1) / 4, bounds, box, edges, found, bNearLeafBoxes);
+    else
+      flat->gatherNearby(flatId, bounds, box, found, bNearLeafBoxes);
     return;
   }
   if (children.empty()) {
@@ -570,8 +894,11 @@ void QuadTreeNode::remove(QuadTreeObject* object) {
 
 void QuadTreeNode::clear() {
   leaveIndex();
+  Index* const spare = index;
   for (size_t i = 0; i < children.size(); i++) {
     children[i]->clear();
+    // The emptied lists keep their room for the next build's nodes.
+    if (spare) spare->keepLists(*children[i]);
     if (children[i]->bPooled)
       children[i]->~QuadTreeNode();
     else
@@ -600,6 +927,7 @@ void QuadTreeNode::createChildren() {
   }
   // A split after the build changes what the queries must walk.
   leaveIndex();
+  if (index && index->bBuilding) Index::takeSpare(index->spareChildLists, children);
   children.resize(4);
   debugFunc("bouta get random color");
   Color const color = nodeColor;
@@ -628,11 +956,11 @@ void QuadTreeNode::createChildren() {
   debugFunc("bouta position children");
   // The bounding box as getLeft, getTop, getRight and getBottom give it, read in one pass
   // without their scratch lists.
-  std::vector<Point> const& corners = getPoints();
-  float left = static_cast<float>(corners[0].x), right = left;
-  float top = static_cast<float>(corners[0].y), bottom = top;
-  for (size_t k = 1; k < corners.size(); k++) {
-    float const x = static_cast<float>(corners[k].x), y = static_cast<float>(corners[k].y);
+  Corners const corners(*this);
+  float left = static_cast<float>(corners.p[0].x), right = left;
+  float top = static_cast<float>(corners.p[0].y), bottom = top;
+  for (size_t k = 1; k < 4; k++) {
+    float const x = static_cast<float>(corners.p[k].x), y = static_cast<float>(corners.p[k].y);
     if (x < left) left = x;
     if (x > right) right = x;
     if (y < top) top = y;
@@ -646,5 +974,5 @@ void QuadTreeNode::createChildren() {
   bottomRight->setBottom(bottom);
   bottomLeft->setLeft(left);
   bottomLeft->setBottom(bottom);
-  for (int i = 0; i < 4; i++) childBoxes[i] = boxOf<QueryBox>(children[i]->getPoints());
+  for (int i = 0; i < 4; i++) childBoxes[i] = boxOf<QueryBox>(Corners(*children[i]));
 }

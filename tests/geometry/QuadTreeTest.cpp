@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
+#include <iomanip>
 #include <memory>
 #include <random>
 #include <set>
@@ -85,6 +87,31 @@ TEST(QuadTreeTest, SplitsOnlyWhenWideEnoughAndFullEnough) {
     EXPECT_EQ(!root.isLeaf(), c.bSplits);
     if (!c.bSplits) {
       EXPECT_EQ(root.getObjects().size(), c.objects) << "a leaf keeps them all";
+    }
+  }
+}
+
+// Widths a few single-precision steps either side of the smallest splitting width, upright and
+// turned: the node splits exactly when its measured width is at least the limit.
+TEST(QuadTreeTest, SplitsByTheMeasuredWidthRightAtTheLimit) {
+  float const below = std::nextafter(100.0f, 0.0f), above = std::nextafter(100.0f, 200.0f);
+  float const widths[] = {99.9995f, std::nextafter(below, 0.0f),   below,     100.0f,
+                          above,    std::nextafter(above, 200.0f), 100.0005f, 100.002f};
+  for (float width : widths) {
+    for (bool bTurned : {false, true}) {
+      SCOPED_TRACE(testing::Message()
+                   << std::setprecision(9) << width << (bTurned ? " turned" : ""));
+      QuadTreeNode root;
+      root.setRect(0, 0, width, width);
+      if (bTurned) {
+        Point c = root.getCenter();
+        root.setMidpoints(getPointAtAngle(c, Angle(30), width / 2),
+                          getPointAtAngle(c, Angle(30), -width / 2), width);
+      }
+      Objects objects = boxesAlongTop(5, width);
+      auto list = listOf(objects);
+      root.buildTree(list, 100.0f, 4.0f);
+      EXPECT_EQ(!root.isLeaf(), 100.0f <= root.getWidth());
     }
   }
 }
@@ -396,6 +423,29 @@ void referenceNearBox(QuadTreeNode& node, double l, double t, double r, double b
 }
 
 // Every query form on the tree answers what its written-out form answers, entry by entry.
+void expectQueryAsWrittenOut(QuadTreeNode& root, Rect& query, int q) {
+  std::set<QuadTreeObject*> asSet, reference;
+  root.getNearby(query, asSet);
+  referenceNearby(root, query, reference);
+  EXPECT_EQ(asSet, reference) << "query " << q;
+  std::vector<QuadTreeObject*> asList;
+  root.getNearby(query, asList);
+  EXPECT_EQ(asList, std::vector<QuadTreeObject*>(reference.begin(), reference.end()));
+  std::vector<QuadTreeObject*> candidates, expected;
+  root.getCandidates(query, candidates);
+  referenceCandidates(root, query, expected);
+  EXPECT_EQ(candidates, expected) << "query " << q;
+  double const bl = query.getLeft(), bt = query.getTop();
+  double const br = query.getRight(), bb = query.getBottom();
+  std::vector<QuadTreeObject*> near, nearExpected;
+  root.gatherNearBox(bl, bt, br, bb, near);
+  if (root.isLeaf())
+    nearExpected = root.getObjects().getVect();
+  else
+    referenceNearBox(root, bl, bt, br, bb, nearExpected);
+  EXPECT_EQ(near, nearExpected) << "query " << q;
+}
+
 void expectQueriesAsWrittenOut(QuadTreeNode& root, std::mt19937& random) {
   std::uniform_real_distribution<float> position(-1200, 1100);
   std::uniform_real_distribution<float> size(0, 150);
@@ -412,26 +462,20 @@ void expectQueriesAsWrittenOut(QuadTreeNode& root, std::mt19937& random) {
       query.setMidpoints(getPointAtAngle(c, Angle(turn(random)), 40),
                          getPointAtAngle(c, Angle(turn(random)), -40), size(random));
     }
-    std::set<QuadTreeObject*> asSet, reference;
-    root.getNearby(query, asSet);
-    referenceNearby(root, query, reference);
-    EXPECT_EQ(asSet, reference) << "query " << q;
-    std::vector<QuadTreeObject*> asList;
-    root.getNearby(query, asList);
-    EXPECT_EQ(asList, std::vector<QuadTreeObject*>(reference.begin(), reference.end()));
-    std::vector<QuadTreeObject*> candidates, expected;
-    root.getCandidates(query, candidates);
-    referenceCandidates(root, query, expected);
-    EXPECT_EQ(candidates, expected) << "query " << q;
-    double const bl = query.getLeft(), bt = query.getTop();
-    double const br = query.getRight(), bb = query.getBottom();
-    std::vector<QuadTreeObject*> near, nearExpected;
-    root.gatherNearBox(bl, bt, br, bb, near);
-    if (root.isLeaf())
-      nearExpected = root.getObjects().getVect();
-    else
-      referenceNearBox(root, bl, bt, br, bb, nearExpected);
-    EXPECT_EQ(near, nearExpected) << "query " << q;
+    expectQueryAsWrittenOut(root, query, q);
+  }
+  // Queries wider than the leaves (which take the four-children-at-once tests) with edges on
+  // the dividing lines, at the margin off them, or a hair inside or outside it, where the
+  // single-precision bounds hand over to the full tests.
+  float const offsets[] = {0,          0.01f,       -0.01f, 0.0099999f, -0.0099999f,
+                           0.0100001f, -0.0100001f, 0.004f, 1e-6f};
+  for (int q = 0; q < 162; q++) {
+    float const l = 62.5f * grid(random) + offsets[q % 9];
+    float const t = 62.5f * grid(random) + offsets[(q / 9) % 9];
+    float const w = 62.5f * (2 + q % 11) + offsets[(q / 3) % 9];
+    float const h = 62.5f * (2 + q % 7) + offsets[(q / 27) % 6];
+    Rect query(l, t, l + w, t + h);
+    expectQueryAsWrittenOut(root, query, 1000 + q);
   }
 }
 }  // namespace
