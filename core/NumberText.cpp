@@ -63,6 +63,18 @@ bool skipToNumber(std::istream& in) {
   return true;
 }
 
+// The text as strtof reads it, for text that is a number in full and in range: both round to
+// the nearest float, and from_chars skips the locale. Anything else (no digits, a value beyond
+// the float range or too small for it) is left to strtof and its handling below.
+bool convertsExactly(std::string const& text, float& result) {
+  char const* first = text.data();
+  char const* const last = first + text.size();
+  if (first != last && *first == '+') first++;
+  if (first == last || *first == '+') return false;
+  std::from_chars_result const converted = std::from_chars(first, last, result);
+  return converted.ec == std::errc() && converted.ptr == last;
+}
+
 bool hasDefaultReading(std::istream& in) {
   return !in.tie() && in.exceptions() == std::ios_base::goodbit && in.rdbuf() &&
          (in.flags() & std::ios_base::skipws) && hasDefaultLocale(in);
@@ -190,9 +202,16 @@ std::istream& readNumber(std::istream& in, float& value) {
   }
 
   std::ios_base::iostate state = std::ios_base::goodbit;
+  float result = 0;
+  if (convertsExactly(text, result)) {
+    value = result;
+    if (buffer->sgetc() == eof) state |= std::ios_base::eofbit;
+    if (state) in.setstate(state);
+    return in;
+  }
   char const* start = text.c_str();
   char* stop = nullptr;
-  float result = strtof_l(start, &stop, cLocale());
+  result = strtof_l(start, &stop, cLocale());
   if (stop == start || *stop != '\0') {
     result = 0;
     state = std::ios_base::failbit;

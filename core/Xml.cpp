@@ -79,8 +79,7 @@ void readElement(std::istream& in, XmlElement& element, std::string const& newTa
     debugFunc("here we go, bQuit:", false);
     if (!canRead(in)) {
       // Each open level reports the end, as it would on its own.
-      for (size_t i = 0; i < open.size(); i++)
-        recordError("Error: hit end of file in readElement");
+      for (size_t i = 0; i < open.size(); i++) recordError("Error: hit end of file in readElement");
       return;
     }
     std::string s = getNextTag(in);
@@ -174,14 +173,15 @@ void XmlElement::addArgument(XmlElement const& subElement) {
 
 void XmlElement::addArgument(std::string const& text) { arguments.push_back(XmlArgument(text)); }
 
-float XmlElement::getFloatArg() {
-  if (arguments.size() > 0 && !arguments.at(0).isElement())
-    return stringToFloat(arguments.at(0).getAsString());
+float XmlElement::getFloatArg() const {
+  if (arguments.size() > 0 && !arguments.getAt(0).isElement())
+    return stringToFloat(arguments.getAt(0).getAsString());
   return -1.0f;
 }
 
-std::string XmlElement::getStringArg() {
-  if (arguments.size() > 0 && !arguments.at(0).isElement()) return arguments.at(0).getAsString();
+std::string XmlElement::getStringArg() const {
+  if (arguments.size() > 0 && !arguments.getAt(0).isElement())
+    return arguments.getAt(0).getAsString();
   return "";
 }
 
@@ -222,7 +222,13 @@ XmlElement& XmlArgument::getAsElement() {
   return element;
 }
 
-std::string XmlArgument::getAsString() {
+XmlElement const& XmlArgument::getAsElement() const {
+  if (!bIsElement)
+    recordError("Error: getting argument as element, but argument is not an element");
+  return element;
+}
+
+std::string XmlArgument::getAsString() const {
   if (bIsElement) {
     recordError("Error: getting argument as string, but argument is an element");
     return "";
@@ -236,6 +242,25 @@ Arguments& XmlArgument::getArguments() {
   if (!bIsElement)
     recordError("Error: calling getArguments from Xml_Argument that is not an element, s:", s);
   return getAsElement().getArguments();
+}
+
+// ---- Comparing
+
+// Only the part an argument stands for is compared: a text's unused element and an
+// element's unused text are always empty.
+bool sameArguments(Arguments const& a, Arguments const& b) {
+  if (a.size() != b.size()) return false;
+  for (int i = 0; i < a.size(); i++) {
+    XmlArgument const& x = a.getAt(i);
+    XmlArgument const& y = b.getAt(i);
+    if (x.bIsElement != y.bIsElement) return false;
+    if (x.bIsElement ? !sameElements(x.element, y.element) : x.s != y.s) return false;
+  }
+  return true;
+}
+
+bool sameElements(XmlElement const& a, XmlElement const& b) {
+  return a.getTag() == b.getTag() && sameArguments(a.getArguments(), b.getArguments());
 }
 
 // ---- XmlParameters

@@ -10,6 +10,9 @@
 #include "core/VectorUtils.h"
 
 class XmlArgument;
+class Arguments;
+// Equal lists: the same texts and child elements (same tags, equal lists) in the same order.
+bool sameArguments(Arguments const& a, Arguments const& b);
 
 // The ordered children of one element: child elements and text tokens.
 class Arguments : public VectorInterface<XmlArgument> {};
@@ -31,8 +34,8 @@ class XmlElement {
   std::string getTag() const { return tag; }
   Arguments& getArguments() { return arguments; }
   Arguments const& getArguments() const { return arguments; }
-  float getFloatArg();
-  std::string getStringArg();
+  float getFloatArg() const;
+  std::string getStringArg() const;
   void save(std::ostream& out, int numTabs);
 
  private:
@@ -52,10 +55,13 @@ class XmlArgument {
 
   bool isElement() const { return bIsElement; }
   XmlElement& getAsElement();
-  std::string getAsString();
+  XmlElement const& getAsElement() const;
+  std::string getAsString() const;
   Arguments& getArguments();
 
  private:
+  friend bool sameArguments(Arguments const& a, Arguments const& b);
+
   bool bIsElement;
   XmlElement element;
   std::string s;
@@ -116,6 +122,9 @@ class XmlIterator {
 // written and destroyed recursively, so a bound far above any real file keeps those well
 // inside the stack. A deeper start tag stops the read with an error line.
 constexpr int kMaxMarkupDepth = 256;
+
+// Equal trees: the same tag and equal argument lists.
+bool sameElements(XmlElement const& a, XmlElement const& b);
 
 std::string getNextTag(std::istream& in);
 bool isTag(std::string const& s);

@@ -4,6 +4,7 @@
 
 #include "core/Debug.h"
 #include "core/GetParents.h"
+#include "core/SharedByContent.h"
 #include "core/Utils.h"
 #include "game/Barrier.h"
 #include "game/Projectile.h"
@@ -88,7 +89,8 @@ int ParameterGun::getShotDelay() {
 void ParameterGun::spawnBullet() {
   for (size_t i = 0; i < projectileTypes.size(); i++) {
     ParameterProjectile* projectile = new ParameterProjectile();
-    projectile->init(projectileTypes[i], getGunUser());
+    // The shot only reads its type.
+    projectile->init(const_cast<Arguments&>(*projectileTypes[i]), getGunUser());
     objMan.newObject(projectile);
   }
 }
@@ -100,7 +102,8 @@ void ParameterGun::handleElement(XmlElement& element) {
   if (tag == "shot_delay") {
     shotDelay = toFrames(number);
   } else if (tag == "projectile") {
-    projectileTypes.push_back(element.getArguments());
+    static SharedByContent<Arguments> shared([](Arguments const& type) { return type; });
+    projectileTypes.push_back(shared.get(element.getArguments()));
   } else if (tag == "loudness") {
     loudness = toFrames(number);
   } else if (tag == "fire_sound") {

@@ -4,6 +4,7 @@
 // projectiles of one pull. The player's ReflectGun throws up a barrier instead.
 #pragma once
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -80,10 +81,13 @@ class ParameterGun : public Gun, public XmlObject {
 
   using XmlObject::getName;
   int getBaseShotDelay() const { return shotDelay; }
-  std::vector<Arguments> const& getProjectileTypes() const { return projectileTypes; }
+  std::vector<std::shared_ptr<Arguments const>> const& getProjectileTypes() const {
+    return projectileTypes;
+  }
 
  protected:
-  std::vector<Arguments> projectileTypes;
+  // Read only, and shared by the guns whose weapon types gave the same shots.
+  std::vector<std::shared_ptr<Arguments const>> projectileTypes;
   // Frames; -1 until the weapon type sets it.
   int shotDelay;
   int loudness;

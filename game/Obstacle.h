@@ -2,6 +2,7 @@
 // level's quad tree and pushed against by every collider.
 #pragma once
 
+#include "geometry/ObstacleFrames.h"
 #include "geometry/QuadTree.h"
 
 class Collidable;
@@ -24,9 +25,12 @@ class Obstacle : public QuadTreeObject {
   SimpleRect* asRect();
   Collidable* asCollidable();
   virtual void draw() = 0;
+  // What colliders' responses have worked out about the obstacle's rectangles.
+  ObstacleFrames& colliderFrames() { return frames; }
 
   // A hook for drawing an obstacle's collision data; obstacles draw nothing extra.
   void debugDraw() {}
+
  private:
   // Belongs to one object: a copy finds its own casts.
   struct Casts {
@@ -37,4 +41,5 @@ class Obstacle : public QuadTreeObject {
     SimpleRect* rect = nullptr;
     Collidable* collidable = nullptr;
   } casts;
+  ObstacleFrames frames;
 };

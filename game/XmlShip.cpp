@@ -2,6 +2,7 @@
 
 #include "core/Debug.h"
 #include "core/GetParents.h"
+#include "core/SharedByContent.h"
 #include "core/StringConversions.h"
 #include "game/AgentState.h"
 #include "game/XmlHandlers.h"
@@ -13,7 +14,29 @@ void setDefaultHolodisplay(std::string const& name) { defaultType = name; }
 
 std::string getDefaultHoloType() { return defaultType; }
 
-XmlShip::XmlShip() {}
+namespace {
+// The event elements of an "events" element, in order.
+VectorInterface<XmlElement> eventElements(Arguments const& source) {
+  VectorInterface<XmlElement> found;
+  for (int i = 0; i < source.size(); i++)
+    if (source.getAt(i).isElement()) found.push_back(source.getAt(i).getAsElement());
+  return found;
+}
+
+// Every ship of a type is given the same events.
+SharedByContent<VectorInterface<XmlElement>>& sharedEvents() {
+  static SharedByContent<VectorInterface<XmlElement>> shared(eventElements);
+  return shared;
+}
+
+std::shared_ptr<VectorInterface<XmlElement> const> const& noEvents() {
+  static std::shared_ptr<VectorInterface<XmlElement> const> const none =
+      std::make_shared<VectorInterface<XmlElement> const>();
+  return none;
+}
+}  // namespace
+
+XmlShip::XmlShip() : events(noEvents()) {}
 
 void XmlShip::takeHit(Projectile* p) {
   handleEvent("take_hit");
@@ -61,15 +84,17 @@ void XmlShip::handleElement(XmlElement& element) {
 void XmlShip::handleSeePlayerFirst() { handleEvent("see_player"); }
 
 void XmlShip::handleEvent(std::string const& eventName) {
-  for (int i = 0; i < events.size(); i++)
-    if (events.at(i).getTag() == eventName) takeAction(events.at(i).getArguments());
+  // Held, so that the list lives through the actions whatever they do to the ship.
+  std::shared_ptr<VectorInterface<XmlElement> const> const held = events;
+  for (int i = 0; i < held->size(); i++)
+    if (held->getAt(i).getTag() == eventName) takeAction(held->getAt(i).getArguments());
 }
 
-void XmlShip::takeAction(Arguments& actions) {
+void XmlShip::takeAction(Arguments const& actions) {
   debug("take Action");
   for (int i = 0; i < actions.size(); i++) {
-    if (!actions.at(i).isElement()) continue;
-    XmlElement& action = actions.at(i).getAsElement();
+    if (!actions.getAt(i).isElement()) continue;
+    XmlElement const& action = actions.getAt(i).getAsElement();
     std::string const tag = action.getTag();
     if (tag == "switch_state") {
       std::string stateName = toLower(action.getStringArg() + "state");
@@ -90,9 +115,17 @@ void XmlShip::takeAction(Arguments& actions) {
   }
 }
 
+// The first "events" element of a type gives the ships the shared list; a later one appends to
+// a list of the ship's own.
 void XmlShip::storeEvents(Arguments& newEvents) {
-  for (int i = 0; i < newEvents.size(); i++)
-    if (newEvents.at(i).isElement()) events.push_back(newEvents.at(i).getAsElement());
+  std::shared_ptr<VectorInterface<XmlElement> const> stored = sharedEvents().get(newEvents);
+  if (events->size() == 0) {
+    events = std::move(stored);
+    return;
+  }
+  auto joined = std::make_shared<VectorInterface<XmlElement>>(*events);
+  for (int i = 0; i < stored->size(); i++) joined->push_back(stored->getAt(i));
+  events = std::move(joined);
 }
 
 void XmlShip::setWeapon(std::string const& weaponName) { weapon.setType(weaponTypes, weaponName); }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <istream>
+#include <memory>
 #include <ostream>
 #include <string>
 
@@ -30,16 +31,17 @@ class XmlShip : public Ship, public XmlObject {
 
   // Runs the actions of every event of that name, in order.
   void handleEvent(std::string const& name);
-  void takeAction(Arguments& actions);
+  void takeAction(Arguments const& actions);
   void storeEvents(Arguments& newEvents);
   void setWeapon(std::string const& weaponName);
   using Ship::getCenter;
   using XmlObject::getName;
-  VectorInterface<XmlElement> const& getEvents() const { return events; }
+  VectorInterface<XmlElement> const& getEvents() const { return *events; }
   ShipGun& getWeapon() { return weapon; }
 
  protected:
-  VectorInterface<XmlElement> events;
+  // Read only, and shared by the ships whose types gave the same events.
+  std::shared_ptr<VectorInterface<XmlElement> const> events;
   ShipGun weapon;
 };
 

@@ -22,15 +22,21 @@ RectCorners orthoOf(RectCorners const& c) {
 // conversions, whose two degree factors do not quite invert each other.
 bool isUnturned(Angle const& angle) { return angle.val() == 0; }
 
-// The point at p in the frame where obsRect is orthoRect, back in the world.
+// The point at p in the frame where the obstacle's top-left corner is orthoTopLeft, back in the
+// world where it is baseTopLeft; angleDiff turns the world into that frame.
+Point fromObstacleFrame(Point const& baseTopLeft, Point const& orthoTopLeft, Angle const& angleDiff,
+                        Point const& p) {
+  if (isUnturned(angleDiff)) return baseTopLeft + (p - orthoTopLeft);
+  float offsetDist = dist(orthoTopLeft, p);
+  float offsetAngle = static_cast<float>(getAngle(orthoTopLeft, p));
+  offsetAngle = static_cast<float>(offsetAngle - angleDiff.val());
+  return getPointAtAngle(baseTopLeft, Angle(offsetAngle), offsetDist);
+}
+
 template <class R>
 Point fromObstacleFrame(R& obsRect, R& orthoRect, Point const& p) {
-  Angle angleDiff = orthoRect.getAngle() - obsRect.getAngle();
-  if (isUnturned(angleDiff)) return obsRect.getTopLeft() + (p - orthoRect.getTopLeft());
-  float offsetDist = dist(orthoRect.getTopLeft(), p);
-  float offsetAngle = static_cast<float>(getAngle(orthoRect.getTopLeft(), p));
-  offsetAngle = static_cast<float>(offsetAngle - angleDiff.val());
-  return getPointAtAngle(obsRect.getTopLeft(), Angle(offsetAngle), offsetDist);
+  return fromObstacleFrame(obsRect.getTopLeft(), orthoRect.getTopLeft(),
+                           orthoRect.getAngle() - obsRect.getAngle(), p);
 }
 
 // A w by w square centred on center whose up is the heading angle.
@@ -46,21 +52,29 @@ void buildBox(R& box, Point const& center, Angle const& angle, float w) {
   box.setMidpoints(a, b, w);
 }
 
+// Moves otherOrtho to where otherRect lies relative to the obstacle's top-left corner
+// baseTopLeft, carried into the obstacle's frame orthoBase by angleDiff.
 template <class R>
-void placeBox(R& baseRect, R& orthoBase, R& otherRect, R& otherOrtho) {
-  Angle angleDiff = orthoBase.getAngle() - baseRect.getAngle();
+void placeBox(Point const& baseTopLeft, R& orthoBase, Angle const& angleDiff, R& otherRect,
+              R& otherOrtho) {
   Point newTopLeft;
   if (isUnturned(angleDiff)) {
-    newTopLeft = otherRect.getTopLeft() - baseRect.getTopLeft() + orthoBase.getTopLeft();
+    newTopLeft = otherRect.getTopLeft() - baseTopLeft + orthoBase.getTopLeft();
   } else {
-    float offsetAngle = static_cast<float>(getAngle(baseRect.getTopLeft(), otherRect.getTopLeft()));
-    float offsetDist = dist(baseRect.getTopLeft(), otherRect.getTopLeft());
+    float offsetAngle = static_cast<float>(getAngle(baseTopLeft, otherRect.getTopLeft()));
+    float offsetDist = dist(baseTopLeft, otherRect.getTopLeft());
     offsetAngle = static_cast<float>(angleDiff.val() + offsetAngle);
     newTopLeft = getPointAtAngle(Angle(offsetAngle), offsetDist);
     newTopLeft += orthoBase.getTopLeft();
   }
   otherOrtho.setLeft(static_cast<float>(newTopLeft.x));
   otherOrtho.setTop(static_cast<float>(newTopLeft.y));
+}
+
+template <class R>
+void placeBox(R& baseRect, R& orthoBase, R& otherRect, R& otherOrtho) {
+  placeBox(baseRect.getTopLeft(), orthoBase, orthoBase.getAngle() - baseRect.getAngle(), otherRect,
+           otherOrtho);
 }
 }  // namespace
 
@@ -88,24 +102,29 @@ void Collider::handleCollision(Obstacle* obstacle) {
 }
 
 // The steps of handleCollisionWithRects on plain corners: the same operations in the same order,
-// without building and freeing a rectangle for every intermediate value.
+// without building and freeing a rectangle for every intermediate value, and with what depends
+// on the obstacle alone taken from its frames, worked out once while it stands still.
 void Collider::handleCollisionWithCorners(Obstacle* obstacle, Rect& own) {
-  RectCorners obsRect(own);
-  RectCorners lastObsRect(obstacle->getOwnLastRect(own));
-  Angle rectAngle = obsRect.getAngle();
-  Angle lastRectAngle = lastObsRect.getAngle();
+  SimpleRect const& ownLast = obstacle->getOwnLastRect(own);
+  Point const obsTopLeft = own.cornerTopLeft();
+  Point const lastObsTopLeft = ownLast.cornerTopLeft();
+  ObstacleFrames& frames = obstacle->colliderFrames();
+  ObstacleFrame& last = frames.frameOf(ownLast);
+  ObstacleFrame& now = frames.frameOf(own, &last);
   float w = getWidth();
   RectCorners box;
   RectCorners lastB;
-  buildBox(box, SimpleRect::getCenter(), rectAngle, w);
-  buildBox(lastB, getLastCenter(), lastRectAngle, w);
+  now.buildBox(box, SimpleRect::getCenter(), w);
+  last.buildBox(lastB, getLastCenter(), w);
 
-  RectCorners obstacleRect = orthoOf(obsRect);
-  RectCorners lastObstacleRect = orthoOf(lastObsRect);
+  RectCorners obstacleRect;
+  obstacleRect.setRect(0, 0, now.width(), now.height());
+  RectCorners lastObstacleRect;
+  lastObstacleRect.setRect(0, 0, last.width(), last.height());
   RectCorners ortho = orthoOf(box);
   RectCorners lastOrtho = orthoOf(lastB);
-  placeBox(obsRect, obstacleRect, box, ortho);
-  placeBox(lastObsRect, lastObstacleRect, lastB, lastOrtho);
+  placeBox(obsTopLeft, obstacleRect, now.angleDiff(), box, ortho);
+  placeBox(lastObsTopLeft, lastObstacleRect, last.angleDiff(), lastB, lastOrtho);
 
   float const boxLeft = ortho.getLeft(), boxRight = ortho.getRight();
   float const boxTop = ortho.getTop(), boxBottom = ortho.getBottom();
@@ -135,8 +154,10 @@ void Collider::handleCollisionWithCorners(Obstacle* obstacle, Rect& own) {
   ortho.storeIn(orthoBox);
   lastOrtho.storeIn(lastOrthoBox);
 
-  SimpleRect::setCenter(fromObstacleFrame(obsRect, obstacleRect, ortho.getCenter()));
-  lastRect.setCenter(fromObstacleFrame(lastObsRect, lastObstacleRect, lastOrtho.getCenter()));
+  SimpleRect::setCenter(
+      fromObstacleFrame(obsTopLeft, obstacleRect.getTopLeft(), now.angleDiff(), ortho.getCenter()));
+  lastRect.setCenter(fromObstacleFrame(lastObsTopLeft, lastObstacleRect.getTopLeft(),
+                                       last.angleDiff(), lastOrtho.getCenter()));
 }
 
 void Collider::handleCollisionWithRects(Obstacle* obstacle) {

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <unordered_map>
 
 #include "core/Debug.h"
 #include "core/Files.h"
@@ -178,19 +179,64 @@ void Sprite::process() {
   Collider::process();
 }
 
+// Every ship of a type and every fence post asks for the same image name, and resolving a name
+// (its extension, its texture, the files of its optional variants) is string work. A name's
+// answer is kept once everything in it loaded: loaded textures and the answers of
+// imageFileExists stay for the run. A load that failed somewhere is not kept, so that it is
+// tried, and logged, again as before.
 void Sprite::loadFrame(std::string const& s, bool bHandleError) {
-  std::string filename = s;
-  if (filename.find('.') == std::string::npos) filename += "." + imageExtension;
-  int index = getTextureIndex(filename, bHandleError);
-  if (index == -1) return;
-  frames.push_back(index);
+  static std::unordered_map<std::string, FrameLoad> resolved;
+  auto found = resolved.find(s);
+  if (found != resolved.end()) {
+    if (isCurrent(found->second)) {
+      addFrames(found->second);
+      return;
+    }
+    resolved.erase(found);
+  }
+  FrameLoad load;
+  bool const bComplete = resolveLoad(s, bHandleError, load);
+  if (load.index == -1) return;
+  addFrames(load);
+  if (bComplete) resolved.emplace(s, std::move(load));
+}
 
+bool Sprite::resolveLoad(std::string const& s, bool bHandleError, FrameLoad& load) {
+  load.file = s;
+  if (load.file.find('.') == std::string::npos) load.file += "." + imageExtension;
+  load.index = getTextureIndex(load.file, bHandleError);
+  if (load.index == -1) return false;
+  bool bComplete = true;
+  std::string const stem = imageStem(load.file);
+  std::string const extension = load.file.substr(stem.size());
+  for (char const* addition : {"Mask", "Inactive", "Mouse"}) {
+    std::string const variant = stem + addition + extension;
+    if (!imageFileExists(variant)) continue;
+    FrameLoad variantLoad;
+    bComplete = resolveLoad(variant, true, variantLoad) && bComplete;
+    if (variantLoad.index != -1) load.variants.push_back(std::move(variantLoad));
+  }
+  return bComplete;
+}
+
+// The cache of textures only grows, but a kept answer is checked against it all the same.
+bool Sprite::isCurrent(FrameLoad const& load) {
+  if (load.index < 0 || load.index >= static_cast<int>(textures.size()) ||
+      textures[load.index].getName() != load.file)
+    return false;
+  for (FrameLoad const& variant : load.variants)
+    if (!isCurrent(variant)) return false;
+  return true;
+}
+
+// The image becomes a frame and the sprite takes its size; each variant follows in the same
+// way; the centre ends where it was.
+void Sprite::addFrames(FrameLoad const& load) {
+  frames.push_back(load.index);
   Point center = getCenter();
-  Texture const& texture = textures.at(index);
+  Texture const& texture = textures.at(load.index);
   setRect(getLeft(), getTop(), getLeft() + texture.getWidth(), getTop() + texture.getHeight());
-  loadFrameIfExists("Mask", filename);
-  loadFrameIfExists("Inactive", filename);
-  loadFrameIfExists("Mouse", filename);
+  for (FrameLoad const& variant : load.variants) addFrames(variant);
   setCenter(static_cast<float>(center.x), static_cast<float>(center.y));
 }
 

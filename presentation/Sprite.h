@@ -84,9 +84,21 @@ class Sprite : public Collider {
 
   static int nextId;
 
+  // What loading an image name adds: its texture (the file name as loaded and its index) and
+  // then, in order, the loads of its variants that exist.
+  struct FrameLoad {
+    std::string file;
+    int index = -1;
+    std::vector<FrameLoad> variants;
+  };
+
  protected:
   // The frame position draw starts from, before the variants are looked up.
   int chooseFrame();
+  // Resolves the name without touching the sprite; false when some texture of it failed.
+  static bool resolveLoad(std::string const& s, bool bHandleError, FrameLoad& load);
+  static bool isCurrent(FrameLoad const& load);
+  void addFrames(FrameLoad const& load);
 
   // Indexes into anims; -1 for none. Indexes stay valid as the list only grows.
   int defaultAnim;

@@ -144,6 +144,27 @@ TEST(NumberTextTest, ReadingRandomTextGivesWhatExtractionGives) {
   }
 }
 
+// Decimals that round to a float in every way: short and long, exactly halfway between two
+// floats (ties go to the even one), a hair either side of halfway, and denormals.
+TEST(NumberTextTest, ReadingDecimalsAtRoundingEdgesGivesWhatExtractionGives) {
+  std::mt19937 random(29);
+  std::uniform_real_distribution<float> place(1.0f, 2.0f);
+  for (int i = 0; i < 4000; i++) {
+    float const low = std::ldexp(place(random), static_cast<int>(random() % 260) - 140);
+    float const high = std::nextafter(low, std::numeric_limits<float>::infinity());
+    long double const half = (static_cast<long double>(low) + high) / 2;
+    std::ostringstream text;
+    text.precision(60);
+    text << (random() % 2 ? "-" : "") << half << ' ' << half * (1 + 1e-12L) << ' '
+         << half * (1 - 1e-12L) << ' ';
+    text.precision(static_cast<int>(random() % 12) + 1);
+    text << low << ' ';
+    text.precision(9);
+    text << std::scientific << high << " +" << low;
+    expectSameReading<float>(text.str());
+  }
+}
+
 TEST(NumberTextTest, WritingGivesTheCharactersOfInsertion) {
   std::mt19937 random(3);
   std::vector<double> values = {0.0,

@@ -149,3 +149,85 @@ TEST_F(XmlShipTest, TheFirstPlayerShipReadBecomesThePlayer) {
   second->process();
   EXPECT_EQ(info[3], "current state: OnRailsState");
 }
+
+namespace {
+// A ship's events and the shots of its gun, as text.
+std::string eventsAndShots(XmlShip* ship) {
+  std::ostringstream out;
+  for (int i = 0; i < ship->getEvents().size(); i++) {
+    XmlElement event = ship->getEvents().getAt(i);
+    event.save(out, 0);
+  }
+  out << "shots:";
+  for (auto const& shot : ship->getWeapon().getProjectileTypes())
+    for (int i = 0; i < shot->size(); i++) {
+      XmlElement property = shot->getAt(i).getAsElement();
+      property.save(out, 0);
+    }
+  return out.str();
+}
+
+// The first element of the type's property tagged tag, to change the type in place.
+XmlElement& propertyOf(VectorInterface<XmlParameters>& types, std::string const& name,
+                       std::string const& tag) {
+  for (int i = 0; i < types.size(); i++) {
+    if (types.at(i).getName() != name) continue;
+    for (int j = 0; j < types.at(i).size(); j++)
+      if (types.at(i).at(j).getAsElement().getTag() == tag) return types.at(i).at(j).getAsElement();
+  }
+  ADD_FAILURE() << "no " << tag << " in " << name;
+  static XmlElement none;
+  return none;
+}
+}  // namespace
+
+// Ships take the events and shots of their type as it stands when they are read: a ship of
+// another type gets that type's own, and ships read before a type changes keep what they had.
+TEST_F(XmlShipTest, ShipsTakeTheEventsAndShotsOfTheirTypeAsItStands) {
+  loadData(R"(<xml>
+    <weapon> <name> twin </name> <projectile> <damage> 2 </damage> </projectile> </weapon>
+    <weapon> <name> single </name> <projectile> <damage> 5 </damage> </projectile> </weapon>
+    <holodisplay> <name> first </name> <weapon_name> twin </weapon_name>
+      <events> <take_hit> <play_sound> a </play_sound> </take_hit> </events> </holodisplay>
+    <holodisplay> <name> second </name> <weapon_name> single </weapon_name>
+      <events> <take_hit> <play_sound> b </play_sound> </take_hit> </events> </holodisplay>
+    <holodisplay> <name> doubled </name> <weapon_name> twin </weapon_name>
+      <events> <take_hit> <play_sound> a </play_sound> </take_hit> </events>
+      <events> <see_player> <play_sound> b </play_sound> </see_player> </events> </holodisplay>
+  </xml>)");
+  std::string const first =
+      "<take_hit>     <play_sound> a </play_sound>\n</take_hit>\nshots:<damage> 2 </damage>\n";
+  std::string const second =
+      "<take_hit>     <play_sound> b </play_sound>\n</take_hit>\nshots:<damage> 5 </damage>\n";
+  std::string const doubled =
+      "<take_hit>     <play_sound> a </play_sound>\n</take_hit>\n"
+      "<see_player>     <play_sound> b </play_sound>\n</see_player>\nshots:<damage> 2 </damage>\n";
+  HoloDisplay* a1 = addShip<HoloDisplay>("first", 0, 0);
+  HoloDisplay* b1 = addShip<HoloDisplay>("second", 0, 0);
+  HoloDisplay* d1 = addShip<HoloDisplay>("doubled", 0, 0);
+  HoloDisplay* a2 = addShip<HoloDisplay>("first", 0, 0);
+  HoloDisplay* d2 = addShip<HoloDisplay>("doubled", 0, 0);
+  EXPECT_EQ(eventsAndShots(a1), first);
+  EXPECT_EQ(eventsAndShots(b1), second);
+  EXPECT_EQ(eventsAndShots(d1), doubled);
+  EXPECT_EQ(eventsAndShots(a2), first);
+  EXPECT_EQ(eventsAndShots(d2), doubled);
+
+  // The type "first" now plays c and its weapon does 7.
+  propertyOf(holoTypes, "first", "events")
+      .getArguments()
+      .at(0)
+      .getArguments()
+      .at(0)
+      .getArguments()
+      .at(0) = XmlArgument(std::string("c"));
+  propertyOf(weaponTypes, "twin", "projectile").getArguments().at(0).getArguments().at(0) =
+      XmlArgument(std::string("7"));
+  HoloDisplay* a3 = addShip<HoloDisplay>("first", 0, 0);
+  EXPECT_EQ(
+      eventsAndShots(a3),
+      "<take_hit>     <play_sound> c </play_sound>\n</take_hit>\nshots:<damage> 7 </damage>\n");
+  EXPECT_EQ(eventsAndShots(a1), first);
+  EXPECT_EQ(eventsAndShots(a2), first);
+  EXPECT_EQ(eventsAndShots(b1), second);
+}

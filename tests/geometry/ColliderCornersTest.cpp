@@ -203,3 +203,89 @@ TEST_F(ColliderCornersTest, AnObstacleWithAnotherRectangleIsAnsweredByItsRectang
   EXPECT_EQ(collider.flagCount(), 1);
   EXPECT_NEAR(collider.getXCenter(), 89, 1e-3);
 }
+
+// What the response keeps about an obstacle between responses (its heading, its frame, the box
+// offsets and turns) must answer exactly what working it out afresh answers: frame after frame,
+// colliders of several widths sweep far from the origin among walls that stand, slide, turn or
+// jump, and every response is checked against the rectangle steps, which keep nothing.
+TEST_F(ColliderCornersTest, KeptObstacleFramesAnswerAsFreshOnesFrameAfterFrame) {
+  enum Motion { kStands, kSlides, kTurns, kJumps };
+  struct Wall {
+    CornersWall rect;
+    Motion motion;
+    Point centre;
+    float w, h;
+    double heading;
+  };
+  int responses = 0, flagged = 0;
+  for (unsigned seed : {4u, 5u, 6u}) {
+    random.seed(seed);
+    std::uniform_real_distribution<float> pos(-250, 250);
+    std::uniform_real_distribution<double> turn(0, 360);
+    std::uniform_real_distribution<float> size(2, 150);
+    std::uniform_real_distribution<float> speed(-9, 9);
+    std::uniform_int_distribution<int> pick(0, 9);
+    // Far from the origin, where the sums of the box corners round, and across powers of two,
+    // where the rounding of those sums changes.
+    Point const origin(16384.5, 8192.25);
+    std::vector<Wall> walls(14);
+    for (Wall& wall : walls) {
+      int kind = pick(random);
+      wall.motion = kind < 6 ? kStands : kind == 6 ? kSlides : kind == 7 ? kTurns : kJumps;
+      wall.centre = origin + Point(pos(random), pos(random));
+      wall.w = size(random);
+      wall.h = size(random);
+      int angle = pick(random);
+      wall.heading = angle == 0 ? 0 : angle == 1 ? 90 : turn(random);
+      place(wall.rect, wall.centre, wall.w, wall.h, wall.heading);
+      wall.rect.updateLast();
+    }
+    float const widths[] = {20, 20, 33.5f, 0.5f, 47, 20};
+    std::vector<CornersCollider> fast(6), reference(6);
+    std::vector<Point> velocity;
+    for (size_t k = 0; k < fast.size(); k++) {
+      Point start = origin + Point(pos(random), pos(random));
+      Case c{{}, start, start, widths[k], widths[k] * (k % 2 ? 1.5f : 1)};
+      setUpCollider(fast[k], c);
+      setUpCollider(reference[k], c);
+      velocity.push_back(Point(speed(random), speed(random)));
+    }
+    for (int frame = 0; frame < 120; frame++) {
+      bFirstCycle = frame == 0;
+      for (Wall& wall : walls) {
+        wall.rect.updateLast();
+        if (wall.motion == kSlides) wall.rect.move(speed(random), speed(random));
+        if (wall.motion == kTurns) {
+          wall.heading += speed(random);
+          place(wall.rect, wall.centre, wall.w, wall.h, wall.heading);
+        }
+        if (wall.motion == kJumps && pick(random) == 0) {
+          wall.centre = origin + Point(pos(random), pos(random));
+          place(wall.rect, wall.centre, wall.w, wall.h, wall.heading);
+        }
+      }
+      for (size_t k = 0; k < fast.size(); k++) {
+        Point step = velocity[k];
+        // Turned back into the walls' area.
+        if (dist(fast[k].SimpleRect::getCenter(), origin) > 300) velocity[k] = step * -1.0;
+        for (CornersCollider* collider : {&fast[k], &reference[k]}) {
+          collider->updateLast();
+          collider->SimpleRect::setCenter(collider->SimpleRect::getCenter() + step);
+        }
+        for (Wall& wall : walls) {
+          if (dist(wall.rect.getCenter(), fast[k].SimpleRect::getCenter()) > 160) continue;
+          bCollideWithRects = false;
+          fast[k].handleCollision(&wall.rect);
+          bCollideWithRects = true;
+          reference[k].handleCollision(&wall.rect);
+          ASSERT_EQ(fast[k].state(), reference[k].state())
+              << "seed " << seed << " frame " << frame << " collider " << k;
+          responses++;
+          flagged += fast[k].flagCount() > 0;
+        }
+      }
+    }
+  }
+  EXPECT_GT(responses, 3000);
+  EXPECT_GT(flagged, responses / 50);
+}

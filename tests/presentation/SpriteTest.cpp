@@ -173,6 +173,71 @@ TEST_F(SpriteTest, AVariantsAnswerIsKeptForTheRun) {
   EXPECT_EQ(second.getFrames(), first.getFrames());
 }
 
+// Names asked again, in turn and by many sprites, give each its own images, variants, size and
+// place, as the first time.
+TEST_F(SpriteTest, EachNameAskedAgainGivesItsOwnFramesAndSize) {
+  images.write("hull.bmp", 40, 20, red);
+  images.write("hullInactive.bmp", 30, 10, green);
+  images.write("post.bmp", 8, 6, blue);
+  images.write("postMouse.bmp", 12, 14, white);
+  images.write("postMouseMask.bmp", 5, 7, white);
+  images.write("dot.bmp", 16, 16, green);
+  struct Loaded {
+    std::vector<std::string> names;
+    float left, top, width, height;
+    bool operator==(Loaded const& o) const {
+      return names == o.names && left == o.left && top == o.top && width == o.width &&
+             height == o.height;
+    }
+  };
+  auto load = [&](std::vector<std::string> const& asked) {
+    Sprite sprite;
+    sprite.setRect(90.3f, 40.7f, 110.3f, 60.7f);
+    for (std::string const& name : asked) sprite.loadFrame(images.path + "/" + name, true);
+    Loaded loaded{{}, sprite.getLeft(), sprite.getTop(), sprite.getWidth(), sprite.getHeight()};
+    for (int index : sprite.getFrames()) loaded.names.push_back(textures.at(index).getName());
+    return loaded;
+  };
+  std::string const p = images.path + "/";
+  Loaded const hull = load({"hull"}), post = load({"post.bmp"}), dot = load({"dot"});
+  EXPECT_EQ(hull.names, (std::vector<std::string>{p + "hull.bmp", p + "hullInactive.bmp"}));
+  EXPECT_EQ(hull.width, 30);
+  EXPECT_EQ(hull.height, 10);
+  EXPECT_EQ(post.names, (std::vector<std::string>{p + "post.bmp", p + "postMouse.bmp",
+                                                  p + "postMouseMask.bmp"}));
+  EXPECT_EQ(post.width, 5);
+  EXPECT_EQ(post.height, 7);
+  EXPECT_EQ(dot.names, std::vector<std::string>{p + "dot.bmp"});
+  EXPECT_EQ(textures.size(), 6u);
+  for (int round = 0; round < 3; round++) {
+    EXPECT_EQ(load({"post.bmp"}), post) << round;
+    EXPECT_EQ(load({"hull"}), hull) << round;
+    EXPECT_EQ(load({"dot"}), dot) << round;
+  }
+  // Two names into one sprite: the second's frames follow the first's.
+  Loaded both = load({"hull", "dot"});
+  std::vector<std::string> names = hull.names;
+  names.push_back(p + "dot.bmp");
+  EXPECT_EQ(both.names, names);
+  EXPECT_EQ(both.width, 16);
+  // The same file asked under two spellings is one texture.
+  EXPECT_EQ(load({"hull.bmp"}), hull);
+  EXPECT_EQ(textures.size(), 6u);
+  EXPECT_EQ(log.text(), "");
+}
+
+// A name whose image failed is tried, and logged, each time it is asked for.
+TEST_F(SpriteTest, AFailedNameIsTriedAgain) {
+  Sprite sprite;
+  sprite.loadFrame(images.path + "/late", true);
+  sprite.loadFrame(images.path + "/late", true);
+  EXPECT_EQ(log.lines().size(), 2u);
+  images.write("late.bmp", 4, 4, red);
+  sprite.loadFrame(images.path + "/late", true);
+  ASSERT_EQ(sprite.getFrames().size(), 1u);
+  EXPECT_EQ(textures.at(sprite.getFrames()[0]).getName(), images.path + "/late.bmp");
+}
+
 TEST_F(SpriteTest, InactiveAndMouseVariantsAreChosenAtDrawTime) {
   std::string name = images.write("ship.bmp", 40, 20, red);
   images.write("shipInactive.bmp", 40, 20, green);
