@@ -15,6 +15,7 @@
 #include "core/Files.h"
 #include "core/GameServices.h"
 #include "core/GetParents.h"
+#include "core/Ticks.h"
 #include "core/TypedLists.h"
 #include "core/Xml.h"
 #include "editor/Editor.h"
@@ -145,8 +146,23 @@ void keepPlayer() {
   if (player) player->setHealth(1e9f);
 }
 
+// Play runs on a clock that moves a 30 fps frame (33 ms) per object pass, so that guns, dodges
+// and shot lifetimes see the same time per frame however fast the pass is, and every run meets
+// the same shots.
+uint32_t playTicks = 0;
+void useFrameClock() {
+  playTicks = 1000;
+  setTickSource([] { return playTicks; });
+}
+void playFrame() {
+  keepPlayer();
+  objMan.processObjects();
+  playTicks += 33;
+}
+
 void startPlay(int ships, int fences) {
   setUpGame();
+  useFrameClock();
   QorScenario s;
   s.ships = ships;
   s.fences = fences;
@@ -156,10 +172,7 @@ void startPlay(int ships, int fences) {
   srand(7);
   loadLevel(benchLevel);
   bFirstCycle = false;
-  for (int i = 0; i < 45; i++) {
-    keepPlayer();
-    objMan.processObjects();
-  }
+  for (int i = 0; i < 45; i++) playFrame();
 }
 
 void countPlay(benchmark::State& state) {
@@ -171,12 +184,10 @@ void countPlay(benchmark::State& state) {
 // The object pass of play.
 void runPlay(benchmark::State& state, int ships, int fences) {
   startPlay(ships, fences);
-  for (auto _ : state) {
-    keepPlayer();
-    objMan.processObjects();
-  }
+  for (auto _ : state) playFrame();
   countPlay(state);
   emptyLevel();
+  setTickSource({});
 }
 
 // The play state's drawing, as the frame loop calls it: the camera behind the player's ship and
@@ -191,6 +202,7 @@ void runPlayDraw(benchmark::State& state, int ships, int fences) {
   }
   countPlay(state);
   emptyLevel();
+  setTickSource({});
 }
 
 void BM_PlayFrameManyShips(benchmark::State& state) {
