@@ -9,6 +9,9 @@
 #include <limits>
 #include <locale>
 #include <string>
+#include <typeinfo>
+
+#include "core/TextStream.h"
 
 namespace {
 bool hasDefaultLocale(std::ios_base const& stream) {
@@ -46,17 +49,46 @@ void writeNumber(std::ostream& out, double value) {
 }
 
 namespace {
-// What extraction does before it reads a number: false (with the stream state set) when the
-// stream is not good or only white space is left; otherwise the first character is current.
-bool skipToNumber(std::istream& in) {
-  if (!in.good()) {
-    in.setstate(std::ios_base::failbit);
-    return false;
+// Characters of a stream buffer, one call each.
+class BufferChars {
+ public:
+  explicit BufferChars(std::streambuf* newBuffer) : buffer(newBuffer) {}
+  int peek() { return buffer->sgetc(); }
+  int next() { return buffer->snextc(); }
+  void finish() {}
+
+ private:
+  std::streambuf* buffer;
+};
+
+// Characters of text in memory, taken directly; finish hands the place reached back to the
+// buffer.
+class MemoryChars {
+ public:
+  explicit MemoryChars(TextBuffer* newBuffer)
+      : buffer(newBuffer), at(newBuffer->next()), end(newBuffer->end()) {}
+  int peek() const { return at == end ? eof : static_cast<unsigned char>(*at); }
+  int next() {
+    if (at != end) ++at;
+    return peek();
   }
-  std::streambuf* buffer = in.rdbuf();
-  int c = buffer->sgetc();
-  while (c != std::char_traits<char>::eof() && isSpace(c)) c = buffer->snextc();
+  void finish() { buffer->moveTo(at); }
+
+ private:
+  static constexpr int eof = std::char_traits<char>::eof();
+  TextBuffer* buffer;
+  char const* at;
+  char const* end;
+};
+
+// What extraction does before it reads a number: false (with the stream state set) when only
+// white space is left; otherwise the first character is current.
+template <class Chars>
+bool skipToNumber(std::istream& in, Chars& chars) {
+  int c = chars.peek();
+  while (c != std::char_traits<char>::eof() && isSpace(c)) c = chars.next();
   if (c == std::char_traits<char>::eof()) {
+    chars.finish();
     in.setstate(std::ios_base::eofbit | std::ios_base::failbit);
     return false;
   }
@@ -79,24 +111,27 @@ bool hasDefaultReading(std::istream& in) {
   return !in.tie() && in.exceptions() == std::ios_base::goodbit && in.rdbuf() &&
          (in.flags() & std::ios_base::skipws) && hasDefaultLocale(in);
 }
-}  // namespace
+
+// The text in memory of a TextBuffer; null for any other buffer.
+TextBuffer* memoryOf(std::istream& in) {
+  std::streambuf* buffer = in.rdbuf();
+  return typeid(*buffer) == typeid(TextBuffer) ? static_cast<TextBuffer*>(buffer) : nullptr;
+}
 
 // The standard library's extraction of an int in the "C" locale and decimal base: an optional
 // sign, leading zeros, digits into an unsigned long with overflow noted; no digit at all gives
 // 0 and failure, an overflow the long limit of the sign and failure; then the long is clamped
 // to the int range, with failure outside it.
-std::istream& readNumber(std::istream& in, int& value) {
-  if (!hasDefaultReading(in) || (in.flags() & std::ios_base::basefield) != std::ios_base::dec)
-    return in >> value;
-  if (!skipToNumber(in)) return in;
-  std::streambuf* buffer = in.rdbuf();
+template <class Chars>
+void readInt(std::istream& in, Chars& chars, int& value) {
+  if (!skipToNumber(in, chars)) return;
   int const eof = std::char_traits<char>::eof();
-  int c = buffer->sgetc();
+  int c = chars.peek();
   bool bEnd = false;
   bool bNegative = false;
   if (c == '-' || c == '+') {
     bNegative = c == '-';
-    c = buffer->snextc();
+    c = chars.next();
     bEnd = c == eof;
   }
   bool bZero = false;
@@ -104,7 +139,7 @@ std::istream& readNumber(std::istream& in, int& value) {
   while (!bEnd && c == '0') {
     bZero = true;
     digits++;
-    c = buffer->snextc();
+    c = chars.next();
     bEnd = c == eof;
   }
   unsigned long const max =
@@ -122,9 +157,10 @@ std::istream& readNumber(std::istream& in, int& value) {
       result += digit;
       digits++;
     }
-    c = buffer->snextc();
+    c = chars.next();
     bEnd = c == eof;
   }
+  chars.finish();
   std::ios_base::iostate state = std::ios_base::goodbit;
   long number = 0;
   if (!digits && !bZero) {
@@ -146,7 +182,6 @@ std::istream& readNumber(std::istream& in, int& value) {
     value = static_cast<int>(number);
   }
   if (state) in.setstate(state);
-  return in;
 }
 
 // The steps of the standard library's extraction of a float in the "C" locale: skip white
@@ -154,18 +189,17 @@ std::istream& readNumber(std::istream& in, int& value) {
 // ('e' or 'E' after some digit, an optional sign, digits); the text taken is converted as a
 // whole by strtof, and text that is not a number in full gives 0 and failure, an overflow the
 // largest float and failure.
-std::istream& readNumber(std::istream& in, float& value) {
-  if (!hasDefaultReading(in)) return in >> value;
-  if (!skipToNumber(in)) return in;
-  std::streambuf* buffer = in.rdbuf();
+template <class Chars>
+void readFloat(std::istream& in, Chars& chars, float& value) {
+  if (!skipToNumber(in, chars)) return;
   int const eof = std::char_traits<char>::eof();
-  int c = buffer->sgetc();
+  int c = chars.peek();
 
   std::string text;
   bool bEnd = false;
   if (c == '+' || c == '-') {
     text += static_cast<char>(c);
-    c = buffer->snextc();
+    c = chars.next();
     bEnd = c == eof;
   }
   // Leading zeros count as one.
@@ -175,7 +209,7 @@ std::istream& readNumber(std::istream& in, float& value) {
       text += '0';
       bMantissa = true;
     }
-    c = buffer->snextc();
+    c = chars.next();
     bEnd = c == eof;
   }
   bool bPoint = false;
@@ -190,40 +224,75 @@ std::istream& readNumber(std::istream& in, float& value) {
     } else if ((c == 'e' || c == 'E') && !bExponent && bMantissa) {
       text += 'e';
       bExponent = true;
-      c = buffer->snextc();
+      c = chars.next();
       if (c == eof) break;
       if (c != '+' && c != '-') continue;
       text += static_cast<char>(c);
     } else {
       break;
     }
-    c = buffer->snextc();
+    c = chars.next();
     bEnd = c == eof;
   }
+  bool const bAtEnd = chars.peek() == eof;
+  chars.finish();
 
   std::ios_base::iostate state = std::ios_base::goodbit;
   float result = 0;
-  if (convertsExactly(text, result)) {
-    value = result;
-    if (buffer->sgetc() == eof) state |= std::ios_base::eofbit;
-    if (state) in.setstate(state);
-    return in;
-  }
-  char const* start = text.c_str();
-  char* stop = nullptr;
-  result = strtof_l(start, &stop, cLocale());
-  if (stop == start || *stop != '\0') {
-    result = 0;
-    state = std::ios_base::failbit;
-  } else if (result == std::numeric_limits<float>::infinity()) {
-    result = std::numeric_limits<float>::max();
-    state = std::ios_base::failbit;
-  } else if (result == -std::numeric_limits<float>::infinity()) {
-    result = -std::numeric_limits<float>::max();
-    state = std::ios_base::failbit;
+  if (!convertsExactly(text, result)) {
+    char const* start = text.c_str();
+    char* stop = nullptr;
+    result = strtof_l(start, &stop, cLocale());
+    if (stop == start || *stop != '\0') {
+      result = 0;
+      state = std::ios_base::failbit;
+    } else if (result == std::numeric_limits<float>::infinity()) {
+      result = std::numeric_limits<float>::max();
+      state = std::ios_base::failbit;
+    } else if (result == -std::numeric_limits<float>::infinity()) {
+      result = -std::numeric_limits<float>::max();
+      state = std::ios_base::failbit;
+    }
   }
   value = result;
-  if (buffer->sgetc() == eof) state |= std::ios_base::eofbit;
+  if (bAtEnd) state |= std::ios_base::eofbit;
   if (state) in.setstate(state);
+}
+
+// Whether extraction may be stood in for, and in a state to read: otherwise the stream's own
+// extraction runs, or the failure bit is set as extraction sets it.
+bool readsHere(std::istream& in) {
+  if (!in.good()) {
+    in.setstate(std::ios_base::failbit);
+    return false;
+  }
+  return true;
+}
+}  // namespace
+
+std::istream& readNumber(std::istream& in, int& value) {
+  if (!hasDefaultReading(in) || (in.flags() & std::ios_base::basefield) != std::ios_base::dec)
+    return in >> value;
+  if (!readsHere(in)) return in;
+  if (TextBuffer* memory = memoryOf(in)) {
+    MemoryChars chars(memory);
+    readInt(in, chars, value);
+  } else {
+    BufferChars chars(in.rdbuf());
+    readInt(in, chars, value);
+  }
+  return in;
+}
+
+std::istream& readNumber(std::istream& in, float& value) {
+  if (!hasDefaultReading(in)) return in >> value;
+  if (!readsHere(in)) return in;
+  if (TextBuffer* memory = memoryOf(in)) {
+    MemoryChars chars(memory);
+    readFloat(in, chars, value);
+  } else {
+    BufferChars chars(in.rdbuf());
+    readFloat(in, chars, value);
+  }
   return in;
 }

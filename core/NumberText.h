@@ -1,5 +1,5 @@
 // Reading and writing numbers in level text quickly, with exactly the characters and results
-// of stream extraction and insertion.
+// of stream extraction and insertion. Text in a TextStream is read in place.
 #pragma once
 
 #include <istream>

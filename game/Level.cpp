@@ -7,6 +7,7 @@
 #include "core/GameServices.h"
 #include "core/GetParents.h"
 #include "core/StringConversions.h"
+#include "core/TextStream.h"
 #include "core/TypedLists.h"
 #include "editor/EditorGlobals.h"
 #include "game/FenceNode.h"
@@ -197,13 +198,13 @@ bool loadLevel(std::string const& name) {
   std::ifstream file(name.c_str());
   if (!file) return false;
   // The level is read from memory: the readers look back a word now and then, which on a
-  // file stream costs a system call each time.
+  // file stream costs a system call each time, and the numbers are read in place.
   std::string contents;
   char buffer[1 << 16];
   while (file.read(buffer, sizeof buffer) || file.gcount() > 0)
     contents.append(buffer, static_cast<size_t>(file.gcount()));
   file.close();
-  std::istringstream in(contents);
+  TextStream in(std::move(contents));
   if (!readInitialStuff(in)) {
     // What was read stands for nothing: the world stays empty.
     triggerEvents.clear();

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "core/NumberText.h"
+#include "core/TextStream.h"
 
 namespace {
 unsigned bitsOf(float value) {
@@ -33,9 +34,10 @@ unsigned bitsOf(int value) { return static_cast<unsigned>(value); }
 // Reads numbers of type T from the text with both readers, one by one, until the stream
 // fails; every step must leave the same value (a marker stands in it before, for a read that
 // leaves it alone), the same state and, at the end, the same characters unread.
-template <class T>
-void expectSameReading(std::string const& text) {
-  std::istringstream mine(text), theirs(text);
+template <class T, class Stream = std::istringstream>
+void expectSameReadingFrom(std::string const& text) {
+  Stream mine(text);
+  std::istringstream theirs(text);
   for (int step = 0; step < 40; step++) {
     T mineValue = T(12345.5), theirValue = T(12345.5);
     readNumber(mine, mineValue);
@@ -51,6 +53,13 @@ void expectSameReading(std::string const& text) {
   EXPECT_EQ(bitsOf(mineValue), bitsOf(theirValue)) << "text [" << text << "]";
   EXPECT_EQ(mine.rdstate(), theirs.rdstate()) << "text [" << text << "]";
   EXPECT_EQ(rest(mine), rest(theirs)) << "text [" << text << "]";
+}
+
+// Through a stream buffer, and from text in memory, which is read in place.
+template <class T>
+void expectSameReading(std::string const& text) {
+  expectSameReadingFrom<T, std::istringstream>(text);
+  expectSameReadingFrom<T, TextStream>(text);
 }
 
 void expectSameReadingOfBoth(std::string const& text) {
