@@ -13,6 +13,26 @@
 #include "game/Ship.h"
 #include "presentation/View.h"
 
+namespace {
+// The index of the first entry equal to value, or -1: the entry erase would remove. Every shot
+// in flight looks its shooter up in the list of all ships once a frame, so the list is compared
+// a block at a time, which the compiler turns into vector compares.
+template <class T>
+int firstIndexOf(std::vector<T> const& list, T value) {
+  constexpr size_t kBlock = 8;
+  size_t const n = list.size();
+  size_t i = 0;
+  for (; i + kBlock <= n; i += kBlock) {
+    bool bAny = false;
+    for (size_t k = 0; k < kBlock; k++) bAny |= list[i + k] == value;
+    if (bAny) break;
+  }
+  for (; i < n; i++)
+    if (list[i] == value) return static_cast<int>(i);
+  return -1;
+}
+}  // namespace
+
 Projectile::Projectile()
     : initTime(0),
       getawayTime(5000),
@@ -106,10 +126,10 @@ void Projectile::preProcess() {
   bRemovedShooter = false;
   if (shooter && !bReflected && isOfType(shooter, "Shootable")) {
     Shootable* asShootable = getShooterAsShootable();
-    int before = shootables.size();
-    if (asShootable) shootables.erase(asShootable);
+    int at = asShootable ? firstIndexOf(shootables.getVect(), asShootable) : -1;
+    if (at >= 0) shootables.eraseAt(at);
     // Only what was taken out goes back.
-    bRemovedShooter = shootables.size() < before;
+    bRemovedShooter = at >= 0;
   }
 }
 
@@ -127,20 +147,25 @@ bool Projectile::countsAsPlayers() {
 }
 
 std::vector<Collidable*> Projectile::buildCollidableList() {
-  std::vector<Collidable*> candidates;
-  if (countsAsPlayers() || bReflected) {
-    for (int i = 0; i < shootables.size(); i++) candidates.push_back(shootables.at(i));
-  } else if (player) {
-    candidates.push_back(static_cast<Shootable*>(player));
-  }
-  VectorInterface<Obstacle*> nearby;
+  // Kept from shot to shot, as the rectangle below: nothing here runs another shot's query.
+  static VectorInterface<Obstacle*> nearby;
+  nearby.clear();
   if (bCollideWithRects) {
     getNearbyObstacles(getSweptBounds(), nearby);
   } else {
-    // Kept from shot to shot: a rectangle made per query costs its colours and lists.
+    // A rectangle made per query would cost its colours and lists.
     static Rect sweptArea;
     getSweptCorners().storeIn(sweptArea);
     gatherNearbyObstacles(sweptArea, nearby);
+  }
+  bool const bAllShootables = countsAsPlayers() || bReflected;
+  std::vector<Collidable*> candidates;
+  candidates.reserve((bAllShootables ? shootables.size() : 1) + nearby.size() +
+                     (bReflected ? 0 : barriers.size()));
+  if (bAllShootables) {
+    for (int i = 0; i < shootables.size(); i++) candidates.push_back(shootables.at(i));
+  } else if (player) {
+    candidates.push_back(static_cast<Shootable*>(player));
   }
   for (int i = 0; i < nearby.size(); i++) {
     Obstacle* obstacle = nearby.at(i);

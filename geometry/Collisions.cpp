@@ -20,12 +20,12 @@ void getCollision(std::vector<Collidable*> const& collidableList, Point const& p
     debugFunc("");
   }
   collideTestResults.clear();
-  std::vector<Point> linePoly;
-  linePoly.push_back(pointA);
-  linePoly.push_back(pointB);
+  Point const linePoly[] = {pointA, pointB};
   for (size_t i = 0; i < collidableList.size(); i++) {
     Collidable* candidate = collidableList.at(i);
-    if (polygonIntersect(candidate->getPoly(), linePoly)) collideTestResults.push_back(candidate);
+    std::vector<Point> const poly = candidate->getPoly();
+    if (polygonIntersect(poly.data(), poly.size(), linePoly, 2))
+      collideTestResults.push_back(candidate);
   }
 }
 

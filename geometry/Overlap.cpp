@@ -14,10 +14,12 @@ long double perpExact(Point const& a, Point const& b) {
 }
 }  // namespace
 
-void calculateSpan(Point const& N, std::vector<Point> const& V, float& min, float& max) {
-  if (V.empty()) return;
+namespace {
+// The spans of calculateSpan and spanOverlap on corners held anywhere.
+void spanOf(Point const& N, Point const* V, size_t n, float& min, float& max) {
+  if (n == 0) return;
   min = max = static_cast<float>(V[0].dot(N));
-  for (size_t i = 1; i < V.size(); i++) {
+  for (size_t i = 1; i < n; i++) {
     float d = static_cast<float>(V[i].dot(N));
     if (min > d)
       min = d;
@@ -26,29 +28,40 @@ void calculateSpan(Point const& N, std::vector<Point> const& V, float& min, floa
   }
 }
 
-bool spanOverlap(Point const& N, std::vector<Point> const& V, std::vector<Point> const& W) {
+bool spansOverlap(Point const& N, Point const* V, size_t nv, Point const* W, size_t nw) {
   float minv = 0, maxv = 0, minw = 0, maxw = 0;
-  calculateSpan(N, V, minv, maxv);
-  calculateSpan(N, W, minw, maxw);
+  spanOf(N, V, nv, minv, maxv);
+  spanOf(N, W, nw, minw, maxw);
   return !(minw > maxv || minv > maxw);
 }
 
-namespace {
 // Whether some edge normal of V separates V from W.
-bool hasSeparatingEdge(std::vector<Point> const& V, std::vector<Point> const& W) {
-  for (size_t i = 0; i < V.size(); i++) {
-    size_t j = i + 1 == V.size() ? 0 : i + 1;
+bool hasSeparatingEdge(Point const* V, size_t nv, Point const* W, size_t nw) {
+  for (size_t i = 0; i < nv; i++) {
+    size_t j = i + 1 == nv ? 0 : i + 1;
     Point N(V[i].y - V[j].y, V[j].x - V[i].x);
-    if (!spanOverlap(N, V, W)) return true;
+    if (!spansOverlap(N, V, nv, W, nw)) return true;
   }
   return false;
 }
 }  // namespace
 
+void calculateSpan(Point const& N, std::vector<Point> const& V, float& min, float& max) {
+  spanOf(N, V.data(), V.size(), min, max);
+}
+
+bool spanOverlap(Point const& N, std::vector<Point> const& V, std::vector<Point> const& W) {
+  return spansOverlap(N, V.data(), V.size(), W.data(), W.size());
+}
+
 bool polygonIntersect(std::vector<Point> const& V, std::vector<Point> const& W) {
-  if (V.empty() || W.empty()) return false;
-  if (hasSeparatingEdge(V, W)) return false;
-  if (hasSeparatingEdge(W, V)) return false;
+  return polygonIntersect(V.data(), V.size(), W.data(), W.size());
+}
+
+bool polygonIntersect(Point const* V, size_t nv, Point const* W, size_t nw) {
+  if (nv == 0 || nw == 0) return false;
+  if (hasSeparatingEdge(V, nv, W, nw)) return false;
+  if (hasSeparatingEdge(W, nw, V, nv)) return false;
   return true;
 }
 

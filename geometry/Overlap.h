@@ -2,6 +2,7 @@
 // overlap everywhere: shots that graze a corner hit, boxes that share an edge collide.
 #pragma once
 
+#include <cstddef>
 #include <vector>
 
 #include "geometry/Point.h"
@@ -29,6 +30,9 @@ bool spanOverlap(Point const& N, std::vector<Point> const& V, std::vector<Point>
 // Separating-axis test of two convex polygons: the edge normals of V, then those of W. An
 // empty polygon meets nothing.
 bool polygonIntersect(std::vector<Point> const& V, std::vector<Point> const& W);
+// The same on corners held elsewhere (nv corners at V, nw at W), for callers that would
+// otherwise build lists for a single test.
+bool polygonIntersect(Point const* V, size_t nv, Point const* W, size_t nw);
 
 // 1 when P, known to lie on S's line, lies within S (ends included), else 0.
 int inSegment(Point P, Segment S);

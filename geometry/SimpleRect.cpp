@@ -418,11 +418,11 @@ bool SimpleRect::isPtInRect(float x, float y) const {
   debugFunc("is point in rect?");
   // The unit square as corner points: a Rect would draw its random default colours from the
   // game's random sequence at every test.
-  std::vector<Point> test = {Point(x - 0.5f, y - 0.5f), Point(x + 0.5f, y - 0.5f),
-                             Point(x + 0.5f, y + 0.5f), Point(x - 0.5f, y + 0.5f)};
-  std::vector<Point> corners = getPointsConst();
+  Point const test[] = {Point(x - 0.5f, y - 0.5f), Point(x + 0.5f, y - 0.5f),
+                        Point(x + 0.5f, y + 0.5f), Point(x - 0.5f, y + 0.5f)};
+  std::vector<Point> const& corners = getPointsConst();
   debugFunc("got points as test");
-  return polygonIntersect(corners, test);
+  return polygonIntersect(corners.data(), corners.size(), test, 4);
 }
 
 int SimpleRect::getClickedQuad() {

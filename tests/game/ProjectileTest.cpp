@@ -171,3 +171,34 @@ TEST_F(ProjectileTest, AShotGivenANewShooterLeavesTheNewShooterOutOfReach) {
   EXPECT_EQ(shootables.at(shootables.size() - 1), static_cast<Shootable*>(second));
   EXPECT_EQ(shootables.size(), 3);
 }
+
+// The shooter's first entry in the shootables goes to the end of the list while its shot flies,
+// wherever it stands in a long list, and a second entry of it stays where it is.
+TEST_F(ProjectileTest, AShotMovesTheFirstEntryOfItsShooterToTheEnd) {
+  struct Case {
+    int shooter;
+    int again;  // where the shooter is listed a second time; -1: only once
+  };
+  std::vector<Case> const cases = {{0, -1}, {7, -1}, {8, -1}, {15, -1}, {16, -1},
+                                   {20, -1}, {3, 12}, {9, 20}, {19, 20}};
+  for (Case const& c : cases) {
+    std::vector<HoloDisplay*> ships;
+    for (int i = 0; i < 21; i++)
+      ships.push_back(addShip<HoloDisplay>("none", 1000 + 100 * i, 1000));
+    if (c.again >= 0) {
+      std::vector<Shootable*>& list = shootables.getVect();
+      list.insert(list.begin() + c.again, static_cast<Shootable*>(ships[c.shooter]));
+    }
+    std::vector<Shootable*> expected = shootables.getVect();
+    expected.erase(expected.begin() + c.shooter);
+    expected.push_back(ships[c.shooter]);
+    // Flying toward smaller y, away from every ship.
+    fire("<speed> 10 </speed>", ships[c.shooter]);
+    objMan.processObjects();
+    EXPECT_EQ(shootables.getVect(), expected) << "shooter " << c.shooter << " again " << c.again;
+    // The second entry is left to take out; then the ships leave the lists.
+    if (c.again >= 0) shootables.erase(static_cast<Shootable*>(ships[c.shooter]));
+    objMan.deleteObjects(true);
+    EXPECT_EQ(shootables.size(), 0);
+  }
+}
