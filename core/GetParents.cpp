@@ -44,6 +44,8 @@ std::map<std::string, ParentList>& getHeirarchy() {
 
 std::string const& getTypeName(std::type_info const& info) { return knownType(info).name; }
 
+unsigned getClassTableGeneration() { return tableGeneration; }
+
 bool isTypeOf(std::type_info const& info, std::string const& testType) {
   KnownType& type = knownType(info);
   if (type.name == testType) return true;
@@ -152,9 +154,9 @@ void appendBounded(Closing& closing, std::vector<std::string> const& names) {
   for (std::string const& name : names) {
     if (static_cast<int>(closing.all.size()) >= kMaxAncestors) {
       if (!closing.bCut)
-        recordError("Error: more than " + intToString(kMaxAncestors) +
-                        " ancestors, list cut for class:",
-                    closing.type);
+        recordError(
+            "Error: more than " + intToString(kMaxAncestors) + " ancestors, list cut for class:",
+            closing.type);
       closing.bCut = true;
       return;
     }

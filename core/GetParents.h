@@ -51,6 +51,8 @@ std::string const& getTypeName(std::type_info const& info);
 // isOfType for an object of the given compiler type: the same steps as hasParent, with the
 // class's table entry found once per type and kept until the table is reached for changes.
 bool isTypeOf(std::type_info const& info, std::string const& testType);
+// Changes whenever the table may have changed, so that answers kept per class can be checked.
+unsigned getClassTableGeneration();
 
 template <class T>
 std::string getType(T* obj) {

@@ -1,6 +1,7 @@
 #include "core/ObjectManager.h"
 
 #include <fstream>
+#include <unordered_map>
 
 #include "core/Debug.h"
 #include "core/GetParents.h"
@@ -11,7 +12,7 @@
 
 namespace {
 // Objects bound to another level are neither processed nor drawn.
-bool isOnCurrentLevel(Creatable2d* obj) {
+bool isOnCurrentLevelByTable(Creatable2d* obj) {
   if (!isOfType(obj, "Persistant")) return true;
   Persistant* persistant = dynamic_cast<Persistant*>(obj);
   return !persistant || persistant->getLevel() == getCurrentLevel();
@@ -20,7 +21,8 @@ bool isOnCurrentLevel(Creatable2d* obj) {
 
 bool bProcessRestingObjects = false;
 
-ObjectManager::ObjectManager(std::vector<SaveLoad*> const& protos) : passIndex(-1) {
+ObjectManager::ObjectManager(std::vector<SaveLoad*> const& protos)
+    : passIndex(-1), listedMoreThanOnce(0) {
   setPrototypes(protos);
 }
 
@@ -30,7 +32,14 @@ void ObjectManager::newObject(Creatable2d* obj) {
     return;
   }
   if (bDebugManager) debug("adding new object to manager:", getType(obj));
+  bool const bEntriesMatched = entries.size() == mainList.size();
   HeteroList<Creatable2d, SaveLoad>::newObject(obj);
+  if (bEntriesMatched) {
+    entries.push_back(makeEntry(obj));
+    countEntry(obj->getCell(), 1);
+  } else {
+    enterListAgain();
+  }
   if (bDebugManager) debug("called HeteroList :: newObject");
   if (!isOfType(obj, "MultiListed")) return;
   if (bDebugManager) debug("is multiListed");
@@ -56,7 +65,24 @@ void ObjectManager::deleteObject(Creatable2d* obj, bool bDelete) {
     return;
   }
   obj->removeFromLists();
-  HeteroList<Creatable2d, SaveLoad>::deleteObject(obj, bDelete);
+  int const index = findFirst(obj);
+  if (index < 0) return;
+  erase(begin() + index);
+  if (bDelete) delete obj;
+}
+
+int ObjectManager::findFirst(Creatable2d* obj) const {
+  unsigned const cell = obj->getCell();
+  bool const bListedOnce =
+      entries.size() == mainList.size() && cell < entryCounts.size() && entryCounts[cell] == 1;
+  if (bListedOnce) {
+    for (size_t i = mainList.size(); i-- > 0;)
+      if (mainList[i] == obj) return static_cast<int>(i);
+    return -1;
+  }
+  for (size_t i = 0; i < mainList.size(); i++)
+    if (mainList[i] == obj) return static_cast<int>(i);
+  return -1;
 }
 
 void ObjectManager::destroyObject(Creatable2d* obj, bool bDelete) { deleteObject(obj, bDelete); }
@@ -97,12 +123,7 @@ void ObjectManager::processObjects() {
   }
   int minLayer = 0;
   int maxLayer = 0;
-  for (size_t i = 0; i < mainList.size(); i++) {
-    prefetchAhead(i);
-    mainList[i]->bDoneProcessing = false;
-    if (mainList[i]->procLayer < minLayer) minLayer = mainList[i]->procLayer;
-    if (mainList[i]->procLayer > maxLayer) maxLayer = mainList[i]->procLayer;
-  }
+  startPass(minLayer, maxLayer);
   if (bProfileProcesses) profiler.startProfilingProc();
 
   int layer = minLayer;
@@ -114,25 +135,37 @@ void ObjectManager::processObjects() {
     int next = maxLayer + 1;
     passIndex = 0;
     while (passIndex < size()) {
-      prefetchAhead(static_cast<size_t>(passIndex));
-      Creatable2d* obj = mainList[passIndex];
+      if (!isEntryCurrent(static_cast<size_t>(passIndex))) enterListAgain();
+      PassEntry& entry = entries[passIndex];
       passIndex++;
-      if (obj->bDoneProcessing) continue;
-      if (obj->procLayer != layer) {
-        if (obj->procLayer > layer && obj->procLayer < next) next = obj->procLayer;
+      if (entry.bDone) continue;
+      if (entry.procLayer != layer) {
+        if (entry.procLayer > layer && entry.procLayer < next) next = entry.procLayer;
+        continue;
+      }
+      entry.bDone = true;
+      Creatable2d* obj = entry.obj;
+      // An object is processed once a pass, however often it is listed.
+      if (listedMoreThanOnce > 0 && entryCounts[entry.cell] > 1) {
+        for (PassEntry& other : entries)
+          if (other.obj == obj) other.bDone = true;
+      }
+      bool const bFlagWasSet = entry.bFlagSet;
+      entry.bFlagSet = true;
+      // A resting object's process would change nothing.
+      if (!isEveryObjectWanted() && Creatable::isRestingCell(entry.cell)) {
+        if (!bFlagWasSet) obj->bDoneProcessing = true;
         continue;
       }
       obj->bDoneProcessing = true;
       bool const bTraced = bProfileProcesses || bDebugManager || bDebugFunction;
-      // A resting object's process would change nothing. Traced passes still call it, so that
-      // the trace shows every object as before.
-      if (obj->isResting() && !bTraced && !bProcessRestingObjects) continue;
       // Taken before process, which may delete the object.
       std::string const type = bTraced ? getType(obj) : std::string();
       bool const bPersistant = bDebugFunction && isOfType(obj, "Persistant");
       if (bDebugManager) managerLog << "processing " << type << std::endl;
       if (bProfileProcesses) profiler.startProc();
-      if (isOnCurrentLevel(obj)) obj->process();
+      // The entry may move while the object runs: nothing reads it after the call.
+      if (isOnCurrentLevel(entry)) obj->process();
       if (bProfileProcesses) profiler.endProc(type);
       if (bDebugManager) managerLog << "processed" << std::endl;
       if (!bPersistant) debugFunc("done processing object");
@@ -147,19 +180,109 @@ void ObjectManager::processObjects() {
   if (bDebugManager) managerLog << "proced objs" << std::endl;
 }
 
-// The pass reads a few bytes of each of many objects spread over memory: asking for the
-// objects a little ahead lets their loads overlap.
-void ObjectManager::prefetchAhead(size_t index) const {
-  size_t const ahead = index + 24;
-  if (ahead < mainList.size()) __builtin_prefetch(&mainList[ahead]->procLayer, 1);
+// Every object's pass mark is cleared. A resting object's flag and layer are left as they
+// are: its process is not called, and the sweep sets its flag where it passes it.
+void ObjectManager::startPass(int& minLayer, int& maxLayer) {
+  bool const bEveryObject = isEveryObjectWanted();
+  for (size_t i = 0; i < entries.size() || i < mainList.size(); i++) {
+    if (!isEntryCurrent(i)) {
+      enterListAgain();
+      minLayer = maxLayer = 0;
+      i = static_cast<size_t>(-1);
+      continue;
+    }
+    PassEntry& entry = entries[i];
+    entry.bDone = false;
+    if (bEveryObject || !Creatable::isRestingCell(entry.cell)) {
+      entry.obj->bDoneProcessing = false;
+      entry.bFlagSet = false;
+      entry.procLayer = entry.obj->procLayer;
+    }
+    if (entry.procLayer < minLayer) minLayer = entry.procLayer;
+    if (entry.procLayer > maxLayer) maxLayer = entry.procLayer;
+  }
+}
+
+// Traced passes call every object's process, so that the trace shows every object as before.
+bool ObjectManager::isEveryObjectWanted() {
+  return bProfileProcesses || bDebugManager || bDebugFunction || bProcessRestingObjects;
+}
+
+bool ObjectManager::isOnCurrentLevel(PassEntry& entry) {
+  // With the function trace on, the question is asked each time, so that the trace shows it.
+  if (!entry.bKnownPersistant || entry.generation != getClassTableGeneration() || bDebugFunction) {
+    entry.bPersistant = isOfType(entry.obj, "Persistant");
+    entry.generation = getClassTableGeneration();
+    entry.bKnownPersistant = true;
+  }
+  if (!entry.bPersistant) return true;
+  Persistant* persistant = dynamic_cast<Persistant*>(entry.obj);
+  return !persistant || persistant->getLevel() == getCurrentLevel();
+}
+
+ObjectManager::PassEntry ObjectManager::makeEntry(Creatable2d* obj) {
+  PassEntry entry;
+  entry.obj = obj;
+  entry.cell = obj->getCell();
+  entry.owner = Creatable::getCellOwner(entry.cell);
+  entry.procLayer = obj->procLayer;
+  entry.bDone = obj->bDoneProcessing;
+  entry.bFlagSet = obj->bDoneProcessing;
+  entry.bKnownPersistant = false;
+  entry.bPersistant = false;
+  entry.generation = 0;
+  return entry;
+}
+
+void ObjectManager::countEntry(unsigned cell, int change) {
+  if (cell >= entryCounts.size()) entryCounts.resize(Creatable::countCells(), 0);
+  unsigned const before = entryCounts[cell];
+  entryCounts[cell] = static_cast<unsigned>(static_cast<int>(before) + change);
+  if (before <= 1 && entryCounts[cell] > 1) listedMoreThanOnce++;
+  if (before > 1 && entryCounts[cell] <= 1) listedMoreThanOnce--;
+}
+
+bool ObjectManager::isEntryCurrent(size_t index) const {
+  if (index >= entries.size() || index >= mainList.size()) return false;
+  PassEntry const& entry = entries[index];
+  return entry.obj == mainList[index] && Creatable::getCellOwner(entry.cell) == entry.owner;
+}
+
+// An object keeps what its entry knew; one new to the entries is taken as it stands.
+void ObjectManager::enterListAgain() {
+  std::unordered_map<Creatable2d*, PassEntry> known;
+  for (size_t i = 0; i < entries.size(); i++) {
+    PassEntry const& entry = entries[i];
+    if (Creatable::getCellOwner(entry.cell) == entry.owner) known.emplace(entry.obj, entry);
+  }
+  entries.clear();
+  entryCounts.assign(Creatable::countCells(), 0);
+  listedMoreThanOnce = 0;
+  for (Creatable2d* obj : mainList) {
+    auto found = known.find(obj);
+    bool const bKnown = found != known.end() && found->second.cell == obj->getCell();
+    entries.push_back(bKnown ? found->second : makeEntry(obj));
+    countEntry(obj->getCell(), 1);
+  }
 }
 
 void ObjectManager::noteErased(int index) {
   if (passIndex >= 0 && index < passIndex) passIndex--;
+  bool const bWasCurrent = entries.size() == mainList.size() + 1 &&
+                           Creatable::getCellOwner(entries[index].cell) == entries[index].owner;
+  if (!bWasCurrent) {
+    enterListAgain();
+    return;
+  }
+  countEntry(entries[index].cell, -1);
+  entries.erase(entries.begin() + index);
 }
 
 void ObjectManager::noteCleared() {
   if (passIndex >= 0) passIndex = 0;
+  entries.clear();
+  entryCounts.assign(entryCounts.size(), 0);
+  listedMoreThanOnce = 0;
 }
 
 ObjMan2d::ObjMan2d(std::vector<SaveLoad*> const& protos)
@@ -170,7 +293,9 @@ void ObjMan2d::drawObjects() {
   for (int layer = minLayer; layer <= maxLayer; layer++) {
     for (size_t i = 0; i < mainList.size(); i++) {
       Creatable2d* obj = mainList[i];
-      if (obj->layer != layer || !isOnCurrentLevel(obj)) continue;
+      if (obj->layer != layer) continue;
+      if (!(isEntryCurrent(i) ? isOnCurrentLevel(entries[i]) : isOnCurrentLevelByTable(obj)))
+        continue;
       if (bDebugManager) debug("about to draw", getType(obj));
       obj->draw();
       if (bDebugManager) debug("drew", getType(obj));

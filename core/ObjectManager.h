@@ -39,13 +39,56 @@ class ObjectManager : public HeteroList<Creatable2d, SaveLoad> {
   void noteErased(int index) override;
   void noteCleared() override;
 
+  // What the pass asks of each object of mainList, at the same index and side by side in
+  // memory: most objects of a level rest, and the pass tells them by their entry alone.
+  struct PassEntry {
+    Creatable2d* obj;
+    // The object's cell and the owner number it had there: an entry whose cell has another
+    // owner now stands for an object that is gone.
+    unsigned cell;
+    unsigned owner;
+    // The object's procLayer as of its joining or its last pass awake. The sweep assumes that
+    // a resting object's procLayer does not change.
+    int procLayer;
+    // Whether the object has been processed or passed over in the running pass.
+    bool bDone;
+    // Whether obj->bDoneProcessing is known to be set already.
+    bool bFlagSet;
+    // The class table's answer to "Persistant", as of the table generation kept with it.
+    bool bKnownPersistant;
+    bool bPersistant;
+    unsigned generation;
+  };
+
+  // Whether the entry still stands for the object at index of mainList. A list changed behind
+  // the manager's back (through getList) is entered again from its objects.
+  bool isEntryCurrent(size_t index) const;
+  void enterListAgain();
+  // Objects bound to another level are neither processed nor drawn.
+  bool isOnCurrentLevel(PassEntry& entry);
+
+  std::vector<PassEntry> entries;
+
  private:
-  void prefetchAhead(size_t index) const;
+  static PassEntry makeEntry(Creatable2d* obj);
+  // Whether resting objects are processed too (tracing, profiling, or the switch for tests).
+  static bool isEveryObjectWanted();
+  // Clears the pass marks and finds the range of process layers.
+  void startPass(int& minLayer, int& maxLayer);
+  void countEntry(unsigned cell, int change);
+  // The index of the first entry of obj in mainList, or -1.
+  int findFirst(Creatable2d* obj) const;
 
   // Where the running pass looks next; -1 outside a pass. Kept valid across erasures, so that
-  // the pass visits objects as a rescan from the start would, in one sweep per layer. The
-  // sweep assumes that an object's procLayer does not change during the pass.
+  // the pass visits objects as a rescan from the start would, in one sweep per layer.
   int passIndex;
+  // Per cell, how many entries of mainList its object has, as far as the manager has seen: an
+  // object listed once is looked for from the end of the list, where the objects made during
+  // play are. (An object put into the list behind the manager's back while it is listed
+  // already is not counted until the next pass.)
+  std::vector<unsigned> entryCounts;
+  // How many objects have more than one entry.
+  int listedMoreThanOnce;
 };
 
 class ObjMan2d : public ObjectManager {

@@ -1,6 +1,8 @@
 #include "game/Ship.h"
 
 #include <cstdlib>
+#include <string>
+#include <typeinfo>
 
 #include "core/Debug.h"
 #include "core/GameServices.h"
@@ -34,6 +36,28 @@ void setReverseMult(float value) { reverseMult = value; }
 void setDeathExplosionSize(float value) { death_explosion_size = value; }
 void setMaxRot(float value) { max_rotation = value; }
 void setFarDist(float value) { far_dist = value; }
+
+namespace {
+// Every AI ship writes its status lines each frame, and the lines seldom change: a line is
+// written only when its text differs from the one shown.
+void showInfoLine(int line, std::string const& text) {
+  if (line >= 0 && line < static_cast<int>(info.size()) && info[line] == text) return;
+  printInfo(text, line);
+}
+
+// "current state: " and the class name of the state (made again only when the class changes).
+std::string const& getStateLine(AgentState* state) {
+  static std::string const* lastName = nullptr;
+  static std::string line;
+  static std::string const none = "NULL";
+  std::string const& name = state ? getTypeName(typeid(*state)) : none;
+  if (&name != lastName) {
+    line = "current state: " + name;
+    lastName = &name;
+  }
+  return line;
+}
+}  // namespace
 
 Ship::Ship()
     : health(0.0f), primaryGun(nullptr), desiredAngle(0.0f), bFacePlayer(false), bOnRails(false) {}
@@ -86,14 +110,16 @@ void Ship::process() {
     processControlled();
     return;
   }
-  printInfo(3, "current state: %s", getType(currState).c_str());
+  showInfoLine(3, getStateLine(currState));
   if (player) {
     Point const to = player->getCenter();
     bool const bSees = canSee(to);
     keptSight = {true, getCenter(), to, bSees};
-    printInfo(4, "can see player: %s", bSees ? "true" : "false");
+    static std::string const sees = "can see player: true", seesNot = "can see player: false";
+    showInfoLine(4, bSees ? sees : seesNot);
   } else {
-    printInfo(4, "can see player: no player");
+    static std::string const noPlayer = "can see player: no player";
+    showInfoLine(4, noPlayer);
   }
   if (currState) Agent::process();
   keptSight.bKept = false;

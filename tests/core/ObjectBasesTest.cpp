@@ -80,6 +80,40 @@ TEST(EditableTest, CenterIsTheXAndYCenters) {
   EXPECT_FALSE(thing.bDoneProcessing);
 }
 
+// Rest states live in cells of a shared table: a copy must not share its original's cell.
+TEST(CreatableTest, ACopyRestsAsItsOriginalDoesInACellOfItsOwn) {
+  ManagedTestObj original("original");
+  original.rest();
+  ManagedTestObj copy(original);
+  EXPECT_NE(copy.getCell(), original.getCell());
+  EXPECT_TRUE(copy.isResting());
+  copy.wake();
+  EXPECT_TRUE(original.isResting());
+  ManagedTestObj assigned("assigned");
+  assigned = original;
+  EXPECT_TRUE(assigned.isResting());
+  original.wake();
+  EXPECT_TRUE(assigned.isResting());
+  unsigned const cell = copy.getCell();
+  unsigned const owner = Creatable::getCellOwner(cell);
+  EXPECT_NE(owner, 0u);
+  {
+    // A cell given back is handed out again, to an owner of another number.
+    ManagedTestObj* passing = new ManagedTestObj("passing");
+    unsigned const passingCell = passing->getCell();
+    unsigned const passingOwner = Creatable::getCellOwner(passingCell);
+    passing->rest();
+    delete passing;
+    EXPECT_EQ(Creatable::getCellOwner(passingCell), 0u);
+    ManagedTestObj next("next");
+    EXPECT_EQ(next.getCell(), passingCell);
+    EXPECT_NE(Creatable::getCellOwner(passingCell), passingOwner);
+    EXPECT_FALSE(next.isResting());
+  }
+  Creatable::wakeAll();
+  EXPECT_FALSE(assigned.isResting());
+}
+
 TEST(EditableTest, RectOnlyForClassesThatAreRects) {
   loadBasesTestTable();
   LogCapture log;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 #include <sstream>
 #include <string>
@@ -455,4 +456,114 @@ TEST_F(ObjectManagerTest, DebugObjectIsFoundByIdInTheGameManager) {
   objMan.deleteObjects(true);
   EXPECT_EQ(getDebugObject(), nullptr);
   EXPECT_EQ(log.lines(), Lines(2, "Error: can't cast object to IdObj*: ManagedTestObj"));
+}
+
+// The manager's list against a plain model: objects come (now and then one already listed),
+// go by deleteObject (the first entry of each), and the list is also changed behind the
+// manager's back; passes run in between. The manager must keep the model's list and process
+// its objects in its order.
+TEST_F(ObjectManagerTest, ListKeepsItsOrderUnderRepeatsRemovalsAndChangesBehindItsBack) {
+  for (unsigned seed = 1; seed <= 30; seed++) {
+    std::mt19937 random(seed);
+    auto pick = [&random](int low, int high) {
+      return std::uniform_int_distribution<int>(low, high)(random);
+    };
+    resetManagedTestState();
+    ObjectManager m({});
+    std::vector<ManagedTestObj*> owned;
+    std::vector<Creatable2d*> model;
+    int made = 0;
+    for (int step = 0; step < 300; step++) {
+      int const action = pick(0, 9);
+      if (action <= 3 || model.empty()) {
+        ManagedTestObj* obj = new ManagedTestObj(std::to_string(made++));
+        if (pick(0, 2) == 0) obj->rest();
+        owned.push_back(obj);
+        m.newObject(obj);
+        model.push_back(obj);
+      } else if (action == 4) {
+        Creatable2d* again = model[pick(0, static_cast<int>(model.size()) - 1)];
+        m.newObject(again);
+        model.push_back(again);
+      } else if (action <= 6) {
+        Creatable2d* gone = model[pick(0, static_cast<int>(model.size()) - 1)];
+        m.deleteObject(gone, false);
+        model.erase(std::find(model.begin(), model.end(), gone));
+      } else if (action == 7) {
+        // Behind the manager's back: straight into its list, or out of it.
+        if (pick(0, 1) == 0) {
+          ManagedTestObj* obj = new ManagedTestObj(std::to_string(made++));
+          owned.push_back(obj);
+          m.getList().push_back(obj);
+          model.push_back(obj);
+        } else {
+          int const at = pick(0, static_cast<int>(model.size()) - 1);
+          m.getList().erase(m.getList().begin() + at);
+          model.erase(model.begin() + at);
+        }
+      } else {
+        managedTestEvents().clear();
+        m.processObjects();
+        Lines expected;
+        for (Creatable2d* obj : model)
+          if (!obj->isResting()) expected.push_back(static_cast<ManagedTestObj*>(obj)->name);
+        // An object listed twice is processed once.
+        Lines seen;
+        for (std::string const& name : expected)
+          if (std::find(seen.begin(), seen.end(), name) == seen.end()) seen.push_back(name);
+        ASSERT_EQ(managedTestEvents(), seen) << "seed " << seed << " step " << step;
+      }
+      ASSERT_EQ(m.getList(), model) << "seed " << seed << " step " << step;
+    }
+    m.clear();
+    for (ManagedTestObj* obj : owned) {
+      obj->removeFromLists();
+      delete obj;
+    }
+  }
+}
+
+TEST_F(ObjectManagerTest, AnObjectListedTwiceLosesItsFirstEntryFirst) {
+  ManagedTestObj* x = add("x");
+  add("a");
+  manager.newObject(x);
+  add("b");
+  manager.removeObject(x);
+  EXPECT_EQ(managerNames(), (Lines{"a", "x", "b"}));
+  manager.removeObject(x);
+  EXPECT_EQ(managerNames(), (Lines{"a", "b"}));
+  delete x;
+}
+
+// Whether an object is bound to a level comes from the class table as it stands at each pass.
+TEST_F(ObjectManagerTest, LevelBindingFollowsTheClassTableOfThePass) {
+  ManagedTestItem* away = new ManagedTestItem("away");
+  away->setLevel("level2");
+  add(away);
+  EXPECT_EQ(pass(), Lines{});
+  getHeirarchy().clear();
+  std::istringstream unbound("ManagedTestItem ManagedTestObj ;\nManagedTestObj SaveLoad ;\n");
+  readHeirarchy(unbound);
+  EXPECT_EQ(pass(), Lines{"away"});
+  loadManagedTestTable();
+  EXPECT_EQ(pass(), Lines{});
+  manager.deleteObjects(true);
+  persistants.clear();
+}
+
+TEST_F(ObjectManagerTest, ListChangedBehindItsBackDuringAPassIsPassedAsItStands) {
+  ManagedTestObj* a = add("a");
+  ManagedTestObj* b = add("b");
+  add("c");
+  ManagedTestObj* late = new ManagedTestObj("late");
+  a->onProcess = [this, late](ManagedTestObj* self) {
+    self->onProcess = nullptr;
+    std::vector<Creatable2d*>& list = manager.getList();
+    list.erase(list.begin() + 1);
+    list.push_back(late);
+  };
+  EXPECT_EQ(pass(), (Lines{"a", "c", "late"}));
+  EXPECT_EQ(pass(), (Lines{"a", "c", "late"}));
+  b->removeFromLists();
+  delete b;
 }

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/Utils.h"
+#include "game/AgentState.h"
 #include "game/Console.h"
 #include "game/Explosion.h"
 #include "game/Fence.h"
@@ -248,6 +249,16 @@ TEST_F(ShipTest, AnAiShipShowsItsStateAndSightOnTheInfoLines) {
   addShip<PlayerShip>("none", 700, 500);
   enemy->process();
   EXPECT_EQ(info[4], "can see player: true");
+  // Lines written over by others in between, and a new state, show again at the next step.
+  printInfo("other", 3);
+  printInfo("other", 4);
+  enemy->switchState(attackState);
+  enemy->process();
+  EXPECT_EQ(info[3], "current state: AttackState");
+  EXPECT_EQ(info[4], "can see player: true");
+  enemy->switchState(onRailsState);
+  enemy->process();
+  EXPECT_EQ(info[3], "current state: OnRailsState");
   EXPECT_EQ(enemy->getEnemy(), static_cast<Agent*>(player));
   LogCapture errors;
   EXPECT_EQ(player->getEnemy(), nullptr);
