@@ -115,13 +115,12 @@ void Editor::enter() {
   setUp();
   bool const bFromScratchLevel = useTempLev;
   if (!useTempLev) {
-    loadLevel(getCurrLevel());
+    loadLevelForEditing(getCurrLevel());
     useTempLev = true;
   } else {
-    loadLevel("temp.lev");
+    loadLevelForEditing("temp.lev");
   }
-  // The level set-up made fences in the game's manager between the editor's posts; the
-  // editor draws links itself, and those fences would outlive posts it deletes.
+  // The editor draws links itself: nothing of the game's may outlive posts it deletes.
   dropGameObjects();
   forgetDeletedEditorObjects();
   view.setRect(savedView);

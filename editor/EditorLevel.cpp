@@ -142,7 +142,7 @@ void Editor::handleLoading() {
   if (name.empty()) return;
   clearLevel();
   editObjMan.setPrototypes(getEditorProtos());
-  loadLevel(name);
+  loadLevelForEditing(name);
   dropGameObjects();
   forgetDeletedEditorObjects();
   view.setCenter(worldBounds.getCenter());

@@ -9,6 +9,7 @@
 #include "editor/FenceTool.h"
 #include "game/Fence.h"
 #include "game/QorObjMan.h"
+#include "game/Regions.h"
 #include "presentation/Colors.h"
 #include "presentation/View.h"
 
@@ -136,14 +137,15 @@ std::unordered_map<int, FenceNode*> indexFenceNodes() {
 }
 
 // Building makes fences only, never posts: the index stays true through the loop.
-void buildAllFences() {
+void buildAllFences(std::vector<std::unique_ptr<Fence>>* outside) {
   std::unordered_map<int, FenceNode*> const byId = indexFenceNodes();
-  for (int i = 0; i < fenceNodes.size(); i++) fenceNodes.at(i)->buildFences(byId);
+  for (int i = 0; i < fenceNodes.size(); i++) fenceNodes.at(i)->buildFences(byId, outside);
 }
 
 void FenceNode::buildFences() { buildFences(indexFenceNodes()); }
 
-void FenceNode::buildFences(std::unordered_map<int, FenceNode*> const& byId) {
+void FenceNode::buildFences(std::unordered_map<int, FenceNode*> const& byId,
+                            std::vector<std::unique_ptr<Fence>>* outside) {
   bBuiltFences = true;
   for (int i = 0; i < connectedIds.size(); i++) {
     int id = connectedIds.at(i);
@@ -162,7 +164,13 @@ void FenceNode::buildFences(std::unordered_map<int, FenceNode*> const& byId) {
     // lists a link on one side only.
     found->connected.push_back(this);
     Fence* fence = new Fence(this, found);
-    objMan.newObject(fence);
+    if (outside) {
+      outside->emplace_back(fence);
+      // Joining the game's manager registers a fence in the draw regions by its bounds.
+      if (drawRegions.size() > 0) fence->getBounds();
+    } else {
+      objMan.newObject(fence);
+    }
     fence->updateLastPosition();
   }
   // The ids are resolved once: building again must not link or fence the same posts twice.

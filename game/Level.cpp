@@ -10,6 +10,7 @@
 #include "core/TextStream.h"
 #include "core/TypedLists.h"
 #include "editor/EditorGlobals.h"
+#include "game/Fence.h"
 #include "game/FenceNode.h"
 #include "game/Game.h"
 #include "game/Line.h"
@@ -185,15 +186,21 @@ bool readInitialStuff(std::istream& in) {
   return true;
 }
 
-void setUp(std::string const& level) {
-  buildAllFences();
+void setUp(std::string const& level, bool bForEditing) {
+  // The editor draws links itself; fences made for it are only let go again.
+  std::vector<std::unique_ptr<Fence>> unused;
+  buildAllFences(bForEditing ? &unused : nullptr);
   for (int i = 0; i < pathFollowers.size(); i++) pathFollowers.at(i)->connectPathNodes();
   buildObstacleTree();
+  // What the tree asks of each obstacle, which these fences would have been, last.
+  for (std::unique_ptr<Fence> const& fence : unused) fence->getQuadTreeRect();
+  unused.clear();
   if (level != tempLevel) currLevel = level;
   resetStars();
 }
 
-bool loadLevel(std::string const& name) {
+namespace {
+bool loadLevelFile(std::string const& name, bool bForEditing) {
   preLoad();
   std::ifstream file(name.c_str());
   if (!file) return false;
@@ -217,7 +224,7 @@ bool loadLevel(std::string const& name) {
     in.clear();
   }
   loadLines(in);
-  setUp(name);
+  setUp(name, bForEditing);
   // The editor's loads keep the place the game handed over: the player's ship is put back
   // there, not at the level's start.
   if (name != tempLevel && !bEdit) {
@@ -226,6 +233,11 @@ bool loadLevel(std::string const& name) {
   }
   return true;
 }
+}  // namespace
+
+bool loadLevel(std::string const& name) { return loadLevelFile(name, false); }
+
+bool loadLevelForEditing(std::string const& name) { return loadLevelFile(name, true); }
 
 float getProgress() {
   if (victoryCondition == "finish_line") {

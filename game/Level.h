@@ -34,6 +34,10 @@ extern bool bEdit;
 void handleEpisode(Arguments const& args);
 bool handleLevel(Arguments& levelArgs);
 bool loadLevel(std::string const& name);
+// loadLevel for the editor (bEdit set), whose callers let the game's objects go right after
+// (dropGameObjects): the fences and the obstacle tree that play needs are not made. What is
+// left afterwards is what loadLevel and the drop leave, the drawing colours included.
+bool loadLevelForEditing(std::string const& name);
 void loadNextLevel();
 void loadPrevLevel();
 void loadNextEpisode();
@@ -55,4 +59,4 @@ void saveTriggers(std::ostream& out);
 // level time cannot be read.
 void preLoad();
 bool readInitialStuff(std::istream& in);
-void setUp(std::string const& level);
+void setUp(std::string const& level, bool bForEditing = false);

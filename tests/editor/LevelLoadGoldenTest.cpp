@@ -16,10 +16,12 @@
 #include "game/FenceNode.h"
 #include "game/Game.h"
 #include "game/Level.h"
+#include "game/ObstacleTree.h"
 #include "game/QorObjMan.h"
 #include "game/Ship.h"
 #include "geometry/PathFollower.h"
 #include "geometry/PathNode.h"
+#include "presentation/Colors.h"
 #include "presentation/Sprite.h"
 
 namespace {
@@ -46,7 +48,8 @@ std::string spell(std::mt19937& random, float value) {
   return text;
 }
 
-std::string makeLevel(unsigned seed, int records) {
+// With bMovingPosts, posts now and then ride paths of their own, so that their fences sweep.
+std::string makeLevel(unsigned seed, int records, bool bMovingPosts = false) {
   std::mt19937 random(seed);
   std::uniform_real_distribution<float> place(-500, 6000);
   std::uniform_real_distribution<float> unit(0, 1);
@@ -62,7 +65,20 @@ std::string makeLevel(unsigned seed, int records) {
     if (kind < 5) {
       out << "FenceNode\n" << spell(random, x) << " " << spell(random, y) << "\n";
       if (chance(0.9f)) out << "<angle>\n" << spell(random, unit(random) * 360) << "\n</angle>\n";
-      out << "PathFollower\n0\nNode\n" << nodeId << "\n";
+      if (bMovingPosts && chance(0.3f)) {
+        out << "PathFollower\n";
+        int const base = nodeId + 1;
+        for (int k = 0; k < 3; k++) {
+          out << "1\n"
+              << spell(random, x + place(random) / 20) << " "
+              << spell(random, y + place(random) / 20) << "\n0.5\n0\nNode\n"
+              << 200000 + base * 3 + k << "\n"
+              << 200000 + base * 3 + (k + 1) % 3 << "\n-1\n";
+        }
+        out << "0\nNode\n" << nodeId << "\n";
+      } else {
+        out << "PathFollower\n0\nNode\n" << nodeId << "\n";
+      }
       // Links to the next post, now and then to an earlier one or to none that exists.
       if (chance(0.8f)) out << nodeId + 1 << "\n";
       if (chance(0.1f)) out << 1 + static_cast<int>(random() % nodeId) << "\n";
@@ -235,6 +251,47 @@ TEST_F(LevelLoadGoldenTest, RandomLevelsLoadAndWriteAsTheyAlwaysDid) {
       std::ofstream(stem + "-game.txt") << game;
       std::ofstream(stem + "-written.txt") << written;
     }
+  }
+  preLoad();
+}
+
+// The editor's load leaves what a full load into the editor's manager followed by the
+// editor's letting go of the game's objects leaves: the world, the typed lists, the log, the
+// random sequence, the drawing colours, the game's manager and the obstacle tree.
+TEST_F(LevelLoadGoldenTest, TheEditorsLoadLeavesWhatAFullLoadAndTheDropLeave) {
+  struct Level {
+    unsigned seed;
+    int records;
+    double cut;
+  };
+  for (Level const& level : {Level{21, 400, 1.0}, Level{22, 300, 1.0}, Level{23, 300, 0.7}}) {
+    std::string text = makeLevel(level.seed, level.records, true);
+    text.resize(static_cast<size_t>(static_cast<double>(text.size()) * level.cut));
+    {
+      std::ofstream out("editing.lev", std::ios::binary);
+      out << text;
+    }
+    auto load = [&](bool bForEditing) {
+      LogCapture log;
+      bEdit = true;
+      srand(level.seed);
+      seedRandomDrawingColors(level.seed);
+      if (bForEditing)
+        loadLevelForEditing("editing.lev");
+      else
+        loadLevel("editing.lev");
+      dropGameObjects();
+      std::ostringstream left;
+      left << describeWorld(editObjMan.getList()) << log.text() << rand() << ' '
+           << getRandomDrawingColor().getString() << ' ' << objMan.size() << ' '
+           << obstacleTree.getLeft() << ' ' << obstacleTree.getTop() << ' '
+           << obstacleTree.getRight() << ' ' << obstacleTree.getBottom();
+      bEdit = false;
+      return left.str();
+    };
+    std::string const full = load(false);
+    EXPECT_NE(full.find("FenceNode"), std::string::npos);
+    EXPECT_EQ(load(true), full) << "seed " << level.seed;
   }
   preLoad();
 }
