@@ -150,6 +150,9 @@ void keepPlayer() {
 // and shot lifetimes see the same time per frame however fast the pass is, and every run meets
 // the same shots.
 uint32_t playTicks = 0;
+// The ships fight on as the frames go by, so a run of fixed length, ten seconds of play, meets
+// the same battle however fast the pass is.
+constexpr int kPlayFrames = 300;
 void useFrameClock() {
   playTicks = 1000;
   setTickSource([] { return playTicks; });
@@ -212,6 +215,7 @@ BENCHMARK(BM_PlayFrameManyShips)
     ->Args({10, 100})
     ->Args({100, 1000})
     ->Args({1000, 10000})
+    ->Iterations(kPlayFrames)
     ->Unit(benchmark::kMillisecond);
 
 void BM_PlayFrameManyFences(benchmark::State& state) {
@@ -220,6 +224,7 @@ void BM_PlayFrameManyFences(benchmark::State& state) {
 BENCHMARK(BM_PlayFrameManyFences)
     ->RangeMultiplier(10)
     ->Range(100, 10000)
+    ->Iterations(kPlayFrames)
     ->Unit(benchmark::kMillisecond);
 }  // namespace
 
