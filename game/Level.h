@@ -35,8 +35,9 @@ void handleEpisode(Arguments const& args);
 bool handleLevel(Arguments& levelArgs);
 bool loadLevel(std::string const& name);
 // loadLevel for the editor (bEdit set), whose callers let the game's objects go right after
-// (dropGameObjects): the fences and the obstacle tree that play needs are not made. What is
-// left afterwards is what loadLevel and the drop leave, the drawing colours included.
+// (dropGameObjects): the fences play needs are made but kept out of the game's manager, so the
+// obstacle tree is built without them. What is left afterwards is what loadLevel and the drop
+// leave, the drawing colours included.
 bool loadLevelForEditing(std::string const& name);
 void loadNextLevel();
 void loadPrevLevel();
