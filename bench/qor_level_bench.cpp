@@ -180,6 +180,31 @@ BENCHMARK(BM_EditorExit)
     ->Unit(benchmark::kMillisecond)
     ->Complexity(benchmark::oN);
 
+// Building the level text in the editor and comparing it with the text the level had on
+// entry, as asking whether the level has unsaved changes does.
+void BM_LevelText(benchmark::State& state) {
+  setUpGame();
+  writeQorLevel(benchLevel, scenarioOfRecords(static_cast<int>(state.range(0))));
+  loadLevel(benchLevel);
+  setCurrentLevel(benchLevel);
+  GameState* editor = getEditorState();
+  editor->enter();
+  bool bChanged = false;
+  for (auto _ : state) {
+    bChanged = levelChanged();
+    benchmark::DoNotOptimize(bChanged);
+  }
+  state.counters["changed"] = bChanged ? 1 : 0;
+  editor->exit();
+  state.SetComplexityN(state.range(0));
+  emptyLevel();
+}
+BENCHMARK(BM_LevelText)
+    ->RangeMultiplier(10)
+    ->Range(1000, 100000)
+    ->Unit(benchmark::kMillisecond)
+    ->Complexity(benchmark::oN);
+
 // One editor frame (tool, drawing of every object by layer) over a level of n records.
 void BM_EditorFrame(benchmark::State& state) {
   setUpGame();

@@ -170,8 +170,9 @@ class HeteroList {
       }
       // Without a text of its own the whole record goes, so that the section stays readable.
       if (!saver) continue;
-      debugFunc("Writing to file:", getType(obj));
-      out << getType(obj) << '\n';
+      std::string const type = getType(obj);
+      debugFunc("Writing to file:", type);
+      out << type << '\n';
       debugFunc("saving...");
       saver->saveToFile(out);
       out << '\n';
@@ -207,7 +208,7 @@ class HeteroList {
 
   void destroyAll() {
     for (size_t i = 0; i < mainList.size(); i++) {
-      debugFunc("bouta delete:", getType(mainList[i]));
+      if (bDebugFunction) debug("bouta delete:", getType(mainList[i]));
       delete mainList[i];
     }
   }

@@ -29,12 +29,16 @@ locale_t cLocale() {
 }
 }  // namespace
 
+bool hasDefaultNumberFormat(std::ostream& out) {
+  std::ios_base::fmtflags const defaultFlags = std::ios_base::dec | std::ios_base::skipws;
+  return out.flags() == defaultFlags && out.precision() == 6 && out.width() == 0 &&
+         hasDefaultLocale(out);
+}
+
 void writeNumber(std::ostream& out, double value) {
   // The default format of a stream is "%.6g" in the "C" locale, which is what to_chars gives
   // for the general format at the same precision.
-  std::ios_base::fmtflags const defaultFlags = std::ios_base::dec | std::ios_base::skipws;
-  if (out.flags() != defaultFlags || out.precision() != 6 || out.width() != 0 ||
-      !hasDefaultLocale(out)) {
+  if (!hasDefaultNumberFormat(out)) {
     out << value;
     return;
   }

@@ -9,6 +9,9 @@
 // scientific form), without the C library's formatting when the stream has its default
 // format; a stream with other settings gets `out << value` itself.
 void writeNumber(std::ostream& out, double value);
+// Whether the stream writes numbers in its default way (decimal, six significant digits, no
+// width, the "C" locale), which the fast writers reproduce character for character.
+bool hasDefaultNumberFormat(std::ostream& out);
 
 // Same as `in >> value`: the same characters taken, the same value (0, or the largest float
 // on overflow, when the text is no number) and the same stream state; without the standard

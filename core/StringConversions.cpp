@@ -106,3 +106,9 @@ std::string printF(char const* s, ...) {
   va_end(args);
   return buffer;
 }
+
+bool isJoinedText(std::string const& whole, std::string const& first, std::string const& second) {
+  return whole.size() == first.size() + second.size() &&
+         whole.compare(0, first.size(), first) == 0 &&
+         whole.compare(first.size(), std::string::npos, second) == 0;
+}

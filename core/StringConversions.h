@@ -16,3 +16,6 @@ bool means(std::string const& s1, std::string const& s2);
 bool isNum(char c);
 bool isChar(char c);
 std::string printF(char const* s, ...) __attribute__((format(printf, 1, 2)));
+
+// Whether whole is first followed by second; nothing is joined to find out.
+bool isJoinedText(std::string const& whole, std::string const& first, std::string const& second);

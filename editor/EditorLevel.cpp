@@ -7,6 +7,7 @@
 #include "core/LevelHooks.h"
 #include "core/NumberText.h"
 #include "core/SafeSave.h"
+#include "core/StringConversions.h"
 #include "editor/Editor.h"
 #include "game/Console.h"
 #include "game/Game.h"
@@ -40,22 +41,31 @@ LevelText makeLevelText() {
 // What the designer has made: the level as the editor writes it, without its bounds.
 std::string contentOf(LevelText const& text) { return text.triggers + text.rest; }
 
+bool isContentOf(std::string const& content, LevelText const& text) {
+  return isJoinedText(content, text.triggers, text.rest);
+}
+
 bool writeLevelText(std::string const& name, LevelText const& text, float left, float top,
                     float right, float bottom) {
-  std::ostringstream out;
-  out << text.triggers;
-  writeNumber(out, left);
-  out << ' ';
-  writeNumber(out, top);
-  out << ' ';
-  writeNumber(out, right);
-  out << ' ';
-  writeNumber(out, bottom);
-  out << '\n';
-  out << "-1" << '\n' << '\n';
-  out << text.rest;
+  std::ostringstream bounds;
+  writeNumber(bounds, left);
+  bounds << ' ';
+  writeNumber(bounds, top);
+  bounds << ' ';
+  writeNumber(bounds, right);
+  bounds << ' ';
+  writeNumber(bounds, bottom);
+  bounds << '\n';
+  bounds << "-1" << '\n' << '\n';
+  std::string const middle = bounds.str();
+  // The level is put together once, in place.
+  std::string whole;
+  whole.reserve(text.triggers.size() + middle.size() + text.rest.size());
+  whole += text.triggers;
+  whole += middle;
+  whole += text.rest;
   std::string why;
-  if (saveFileSafely(name, out.str(), why)) return true;
+  if (saveFileSafely(name, whole, why)) return true;
   recordError("Error: level not saved:", name + " (" + why + ")");
   return false;
 }
@@ -82,7 +92,9 @@ void markLevelUnchanged() {
   bChangedOnEarlierVisit = false;
 }
 
-bool levelChanged() { return bChangedOnEarlierVisit || levelContent() != unchangedContent; }
+bool levelChanged() {
+  return bChangedOnEarlierVisit || !isContentOf(unchangedContent, makeLevelText());
+}
 
 void noteLevelEntered(bool bFromScratchLevel) {
   bool const bCarried = bFromScratchLevel && bChangedOnEarlierVisit;
@@ -102,7 +114,7 @@ bool writeScratchLevelAndNoteLeft() {
   if (!writeLevelText("temp.lev", text, worldBounds.getLeft(), worldBounds.getTop(),
                       worldBounds.getRight(), worldBounds.getBottom()))
     return false;
-  bChangedOnEarlierVisit = bChangedOnEarlierVisit || contentOf(text) != unchangedContent;
+  bChangedOnEarlierVisit = bChangedOnEarlierVisit || !isContentOf(unchangedContent, text);
   return true;
 }
 

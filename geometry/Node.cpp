@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/NumberText.h"
+#include "core/RecordText.h"
 #include "geometry/Rect.h"
 #include "presentation/Draw.h"
 
@@ -46,9 +47,15 @@ void Node::initFromFile(std::istream& in) {
 }
 
 void Node::saveToFile(std::ostream& out) {
-  out << "Node\n" << nodeId << '\n';
-  for (int i = 0; i < connected.size(); i++) out << connected.at(i)->getNodeId() << '\n';
-  out << -1 << '\n';
+  RecordText text(out);
+  appendNodeRecord(text);
+}
+
+void Node::appendNodeRecord(RecordText& text) {
+  text.word("Node\n").integer(nodeId).character('\n');
+  for (int i = 0; i < connected.size(); i++)
+    text.integer(connected.at(i)->getNodeId()).character('\n');
+  text.integer(-1).character('\n');
 }
 
 void Node::drawConnection(Node* otherNode) {

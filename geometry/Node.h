@@ -9,6 +9,8 @@
 #include "core/VectorUtils.h"
 #include "geometry/Point.h"
 
+class RecordText;
+
 // The next id to hand out. It only grows, so ids of new nodes never repeat one seen earlier.
 extern int nextNodeId;
 
@@ -23,6 +25,8 @@ class Node {
   // The record: "Node", the id, the ids of the linked nodes, -1.
   virtual void initFromFile(std::istream& in);
   virtual void saveToFile(std::ostream& out);
+  // The record as saveToFile writes it, added to text.
+  void appendNodeRecord(RecordText& text);
   virtual float getRadius() = 0;
   virtual Point getCenter() const = 0;
   virtual void draw() = 0;

@@ -6,6 +6,7 @@
 #include "core/GameServices.h"
 #include "core/GetParents.h"
 #include "core/NumberText.h"
+#include "core/RecordText.h"
 #include "geometry/PathNode.h"
 #include "geometry/Rect.h"
 
@@ -125,12 +126,21 @@ void PathFollower::initFromFile(std::istream& in) {
 }
 
 void PathFollower::saveToFile(std::ostream& out) {
-  out << "PathFollower\n";
+  // The nodes lie apart from the follower and from each other: all of them are asked for
+  // before the first is read, so that the waits for memory overlap.
   for (int i = 0; i < pathNodes.size(); i++) {
-    out << "1\n";
-    pathNodes.at(i)->saveToFile(out);
+    PathNode* node = pathNodes.at(i);
+    __builtin_prefetch(node);
+    char const* shape = reinterpret_cast<char const*>(static_cast<SimpleRect*>(node));
+    for (int line = 0; line < 4; line++) __builtin_prefetch(shape + 64 * line);
   }
-  out << "0\n";
+  RecordText text(out);
+  text.word("PathFollower\n");
+  for (int i = 0; i < pathNodes.size(); i++) {
+    text.word("1\n");
+    pathNodes.at(i)->appendRecord(text);
+  }
+  text.word("0\n");
 }
 
 PathNode* PathFollower::getFirstNode() {

@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "core/NumberText.h"
+#include "core/RecordText.h"
 #include "presentation/Draw.h"
 
 PathNode* selectedPathNode = nullptr;
@@ -41,14 +42,15 @@ void PathNode::initFromFile(std::istream& in) {
 }
 
 void PathNode::saveToFile(std::ostream& out) {
+  RecordText text(out);
+  appendRecord(text);
+}
+
+void PathNode::appendRecord(RecordText& text) {
   Point center = getCenter();
-  writeNumber(out, center.x);
-  out << ' ';
-  writeNumber(out, center.y);
-  out << '\n';
-  writeNumber(out, speedMult);
-  out << '\n' << (bArrow ? 1 : 0) << '\n';
-  Node::saveToFile(out);
+  text.number(center.x).character(' ').number(center.y).character('\n');
+  text.number(speedMult).character('\n').integer(bArrow ? 1 : 0).character('\n');
+  appendNodeRecord(text);
 }
 
 float PathNode::getRadius() { return getWidth(); }

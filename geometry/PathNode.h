@@ -19,6 +19,8 @@ class PathNode : public Node, public Rect, public VoidSelectable {
 
   void initFromFile(std::istream& in) override;
   void saveToFile(std::ostream& out) override;
+  // The record as saveToFile writes it, added to text.
+  void appendRecord(RecordText& text);
   // The square's full width.
   float getRadius() override;
   Point getCenter() const override;

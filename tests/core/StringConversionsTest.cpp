@@ -67,3 +67,23 @@ TEST(StringConversions, PrintFIsBoundedTo256Characters) {
   std::string longText(600, 'a');
   EXPECT_EQ(printF("%s", longText.c_str()).size(), 255u);
 }
+
+TEST(StringConversions, JoinedTextWithoutJoining) {
+  struct Case {
+    char const* whole;
+    char const* first;
+    char const* second;
+    bool bJoined;
+  };
+  Case const cases[] = {
+      {"abcdef", "abc", "def", true},   {"abcdef", "", "abcdef", true},
+      {"abcdef", "abcdef", "", true},   {"", "", "", true},
+      {"abcdef", "ab", "cdef", true},   {"abcdef", "abd", "def", false},
+      {"abcdef", "abc", "deg", false},  {"abcdef", "abc", "de", false},
+      {"abcde", "abc", "def", false},   {"abcdefg", "abc", "def", false},
+      {"abcdef", "abcd", "def", false}, {"def", "", "", false},
+  };
+  for (Case const& c : cases)
+    EXPECT_EQ(isJoinedText(c.whole, c.first, c.second), c.bJoined)
+        << c.whole << " = " << c.first << " + " << c.second;
+}

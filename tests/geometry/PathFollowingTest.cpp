@@ -315,3 +315,64 @@ TEST_F(PathFollowingMotionTest, LoadedPathIsResolvedAndWalked) {
   EXPECT_EQ(b->getConnected().getVect(), (std::vector<Node*>{a, c}));
   EXPECT_EQ(arrivals(walker, 4), (std::vector<PathNode*>{b, c, b, a}));
 }
+
+namespace {
+// The record as plain stream insertions write it, on a stream set up as out is.
+std::string insertedRecordOf(TestPathWalker& walker, std::ostream const& settings) {
+  std::ostringstream out;
+  out.copyfmt(settings);
+  out << "PathFollower\n";
+  for (int i = 0; i < walker.pathSize(); i++) {
+    PathNode* node = walker.node(i);
+    Point const center = node->getCenter();
+    out << "1\n" << center.x << ' ' << center.y << '\n';
+    out << static_cast<double>(node->getSpeedMult()) << '\n' << (node->isArrow() ? 1 : 0) << '\n';
+    out << "Node\n" << node->getNodeId() << '\n';
+    VectorInterface<Node*>& links = node->getConnected();
+    for (int j = 0; j < links.size(); j++) out << links.at(j)->getNodeId() << '\n';
+    out << -1 << '\n';
+  }
+  out << "0\n";
+  return out.str();
+}
+
+float randomCoordinate() {
+  // Whole numbers, fractions, six digits and more (scientific form), tiny and negative values.
+  static float const scales[] = {1.0f, 0.001f, 1e-6f, 37.5f, 1e5f, 1e7f, 3e9f};
+  float const scale = scales[std::rand() % 7];
+  return scale * (static_cast<float>(std::rand() % 200001) / 100.0f - 1000.0f);
+}
+}  // namespace
+
+// Records of random paths, on streams of several settings, hold exactly the characters that
+// inserting each value into the stream gives.
+TEST(PathFollowingTest, RandomRecordsMatchPlainInsertions) {
+  std::ostringstream plain, showbase, fixedTwo, signedWide;
+  showbase.setf(std::ios::showbase);  // does not change decimal text, yet is no default format
+  fixedTwo.setf(std::ios::fixed);
+  fixedTwo.precision(2);
+  signedWide.setf(std::ios::showpos | std::ios::uppercase);
+  std::ostringstream* const setups[] = {&plain, &showbase, &fixedTwo, &signedWide};
+  std::srand(515);
+  for (int round = 0; round < 40; round++) {
+    nextNodeId = std::rand() % 3 == 0 ? 2147483000 : 1 + std::rand() % 1000;
+    TestPathWalker walker(Point(0, 0));
+    int const nodes = std::rand() % 7;
+    for (int i = 0; i < nodes; i++) {
+      PathNode* node = addNode(walker, Point(randomCoordinate(), randomCoordinate()),
+                               std::rand() % 4 == 0);
+      node->setSpeedMult(static_cast<float>(std::rand() % 1001) / 1000.0f);
+    }
+    for (int i = 0; i + 1 < nodes; i++)
+      for (int j = i + 1; j < nodes; j++)
+        if (std::rand() % 3 == 0) walker.node(i)->connectTo(walker.node(j));
+    for (std::ostringstream* setup : setups) {
+      std::ostringstream out;
+      out.copyfmt(*setup);
+      walker.saveToFile(out);
+      ASSERT_EQ(out.str(), insertedRecordOf(walker, *setup))
+          << "round " << round << ", flags " << setup->flags();
+    }
+  }
+  nextNodeId = 1;
+}
