@@ -9,6 +9,9 @@
 // scientific form), without the C library's formatting when the stream has its default
 // format; a stream with other settings gets `out << value` itself.
 void writeNumber(std::ostream& out, double value);
+// The characters of `out << value` on a stream in the default format, put at first; the end of
+// them, or null when they do not fit before last.
+char* formatNumber(char* first, char* last, double value);
 // Whether the stream writes numbers in its default way (decimal, six significant digits, no
 // width, the "C" locale), which the fast writers reproduce character for character.
 bool hasDefaultNumberFormat(std::ostream& out);

@@ -43,15 +43,14 @@ RecordText& RecordText::number(double value) {
     return *this;
   }
   char digits[64];
-  std::to_chars_result const result = std::to_chars(digits, digits + sizeof digits, value,
-                                                    std::chars_format::general, 6);
-  // to_chars cannot fail in this room; the stream's own text is the answer if it ever did.
-  if (result.ec != std::errc()) {
+  char* const end = formatNumber(digits, digits + sizeof digits, value);
+  // The room always suffices; the stream's own text is the answer if it ever did not.
+  if (!end) {
     flush();
     out << value;
     return *this;
   }
-  text.append(digits, result.ptr);
+  text.append(digits, end);
   return *this;
 }
 

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "core/Debug.h"
+#include "core/RecordText.h"
 #include "core/TypedLists.h"
 #include "editor/Editor.h"
 #include "editor/FenceTool.h"
@@ -47,10 +48,12 @@ void FenceNode::initFromFile(std::istream& in) {
 // built (or with links still unresolved) would otherwise lose them from the level.
 void FenceNode::saveToFile(std::ostream& out) {
   EditableSprite::saveToFile(out);
-  out << "Node\n" << nodeId << '\n';
-  for (int i = 0; i < connected.size(); i++) out << connected.at(i)->getNodeId() << '\n';
-  for (int i = 0; i < connectedIds.size(); i++) out << connectedIds.at(i) << '\n';
-  out << -1 << '\n';
+  RecordText text(out);
+  text.word("Node\n").integer(nodeId).character('\n');
+  for (int i = 0; i < connected.size(); i++)
+    text.integer(connected.at(i)->getNodeId()).character('\n');
+  for (int i = 0; i < connectedIds.size(); i++) text.integer(connectedIds.at(i)).character('\n');
+  text.integer(-1).character('\n');
 }
 
 void FenceNode::draw() {

@@ -126,6 +126,11 @@ void PathFollower::initFromFile(std::istream& in) {
 }
 
 void PathFollower::saveToFile(std::ostream& out) {
+  RecordText text(out);
+  appendPathRecord(text);
+}
+
+void PathFollower::appendPathRecord(RecordText& text) {
   // The nodes lie apart from the follower and from each other: all of them are asked for
   // before the first is read, so that the waits for memory overlap.
   for (int i = 0; i < pathNodes.size(); i++) {
@@ -134,7 +139,6 @@ void PathFollower::saveToFile(std::ostream& out) {
     char const* shape = reinterpret_cast<char const*>(static_cast<SimpleRect*>(node));
     for (int line = 0; line < 4; line++) __builtin_prefetch(shape + 64 * line);
   }
-  RecordText text(out);
   text.word("PathFollower\n");
   for (int i = 0; i < pathNodes.size(); i++) {
     text.word("1\n");

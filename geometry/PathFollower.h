@@ -12,6 +12,8 @@
 class PathNode;
 class Rect;
 
+class RecordText;
+
 class PathFollower : public VerletMobile {
  public:
   PathFollower();
@@ -27,6 +29,8 @@ class PathFollower : public VerletMobile {
   // Resolves the links among this path's nodes and heads for a neighbour of the first node.
   void connectPathNodes();
   virtual void saveToFile(std::ostream& out);
+  // The path record as saveToFile writes it, added to text.
+  void appendPathRecord(RecordText& text);
   // The Verlet step, then the path step when there is a path and a destination.
   void handleMovement() override;
   void addToPath(PathNode* newNode) {

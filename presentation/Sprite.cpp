@@ -11,6 +11,7 @@
 #include "core/GameServices.h"
 #include "core/GetParents.h"
 #include "core/NumberText.h"
+#include "core/RecordText.h"
 #include "game/Console.h"
 #include "presentation/Mouse.h"
 #include "presentation/Texture.h"
@@ -423,11 +424,8 @@ void LoadableSprite::initFromFile(std::istream& in) {
 }
 
 void LoadableSprite::saveToFile(std::ostream& out) {
-  writeNumber(out, getXCenter());
-  out << ' ';
-  writeNumber(out, getYCenter());
-  out << "\n<angle>\n";
-  writeNumber(out, getAngle());
-  out << "\n</angle>\n";
-  PathFollower::saveToFile(out);
+  RecordText text(out);
+  text.number(getXCenter()).character(' ').number(getYCenter());
+  text.word("\n<angle>\n").number(getAngle()).word("\n</angle>\n");
+  appendPathRecord(text);
 }

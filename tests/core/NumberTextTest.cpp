@@ -192,13 +192,25 @@ TEST(NumberTextTest, WritingGivesTheCharactersOfInsertion) {
                                 -std::numeric_limits<double>::infinity(),
                                 std::numeric_limits<double>::quiet_NaN(),
                                 std::numeric_limits<float>::max(),
-                                std::numeric_limits<double>::denorm_min()};
+                                std::numeric_limits<double>::denorm_min(),
+                                5,
+                                -5,
+                                999999,
+                                -999999,
+                                -1e6,
+                                1000001,
+                                123456,
+                                -0.5,
+                                2147483648.0,
+                                -1e15};
   std::uniform_real_distribution<float> place(-6000, 6000);
   for (int i = 0; i < 20000; i++) {
     float const f = place(random);
     values.push_back(f);
     values.push_back(f / 1000);
     values.push_back(std::ldexp(f, static_cast<int>(random() % 200) - 100));
+    // Whole numbers on both sides of a million, where the form turns scientific.
+    values.push_back(std::trunc(f * 200));
   }
   for (double value : values) {
     std::ostringstream mine, theirs;

@@ -338,6 +338,8 @@ std::string insertedRecordOf(TestPathWalker& walker, std::ostream const& setting
 
 float randomCoordinate() {
   // Whole numbers, fractions, six digits and more (scientific form), tiny and negative values.
+  // Whole numbers on both sides of a million, where the form turns scientific.
+  if (std::rand() % 3 == 0) return static_cast<float>(std::rand() % 2400001 - 1200000);
   static float const scales[] = {1.0f, 0.001f, 1e-6f, 37.5f, 1e5f, 1e7f, 3e9f};
   float const scale = scales[std::rand() % 7];
   return scale * (static_cast<float>(std::rand() % 200001) / 100.0f - 1000.0f);
