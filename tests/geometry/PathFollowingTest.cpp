@@ -361,8 +361,8 @@ TEST(PathFollowingTest, RandomRecordsMatchPlainInsertions) {
     TestPathWalker walker(Point(0, 0));
     int const nodes = std::rand() % 7;
     for (int i = 0; i < nodes; i++) {
-      PathNode* node = addNode(walker, Point(randomCoordinate(), randomCoordinate()),
-                               std::rand() % 4 == 0);
+      PathNode* node =
+          addNode(walker, Point(randomCoordinate(), randomCoordinate()), std::rand() % 4 == 0);
       node->setSpeedMult(static_cast<float>(std::rand() % 1001) / 1000.0f);
     }
     for (int i = 0; i + 1 < nodes; i++)
