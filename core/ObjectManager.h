@@ -66,6 +66,7 @@ class ObjectManager : public HeteroList<Creatable2d, SaveLoad> {
   void enterListAgain();
   // Objects bound to another level are neither processed nor drawn.
   bool isOnCurrentLevel(PassEntry& entry);
+  void prefetchNextAwake(int layer) const;
 
   std::vector<PassEntry> entries;
 

@@ -2,7 +2,7 @@
 
 ObjectVector<Ship*> allShips;
 ObjectVector<Ship*> friendlyShips;
-ObjectVector<Shootable*> shootables;
+MoveToEndList<Shootable*> shootables;
 ObjectVector<Collider*> colliders;
 ObjectVector<PathFollower*> pathFollowers;
 ObjectVector<Projectile*> projectiles;

@@ -2,6 +2,7 @@
 // order the objects entered. Collision, drawing, the AI and the editor walk these lists.
 #pragma once
 
+#include "core/MoveToEndList.h"
 #include "core/ObjectVector.h"
 
 class Activatable;
@@ -22,7 +23,8 @@ class Visible;
 
 extern ObjectVector<Ship*> allShips;
 extern ObjectVector<Ship*> friendlyShips;
-extern ObjectVector<Shootable*> shootables;
+// Every shot in flight moves its ship to the end once a frame.
+extern MoveToEndList<Shootable*> shootables;
 extern ObjectVector<Collider*> colliders;
 extern ObjectVector<PathFollower*> pathFollowers;
 extern ObjectVector<Projectile*> projectiles;

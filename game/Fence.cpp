@@ -57,7 +57,10 @@ void Fence::forgetPost(FenceNode* post) {
   wake();
 }
 
-void Fence::handleCornersSet() { wake(); }
+void Fence::handleCornersSet() {
+  wake();
+  if (sightSlot >= 0) forgetSightLine(sightSlot, sightBuild);
+}
 
 void Fence::draw() { Rect::draw(); }
 

@@ -56,6 +56,11 @@ class Fence : public Rect, public Obstacle, public Creatable2d, public Shootable
   // A post being destroyed stops waking this fence, and wakes it a last time.
   void forgetPost(FenceNode* post);
   void handleCornersSet() override;
+  // The place of this fence's centre line in the sight index of the given build.
+  void setSightSlot(int slot, unsigned build) {
+    sightSlot = slot;
+    sightBuild = build;
+  }
 
  protected:
   FenceNode* nodeA;
@@ -69,6 +74,8 @@ class Fence : public Rect, public Obstacle, public Creatable2d, public Shootable
   // Enters the wake lists of nodeA and nodeB, leaving those of the posts held before.
   void watchPosts();
 
+  int sightSlot = -1;
+  unsigned sightBuild = 0;
   bool bStretched = false;
   Point stretchA, stretchB;
   float stretchWidth = 0;

@@ -8,11 +8,21 @@
 #include "game/Fence.h"
 #include "game/FenceNode.h"
 #include "game/ObstacleTree.h"
+#include "geometry/Overlap.h"
 
 namespace {
 bool bReady = false;
-// Still fences inside the tree's area, by their tree entry.
-std::unordered_map<QuadTreeObject*, Fence*> treedFences;
+// Counts builds and drops, so that a fence filed in an earlier build is told apart.
+unsigned build = 0;
+// A filed fence and its centre line, as getPointA and getPointB give it while bKnown is set.
+struct SightLine {
+  Fence* fence;
+  Point a, b;
+  bool bKnown;
+};
+std::vector<SightLine> sightLines;
+// Still fences inside the tree's area, by their tree entry: their place in sightLines.
+std::unordered_map<QuadTreeObject*, size_t> treedFences;
 // Every other fence of the list, tested by every sight line.
 std::vector<Fence*> otherFences;
 
@@ -35,25 +45,36 @@ void indexFencesForSight() {
     Fence* fence = fences.at(i);
     bool bInside = fence->getLeft() >= left && fence->getTop() >= top &&
                    fence->getRight() <= right && fence->getBottom() <= bottom;
-    if (bInside && standsStill(fence))
-      treedFences[static_cast<QuadTreeObject*>(fence)] = fence;
-    else
+    if (bInside && standsStill(fence)) {
+      treedFences[static_cast<QuadTreeObject*>(fence)] = sightLines.size();
+      fence->setSightSlot(static_cast<int>(sightLines.size()), build);
+      sightLines.push_back(SightLine{fence, Point(), Point(), false});
+    } else {
       otherFences.push_back(fence);
+    }
   }
   bReady = true;
 }
 
 // Called for every fence that joins or leaves the list: only a filled index is emptied.
 void forgetFenceSightIndex() {
+  build++;
   if (!bReady) return;
   bReady = false;
   treedFences.clear();
+  sightLines.clear();
   otherFences.clear();
+}
+
+void forgetSightLine(int slot, unsigned filedIn) {
+  if (bReady && filedIn == build) sightLines[static_cast<size_t>(slot)].bKnown = false;
 }
 
 bool isFenceSightIndexReady() { return bReady; }
 
-void getSightCandidates(Point const& p1, Point const& p2, std::vector<Fence*>& candidates) {
+namespace {
+// The tree entries near the segment: filed fences among them, some more than once.
+std::vector<QuadTreeObject*> const& gatherNear(Point const& p1, Point const& p2) {
   static std::vector<QuadTreeObject*> found;
   found.clear();
   double const left = std::min(p1.x, p2.x) - SLACK, right = std::max(p1.x, p2.x) + SLACK;
@@ -61,11 +82,36 @@ void getSightCandidates(Point const& p1, Point const& p2, std::vector<Fence*>& c
   if (!(left > obstacleTree.getRight() || right < obstacleTree.getLeft() ||
         top > obstacleTree.getBottom() || bottom < obstacleTree.getTop()))
     obstacleTree.gatherNearBox(left, top, right, bottom, found);
+  return found;
+}
+}  // namespace
+
+void getSightCandidates(Point const& p1, Point const& p2, std::vector<Fence*>& candidates) {
+  std::vector<QuadTreeObject*> found = gatherNear(p1, p2);
   std::sort(found.begin(), found.end(), std::less<QuadTreeObject*>());
   found.erase(std::unique(found.begin(), found.end()), found.end());
   candidates = otherFences;
   for (QuadTreeObject* object : found) {
     auto entry = treedFences.find(object);
-    if (entry != treedFences.end()) candidates.push_back(entry->second);
+    if (entry != treedFences.end()) candidates.push_back(sightLines[entry->second].fence);
   }
+}
+
+// A yes or no over the candidates: the order they are tested in, and testing one twice,
+// change nothing.
+bool isSightClear(Point const& p1, Point const& p2) {
+  for (Fence* fence : otherFences)
+    if (segmentsIntersect(fence->getPointA(), fence->getPointB(), p1, p2)) return false;
+  for (QuadTreeObject* object : gatherNear(p1, p2)) {
+    auto entry = treedFences.find(object);
+    if (entry == treedFences.end()) continue;
+    SightLine& line = sightLines[entry->second];
+    if (!line.bKnown) {
+      line.a = line.fence->getPointA();
+      line.b = line.fence->getPointB();
+      line.bKnown = true;
+    }
+    if (segmentsIntersect(line.a, line.b, p1, p2)) return false;
+  }
+  return true;
 }

@@ -20,3 +20,10 @@ bool isFenceSightIndexReady();
 // The fences a segment from p1 to p2 may cross: a superset of those whose centre line it
 // crosses, each once. Only while the index is ready.
 void getSightCandidates(Point const& p1, Point const& p2, std::vector<Fence*>& candidates);
+// Whether the segment from p1 to p2 crosses no fence's centre line, as lineOfSightThrough over
+// every fence answers. The centre lines of the filed fences are kept in the index, so that a
+// sight line does not reach into each fence; a fence whose corners change drops its line, which
+// is worked out again when next asked for. Only while the index is ready.
+bool isSightClear(Point const& p1, Point const& p2);
+// Called by a filed fence whose corners changed (slot and build as given at filing).
+void forgetSightLine(int slot, unsigned build);

@@ -1,5 +1,7 @@
 #include "game/Projectile.h"
 
+#include <algorithm>
+
 #include "core/Debug.h"
 #include "core/GameServices.h"
 #include "core/GetParents.h"
@@ -13,23 +15,16 @@
 #include "game/Ship.h"
 #include "presentation/View.h"
 
+bool bMoveShootersInPlace = false;
+
 namespace {
-// The index of the first entry equal to value, or -1: the entry erase would remove. Every shot
-// in flight looks its shooter up in the list of all ships once a frame, so the list is compared
-// a block at a time, which the compiler turns into vector compares.
-template <class T>
-int firstIndexOf(std::vector<T> const& list, T value) {
-  constexpr size_t kBlock = 8;
-  size_t const n = list.size();
-  size_t i = 0;
-  for (; i + kBlock <= n; i += kBlock) {
-    bool bAny = false;
-    for (size_t k = 0; k < kBlock; k++) bAny |= list[i + k] == value;
-    if (bAny) break;
-  }
-  for (; i < n; i++)
-    if (list[i] == value) return static_cast<int>(i);
-  return -1;
+// The shooter's first entry erased from the plain list, as the marks of the list must answer.
+bool takeOutInPlace(Shootable* shooter) {
+  std::vector<Shootable*>& list = shootables.getVect();
+  auto found = std::find(list.begin(), list.end(), shooter);
+  if (found == list.end()) return false;
+  list.erase(found);
+  return true;
 }
 }  // namespace
 
@@ -72,6 +67,7 @@ void Projectile::init(float x, float y, GunUser* user) {
   initTime = static_cast<int>(getTicks());
   shooter = user;
   bShooterCast = false;
+  bShooterChecked = false;
   setCenter(x, y);
 }
 
@@ -124,13 +120,28 @@ void Projectile::process() {
 void Projectile::preProcess() {
   SimpleMobile::handleMovement();
   bRemovedShooter = false;
-  if (shooter && !bReflected && isOfType(shooter, "Shootable")) {
+  if (shooter && !bReflected && isShooterShootable()) {
     Shootable* asShootable = getShooterAsShootable();
-    int at = asShootable ? firstIndexOf(shootables.getVect(), asShootable) : -1;
-    if (at >= 0) shootables.eraseAt(at);
     // Only what was taken out goes back.
-    bRemovedShooter = at >= 0;
+    if (!asShootable)
+      bRemovedShooter = false;
+    else if (bMoveShootersInPlace)
+      bRemovedShooter = takeOutInPlace(asShootable);
+    else
+      bRemovedShooter = shootables.takeOutFirst(asShootable);
   }
+}
+
+// Asked by every shot every frame: the answer is kept while the shooter and the class table
+// stay the same.
+bool Projectile::isShooterShootable() {
+  unsigned const generation = getClassTableGeneration();
+  if (!bShooterChecked || shooterCheckGeneration != generation) {
+    bShooterShootable = isOfType(shooter, "Shootable");
+    shooterCheckGeneration = generation;
+    bShooterChecked = true;
+  }
+  return bShooterShootable;
 }
 
 Shootable* Projectile::getShooterAsShootable() {
@@ -223,7 +234,11 @@ void Projectile::putShooterBack() {
   bRemovedShooter = false;
   // The shooter may have left the lists during the hit (it died): then it stays out.
   Shootable* asShootable = shooter ? getShooterAsShootable() : nullptr;
-  if (asShootable) shootables.push_back(asShootable, true);
+  if (!asShootable) return;
+  if (bMoveShootersInPlace)
+    shootables.push_back(asShootable, true);
+  else
+    shootables.putBack(asShootable);
 }
 
 void Projectile::handleSelfDestruction() {

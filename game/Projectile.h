@@ -17,6 +17,10 @@
 
 class GunUser;
 
+// Moves each shooter in the plain list of ships, one erase and one append per shot, instead of
+// marking its entry: the reference the marks are checked against.
+extern bool bMoveShootersInPlace;
+
 class Projectile : public Sprite, public Visible, public Creatable2d {
  public:
   Projectile();
@@ -48,6 +52,7 @@ class Projectile : public Sprite, public Visible, public Creatable2d {
   void clearShooter() {
     shooter = nullptr;
     bShooterCast = false;
+    bShooterChecked = false;
   }
   // Heading from the player toward the shooter, at a force of 80.0.
   void returnToShooter();
@@ -85,6 +90,11 @@ class Projectile : public Sprite, public Visible, public Creatable2d {
   Shootable* getShooterAsShootable();
   Shootable* shooterAsShootable = nullptr;
   bool bShooterCast = false;
+  // Whether the shooter is of class "Shootable", by the class table of shooterCheckGeneration.
+  bool isShooterShootable();
+  bool bShooterShootable = false;
+  bool bShooterChecked = false;
+  unsigned shooterCheckGeneration = 0;
 };
 
 // A shot set up from the arguments of a weapon type's "projectile" element.

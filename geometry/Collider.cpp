@@ -82,7 +82,8 @@ void placeBox(R& baseRect, R& orthoBase, R& otherRect, R& otherOrtho) {
 Collider::Collider() : bCollLeft(false), bCollTop(false), bCollRight(false), bCollBottom(false) {}
 
 void Collider::process() {
-  debugFunc("processing as Collider:", getType(this));
+  // The class name is looked up only for the trace: every ship comes here every frame.
+  if (bDebugFunction) debugFunc("processing as Collider:", getType(this));
   VectorInterface<Obstacle*> nearObstacles;
   // The collider itself stands for its copy getBounds: the query reads the corners only.
   gatherNearbyObstacles(*this, nearObstacles);

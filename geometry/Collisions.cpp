@@ -38,9 +38,7 @@ void getCollision(ObjectVector<Collidable*>& collidableList, Point const& pointA
 // gives the same answer as the scan of the whole list.
 bool lineOfSight(Point const& p1, Point const& p2) {
   if (!isFenceSightIndexReady()) return lineOfSightThrough(fences.getVect(), p1, p2);
-  static std::vector<Fence*> candidates;
-  getSightCandidates(p1, p2, candidates);
-  return lineOfSightThrough(candidates, p1, p2);
+  return isSightClear(p1, p2);
 }
 
 Point getCollisionPoint(Point const& /*start*/, float /*angle*/) {

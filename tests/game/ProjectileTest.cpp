@@ -1,8 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
+#include <sstream>
 #include <string>
 #include <vector>
 
+#include "core/GetParents.h"
 #include "game/Barrier.h"
 #include "game/Fence.h"
 #include "game/HoloDisplay.h"
@@ -200,5 +204,36 @@ TEST_F(ProjectileTest, AShotMovesTheFirstEntryOfItsShooterToTheEnd) {
     if (c.again >= 0) shootables.erase(static_cast<Shootable*>(ships[c.shooter]));
     objMan.deleteObjects(true);
     EXPECT_EQ(shootables.size(), 0);
+  }
+}
+
+// Whether the shooter is a Shootable is asked by the class table of each frame: read again
+// without that parent, the ship that fired stays where it stands.
+TEST_F(ProjectileTest, TheShooterMovesByTheClassTableOfTheFrame) {
+  std::vector<HoloDisplay*> ships;
+  for (int i = 0; i < 3; i++) ships.push_back(addShip<HoloDisplay>("none", 1000 + 200 * i, 1000));
+  std::vector<Shootable*> const shooterFirst = {ships[0], ships[1], ships[2]};
+  std::vector<Shootable*> const shooterLast = {ships[1], ships[2], ships[0]};
+  fire("<speed> 10 </speed>", ships[0]);
+  objMan.processObjects();
+  EXPECT_EQ(shootables.getVect(), shooterLast);
+  std::ifstream file("heirarchy.hcy");
+  std::string const table((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+  std::string const shipLine = "\nShip Shootable ";
+  std::string withoutShootable = table;
+  size_t const at = withoutShootable.find(shipLine);
+  ASSERT_NE(at, std::string::npos);
+  withoutShootable.replace(at, shipLine.size(), "\nShip ");
+  struct Case {
+    std::string const* table;
+    std::vector<Shootable*> const* after;
+  };
+  for (Case const& c : {Case{&withoutShootable, &shooterFirst}, Case{&table, &shooterLast}}) {
+    shootables.getVect() = shooterFirst;
+    getHeirarchy().clear();
+    std::istringstream in(*c.table);
+    readHeirarchy(in);
+    objMan.processObjects();
+    EXPECT_EQ(shootables.getVect(), *c.after);
   }
 }

@@ -114,6 +114,27 @@ TEST_F(SightNarrowingTest, NarrowedSightAnswersAsTheScanOverEveryFence) {
   }
 }
 
+// The centre lines of filed fences are kept between sight lines: a fence whose corners change
+// (here each still fence drawn in to the middle half of its line, within the area it was filed
+// under) is seen where it stands now, by sight lines asked before and after the change.
+TEST_F(SightNarrowingTest, AFenceWhoseCornersChangeIsSeenWhereItStandsNow) {
+  makeLevel(41);
+  int blocked = 0, clear = 0;
+  expectScanAnswers(41, blocked, clear);
+  int changed = 0;
+  for (int i = 0; i < fences.size(); i++) {
+    Fence* fence = fences.at(i);
+    if (fence->getNodeA()->hasPath() || fence->getNodeB()->hasPath()) continue;
+    Point const a = fence->getPointA(), b = fence->getPointB();
+    Point const quarter((b.x - a.x) / 4, (b.y - a.y) / 4);
+    fence->setMidpoints(a + quarter, b - quarter, fenceWidth);
+    changed++;
+  }
+  ASSERT_GT(changed, 100);
+  expectScanAnswers(41, blocked, clear);
+  expectScanAnswers(42, blocked, clear);
+}
+
 TEST_F(SightNarrowingTest, AFenceThatJoinsAfterTheBuildIsSeenAtOnce) {
   makeLevel(21);
   // Across the whole level, in a gap of its own: no other fence stands on this line.
