@@ -65,6 +65,7 @@ class Node {
 template <class T>
 void Node::connect(VectorInterface<T*> const& nodes) {
   bConnected = true;
+  connected.getVect().reserve(connected.getVect().size() + connectedIds.getVect().size());
   for (int i = 0; i < connectedIds.size(); i++) {
     int id = connectedIds.at(i);
     Node* found = nullptr;
