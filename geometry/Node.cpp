@@ -40,8 +40,6 @@ void Node::initFromFile(std::istream& in) {
   int linkId = 0;
   while (readNumber(in, linkId)) {
     if (linkId == -1) return;
-    // Nodes list a link or two: one allocation, not one a link.
-    if (connectedIds.size() == 0) connectedIds.getVect().reserve(4);
     connectedIds.push_back(linkId);
   }
   recordError("Error: Node record ended before its closing -1, node id:", nodeId);

@@ -7,6 +7,7 @@
 
 #include "core/Debug.h"
 #include "core/VectorUtils.h"
+#include "geometry/LinkIds.h"
 #include "geometry/Point.h"
 
 // The next id to hand out. It only grows, so ids of new nodes never repeat one seen earlier.
@@ -55,7 +56,7 @@ class Node {
  protected:
   VectorInterface<Node*> connected;
   // Ids read from a record, held only until connect has resolved them.
-  VectorInterface<int> connectedIds;
+  LinkIds connectedIds;
   int nodeId;
   // Visited mark of the drawing pass.
   bool bChecked;
@@ -65,7 +66,7 @@ class Node {
 template <class T>
 void Node::connect(VectorInterface<T*> const& nodes) {
   bConnected = true;
-  connected.getVect().reserve(connected.getVect().size() + connectedIds.getVect().size());
+  connected.getVect().reserve(connected.getVect().size() + static_cast<size_t>(connectedIds.size()));
   for (int i = 0; i < connectedIds.size(); i++) {
     int id = connectedIds.at(i);
     Node* found = nullptr;
