@@ -17,8 +17,8 @@ FenceNodeIndex::FenceNodeIndex() {
 }
 
 FenceNode* FenceNodeIndex::find(int id) const {
-  auto const found =
-      std::lower_bound(byId.begin(), byId.end(), id,
-                       [](std::pair<int, FenceNode*> const& entry, int key) { return entry.first < key; });
+  auto const found = std::lower_bound(
+      byId.begin(), byId.end(), id,
+      [](std::pair<int, FenceNode*> const& entry, int key) { return entry.first < key; });
   return found != byId.end() && found->first == id ? found->second : nullptr;
 }

@@ -66,7 +66,8 @@ class Node {
 template <class T>
 void Node::connect(VectorInterface<T*> const& nodes) {
   bConnected = true;
-  connected.getVect().reserve(connected.getVect().size() + static_cast<size_t>(connectedIds.size()));
+  connected.getVect().reserve(connected.getVect().size() +
+                              static_cast<size_t>(connectedIds.size()));
   for (int i = 0; i < connectedIds.size(); i++) {
     int id = connectedIds.at(i);
     Node* found = nullptr;

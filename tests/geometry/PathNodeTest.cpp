@@ -213,8 +213,8 @@ TEST(PathNodeTest, EveryListedLinkIsResolvedInOrder) {
     others.emplace_back(new TestNodeDot("o" + std::to_string(id), id));
     nodes.push_back(others.back().get());
   }
-  std::vector<std::vector<int>> lists = {{}, {3}, {5, 1}, {2, 4, 6, 8}, {7, 1, 2, 9, 3},
-                                         {12, 11, 10, 9, 8, 7, 6, 5, 4}};
+  std::vector<std::vector<int>> lists = {
+      {}, {3}, {5, 1}, {2, 4, 6, 8}, {7, 1, 2, 9, 3}, {12, 11, 10, 9, 8, 7, 6, 5, 4}};
   for (std::vector<int> const& ids : lists) {
     SCOPED_TRACE(ids.size());
     TestNodeDot node("n", 20);

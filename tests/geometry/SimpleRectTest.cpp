@@ -245,7 +245,8 @@ TEST(SimpleRectTest, EdgesBeforeTheCornerListIsMadeAreTheEdgesOfTheList) {
     EXPECT_FALSE(r.hasCornerList());
     r.getPoints();
     float const listed[] = {r.getLeft(), r.getTop(), r.getRight(), r.getBottom()};
-    for (int k = 0; k < 4; k++) EXPECT_EQ(edges[k], listed[k]) << "rectangle " << i << " edge " << k;
+    for (int k = 0; k < 4; k++)
+      EXPECT_EQ(edges[k], listed[k]) << "rectangle " << i << " edge " << k;
   }
 }
 
