@@ -38,6 +38,7 @@ void setUpGame() {
   srand(1);
   bEdit = false;
   useTempLev = false;
+  view.setRect(0, 0, 1600, 1200);
   static bool bDone = false;
   if (bDone) return;
   bDone = true;
