@@ -25,7 +25,10 @@ Fence::Fence(FenceNode* newNodeA, FenceNode* newNodeB) : nodeA(newNodeA), nodeB(
   Point const b = nodeB->getCenter();
   setMidpoints(a, b, fenceWidth);
   rememberStretch(a, b);
-  setColors("light blue");
+  // Fences are made by the thousand when a level loads: the colour is looked up by name once.
+  static Color const lightBlue = getColor("light blue");
+  setFillColor(lightBlue);
+  setBorderColor(lightBlue);
   bWatchCorners = true;
   watchPosts();
 }

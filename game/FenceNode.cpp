@@ -132,28 +132,20 @@ void FenceNode::activateDefaultCommand() {
   switchEditorTool(&fenceTool, false);
 }
 
-std::unordered_map<int, FenceNode*> indexFenceNodes() {
-  std::unordered_map<int, FenceNode*> byId;
-  for (int i = 0; i < fenceNodes.size(); i++)
-    byId.emplace(fenceNodes.at(i)->getNodeId(), fenceNodes.at(i));
-  return byId;
-}
-
 // Building makes fences only, never posts: the index stays true through the loop.
 void buildAllFences(std::vector<std::unique_ptr<Fence>>* outside) {
-  std::unordered_map<int, FenceNode*> const byId = indexFenceNodes();
+  FenceNodeIndex const byId;
   for (int i = 0; i < fenceNodes.size(); i++) fenceNodes.at(i)->buildFences(byId, outside);
 }
 
-void FenceNode::buildFences() { buildFences(indexFenceNodes()); }
+void FenceNode::buildFences() { buildFences(FenceNodeIndex()); }
 
-void FenceNode::buildFences(std::unordered_map<int, FenceNode*> const& byId,
+void FenceNode::buildFences(FenceNodeIndex const& byId,
                             std::vector<std::unique_ptr<Fence>>* outside) {
   bBuiltFences = true;
   for (int i = 0; i < connectedIds.size(); i++) {
     int id = connectedIds.at(i);
-    auto entry = byId.find(id);
-    FenceNode* found = entry == byId.end() ? nullptr : entry->second;
+    FenceNode* found = byId.find(id);
     if (!found) {
       recordError("Error: could not find fence with id:", id);
       continue;
@@ -161,10 +153,13 @@ void FenceNode::buildFences(std::unordered_map<int, FenceNode*> const& byId,
     // A link listed twice, or on both sides, is made and fenced once: by the first post to
     // resolve it.
     if (isConnected(found)) continue;
+    // A post of a chain is linked twice: room for both links at once.
+    if (connected.size() == 0) connected.getVect().reserve(2);
     connected.push_back(found);
     if (found == this) continue;
     // Linked back, as path nodes are, so that the editor shows every fence of a file that
     // lists a link on one side only.
+    if (found->connected.size() == 0) found->connected.getVect().reserve(2);
     found->connected.push_back(this);
     Fence* fence = new Fence(this, found);
     if (outside) {

@@ -5,9 +5,9 @@
 #include <istream>
 #include <memory>
 #include <ostream>
-#include <unordered_map>
 #include <vector>
 
+#include "game/FenceNodeIndex.h"
 #include "game/SpaceObject.h"
 #include "geometry/Node.h"
 
@@ -62,13 +62,17 @@ class FenceNode : public SpaceObject, public Node {
   // Links the posts whose ids the record listed and makes the fences not made yet; a linked
   // post is the first of the fence post list with the id.
   void buildFences();
-  // The same, finding the posts in an index of the list made by indexFenceNodes. With outside,
+  // The same, finding the posts in an index of the fence post list. With outside,
   // the fences go there instead of to the game's manager (see buildAllFences).
-  void buildFences(std::unordered_map<int, FenceNode*> const& byId,
+  void buildFences(FenceNodeIndex const& byId,
                    std::vector<std::unique_ptr<Fence>>* outside = nullptr);
 
   // The fences stretched from this post, woken whenever its corners change.
-  void addFence(Fence* fence) { myFences.list.push_back(fence); }
+  // A post of a chain holds two: room for both at once.
+  void addFence(Fence* fence) {
+    if (myFences.list.empty()) myFences.list.reserve(2);
+    myFences.list.push_back(fence);
+  }
   void forgetFence(Fence* fence);
   void handleCornersSet() override;
 
@@ -82,8 +86,6 @@ class FenceNode : public SpaceObject, public Node {
   PostFences myFences;
 };
 
-// The posts of the fence post list by id, the first in list order for an id listed twice.
-std::unordered_map<int, FenceNode*> indexFenceNodes();
 // Every post of the list builds its fences, in list order. With outside, the fences are
 // handed to the caller instead of the game's manager: made, and asked what joining the
 // manager asks of them, so that the drawing colours they draw are drawn, but in no list and

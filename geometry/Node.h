@@ -7,6 +7,7 @@
 
 #include "core/Debug.h"
 #include "core/VectorUtils.h"
+#include "geometry/LinkIds.h"
 #include "geometry/Point.h"
 
 class RecordText;
@@ -59,7 +60,7 @@ class Node {
  protected:
   VectorInterface<Node*> connected;
   // Ids read from a record, held only until connect has resolved them.
-  VectorInterface<int> connectedIds;
+  LinkIds connectedIds;
   int nodeId;
   // Visited mark of the drawing pass.
   bool bChecked;
@@ -69,6 +70,8 @@ class Node {
 template <class T>
 void Node::connect(VectorInterface<T*> const& nodes) {
   bConnected = true;
+  connected.getVect().reserve(connected.getVect().size() +
+                              static_cast<size_t>(connectedIds.size()));
   for (int i = 0; i < connectedIds.size(); i++) {
     int id = connectedIds.at(i);
     Node* found = nullptr;

@@ -119,6 +119,8 @@ void PathFollower::initFromFile(std::istream& in) {
       recordError("Error: PathFollower record has a flag other than 0 or 1:", flag);
       return;
     }
+    // Paths are a few nodes long: room for them at once.
+    if (pathNodes.size() == 0) pathNodes.getVect().reserve(4);
     pathNodes.push_back(new PathNode(in));
     handlePathGrown();
   }

@@ -329,8 +329,8 @@ namespace {
 // One edge of the bounding box: the corners' coordinates as floats, taken in corner order,
 // each replacing the answer only when strictly beyond it (as findMin and findMax do), without
 // a scratch list.
-template <bool bMax>
-float edgeOf(std::vector<Point> const& points, double Point::*coordinate) {
+template <bool bMax, class Points>
+float edgeOf(Points const& points, double Point::*coordinate) {
   if (points.empty()) {
     recordError(bMax ? "Error: Empty vector passed to findMax"
                      : "Error: Empty vector passed to findMin");
@@ -345,13 +345,23 @@ float edgeOf(std::vector<Point> const& points, double Point::*coordinate) {
 }
 }  // namespace
 
-float SimpleRect::getLeft() const { return edgeOf<false>(cachedPoints(), &Point::x); }
+// Before the corner list is made it would only copy the corners: they are read in its order
+// instead, so that an edge asked for does not make the list (nor allocate it).
+float SimpleRect::getLeft() const {
+  return points.empty() ? edgeOf<false>(corners(), &Point::x) : edgeOf<false>(points, &Point::x);
+}
 
-float SimpleRect::getTop() const { return edgeOf<false>(cachedPoints(), &Point::y); }
+float SimpleRect::getTop() const {
+  return points.empty() ? edgeOf<false>(corners(), &Point::y) : edgeOf<false>(points, &Point::y);
+}
 
-float SimpleRect::getRight() const { return edgeOf<true>(cachedPoints(), &Point::x); }
+float SimpleRect::getRight() const {
+  return points.empty() ? edgeOf<true>(corners(), &Point::x) : edgeOf<true>(points, &Point::x);
+}
 
-float SimpleRect::getBottom() const { return edgeOf<true>(cachedPoints(), &Point::y); }
+float SimpleRect::getBottom() const {
+  return points.empty() ? edgeOf<true>(corners(), &Point::y) : edgeOf<true>(points, &Point::y);
+}
 
 std::vector<Point> const& SimpleRect::getPointsConst() const {
   cachedPoints();

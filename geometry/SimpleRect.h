@@ -5,6 +5,7 @@
 // the top and of the left edge: the motion parts, drawing and mouse tests use those as they are.
 #pragma once
 
+#include <array>
 #include <fstream>
 #include <string>
 #include <vector>
@@ -135,6 +136,8 @@ class SimpleRect : public Shape {
   // The corner list, made when first read (see setPoints); read it through cachedPoints.
   mutable std::vector<Point> points;
   std::vector<Point>& cachedPoints() const;
+  // The corners in the order of the corner list.
+  std::array<Point, 4> corners() const { return {topLeft, topRight, bottomRight, bottomLeft}; }
   bool bSetPointA;
   bool bSetPointB;
   bool bWatchCorners = false;

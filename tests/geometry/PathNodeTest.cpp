@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <memory>
 #include <set>
 #include <sstream>
 #include <string>
@@ -202,6 +203,30 @@ TEST(PathNodeTest, RecordsReadBackIntoLinkedNodes) {
   a.connect(path);
   EXPECT_EQ(linksOf(a), std::vector<Node*>{&b});
   EXPECT_EQ(record(a), "100 250.5\n0.75\n1\nNode\n3\n4\n-1\n");
+}
+
+// A record may list any number of links: each is linked, in the order listed.
+TEST(PathNodeTest, EveryListedLinkIsResolvedInOrder) {
+  std::vector<std::unique_ptr<TestNodeDot>> others;
+  VectorInterface<TestNodeDot*> nodes;
+  for (int id = 1; id <= 12; id++) {
+    others.emplace_back(new TestNodeDot("o" + std::to_string(id), id));
+    nodes.push_back(others.back().get());
+  }
+  std::vector<std::vector<int>> lists = {
+      {}, {3}, {5, 1}, {2, 4, 6, 8}, {7, 1, 2, 9, 3}, {12, 11, 10, 9, 8, 7, 6, 5, 4}};
+  for (std::vector<int> const& ids : lists) {
+    SCOPED_TRACE(ids.size());
+    TestNodeDot node("n", 20);
+    std::string text = "Node 20";
+    for (int id : ids) text += " " + std::to_string(id);
+    std::istringstream in(text + " -1");
+    node.initFromFile(in);
+    node.connect(nodes);
+    std::vector<Node*> expected;
+    for (int id : ids) expected.push_back(others[static_cast<size_t>(id - 1)].get());
+    EXPECT_EQ(linksOf(node), expected);
+  }
 }
 
 TEST(PathNodeTest, ReadingALowIdKeepsNextNodeId) {

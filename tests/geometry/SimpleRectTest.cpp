@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 #include <functional>
+#include <random>
 
 #include "geometry/Rect.h"
 #include "geometry/SimpleRect.h"
@@ -20,6 +21,7 @@ class TestGeoRect : public Rect {
   Point br() const { return bottomRight; }
   Point bl() const { return bottomLeft; }
   Point velocity() { return SimpleMobile::velocity; }
+  bool hasCornerList() const { return !points.empty(); }
   bool simplePartUpdated() { return SimpleMobile::updated(); }
   bool verletPartUpdated() { return PathFollower::updated(); }
 };
@@ -225,6 +227,27 @@ TEST(SimpleRectTest, AWatchedRectangleHearsEveryChangeOfItsCorners) {
   copy.move(1, 1);
   r.updateLast();
   EXPECT_EQ(r.heard, 0) << "neither a copy's moves nor the last position are the corners";
+}
+
+// The edges of a rectangle whose corner list was never made are those the list gives once it
+// is made, to the bit, on turned rectangles of every kind; asking for them makes no list.
+TEST(SimpleRectTest, EdgesBeforeTheCornerListIsMadeAreTheEdgesOfTheList) {
+  std::mt19937 random(11);
+  std::uniform_real_distribution<float> place(-5000, 5000);
+  std::uniform_real_distribution<float> size(0, 300);
+  for (int i = 0; i < 500; i++) {
+    TestGeoRect r;
+    r.setMidpoints(Point(place(random), place(random)), Point(place(random), place(random)),
+                   size(random));
+    if (i % 3 == 0) r.move(place(random) / 7, place(random) / 9);
+    ASSERT_FALSE(r.hasCornerList());
+    float const edges[] = {r.getLeft(), r.getTop(), r.getRight(), r.getBottom()};
+    EXPECT_FALSE(r.hasCornerList());
+    r.getPoints();
+    float const listed[] = {r.getLeft(), r.getTop(), r.getRight(), r.getBottom()};
+    for (int k = 0; k < 4; k++)
+      EXPECT_EQ(edges[k], listed[k]) << "rectangle " << i << " edge " << k;
+  }
 }
 
 TEST(SimpleRectTest, GetPointsConstReportsAStaleCache) {
