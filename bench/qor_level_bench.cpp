@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "QorDataFiles.h"
 #include "QorScenario.h"
 #include "core/Files.h"
 #include "core/GameServices.h"
@@ -56,16 +57,25 @@ void setUpGame() {
   useBenchClock();
   readHeirarchy();
   if (SDL_Init(SDL_INIT_VIDEO) == 0) SDL_SetVideoMode(800, 600, 0, SDL_OPENGL);
-  for (std::string const& file : getFilesInDir("xml", "*.xml")) {
-    std::ifstream in(file.c_str());
-    XmlElement root;
-    readElement(in, root, "");
-    handleQorElement(root);
-  }
+  readQorDataFiles();
   view.setRect(0, 0, 1600, 1200);
 }
 
 void emptyLevel() { preLoad(); }
+
+// The bench level in play, as the game has it before the editor is entered.
+void playBenchLevel() {
+  bEdit = false;
+  useTempLev = false;
+  loadLevel(benchLevel);
+  setCurrentLevel(benchLevel);
+}
+
+// Leaving the editor as the game does: the editor writes the scratch level, the game loads it.
+void leaveEditor(GameState* editor) {
+  editor->exit();
+  loadLevel("temp.lev");
+}
 
 void BM_LoadLevel(benchmark::State& state) {
   setUpGame();
@@ -111,18 +121,14 @@ void BM_EditorEntryAndExit(benchmark::State& state) {
   GameState* editor = getEditorState();
   for (auto _ : state) {
     state.PauseTiming();
-    bEdit = false;
-    useTempLev = false;
-    loadLevel(benchLevel);
-    setCurrentLevel(benchLevel);
+    playBenchLevel();
     state.ResumeTiming();
     editor->enter();
     state.PauseTiming();
     double entered = static_cast<double>(editObjMan.getList().size());
     benchmark::DoNotOptimize(entered);
     state.ResumeTiming();
-    editor->exit();
-    loadLevel("temp.lev");
+    leaveEditor(editor);
   }
   state.SetComplexityN(state.range(0));
   emptyLevel();
@@ -143,10 +149,7 @@ void BM_EditorEntry(benchmark::State& state) {
   double entered = 0;
   for (auto _ : state) {
     state.PauseTiming();
-    bEdit = false;
-    useTempLev = false;
-    loadLevel(benchLevel);
-    setCurrentLevel(benchLevel);
+    playBenchLevel();
     state.ResumeTiming();
     editor->enter();
     state.PauseTiming();
@@ -171,14 +174,10 @@ void BM_EditorExit(benchmark::State& state) {
   double played = 0;
   for (auto _ : state) {
     state.PauseTiming();
-    bEdit = false;
-    useTempLev = false;
-    loadLevel(benchLevel);
-    setCurrentLevel(benchLevel);
+    playBenchLevel();
     editor->enter();
     state.ResumeTiming();
-    editor->exit();
-    loadLevel("temp.lev");
+    leaveEditor(editor);
     state.PauseTiming();
     played = static_cast<double>(objMan.getList().size());
     emptyLevel();
@@ -198,8 +197,7 @@ BENCHMARK(BM_EditorExit)
 void BM_LevelText(benchmark::State& state) {
   setUpGame();
   writeQorLevel(benchLevel, scenarioOfRecords(static_cast<int>(state.range(0))));
-  loadLevel(benchLevel);
-  setCurrentLevel(benchLevel);
+  playBenchLevel();
   GameState* editor = getEditorState();
   editor->enter();
   bool bChanged = false;
@@ -222,10 +220,7 @@ BENCHMARK(BM_LevelText)
 void BM_EditorFrame(benchmark::State& state) {
   setUpGame();
   writeQorLevel(benchLevel, scenarioOfRecords(static_cast<int>(state.range(0))));
-  bEdit = false;
-  useTempLev = false;
-  loadLevel(benchLevel);
-  setCurrentLevel(benchLevel);
+  playBenchLevel();
   GameState* editor = getEditorState();
   editor->enter();
   for (auto _ : state) {

@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/QorDataFiles.h"
 #include "bench/QorScenario.h"
 #include "core/Files.h"
 #include "core/GameServices.h"
@@ -86,12 +87,7 @@ Outcome play(bool bRects, int frames) {
 void setUpGameData() {
   openTestScreen();
   readHeirarchy();
-  for (std::string const& file : getFilesInDir("xml", "*.xml")) {
-    std::ifstream in(file.c_str());
-    XmlElement root;
-    readElement(in, root, "");
-    handleQorElement(root);
-  }
+  readQorDataFiles();
   view.setRect(0, 0, 1600, 1200);
 }
 

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/QorDataFiles.h"
 #include "bench/QorScenario.h"
 #include "core/Files.h"
 #include "core/GameServices.h"
@@ -83,12 +84,7 @@ PlayRun play(bool bInPlace, int frames) {
 void setUpGameData() {
   openTestScreen();
   readHeirarchy();
-  for (std::string const& file : getFilesInDir("xml", "*.xml")) {
-    std::ifstream in(file.c_str());
-    XmlElement root;
-    readElement(in, root, "");
-    handleQorElement(root);
-  }
+  readQorDataFiles();
   view.setRect(0, 0, 1600, 1200);
 }
 }  // namespace
