@@ -63,6 +63,14 @@ void setUpGame() {
 
 void emptyLevel() { preLoad(); }
 
+// Levels of 1,000, 10,000 and 100,000 records, timed in milliseconds, with the growth fitted.
+void levelSizes(benchmark::internal::Benchmark* bench) {
+  bench->RangeMultiplier(10)
+      ->Range(1000, 100000)
+      ->Unit(benchmark::kMillisecond)
+      ->Complexity(benchmark::oN);
+}
+
 // The bench level in play, as the game has it before the editor is entered.
 void playBenchLevel() {
   bEdit = false;
@@ -90,11 +98,7 @@ void BM_LoadLevel(benchmark::State& state) {
   state.SetComplexityN(state.range(0));
   emptyLevel();
 }
-BENCHMARK(BM_LoadLevel)
-    ->RangeMultiplier(10)
-    ->Range(1000, 100000)
-    ->Unit(benchmark::kMillisecond)
-    ->Complexity(benchmark::oN);
+BENCHMARK(BM_LoadLevel)->Apply(levelSizes);
 
 void BM_UnloadLevel(benchmark::State& state) {
   setUpGame();
@@ -107,11 +111,7 @@ void BM_UnloadLevel(benchmark::State& state) {
   }
   state.SetComplexityN(state.range(0));
 }
-BENCHMARK(BM_UnloadLevel)
-    ->RangeMultiplier(10)
-    ->Range(1000, 100000)
-    ->Unit(benchmark::kMillisecond)
-    ->Complexity(benchmark::oN);
+BENCHMARK(BM_UnloadLevel)->Apply(levelSizes);
 
 // Entering the editor from play (the level goes to the editor's manager) and leaving it
 // (the editor writes the scratch level and the game loads it).
@@ -133,11 +133,7 @@ void BM_EditorEntryAndExit(benchmark::State& state) {
   state.SetComplexityN(state.range(0));
   emptyLevel();
 }
-BENCHMARK(BM_EditorEntryAndExit)
-    ->RangeMultiplier(10)
-    ->Range(1000, 100000)
-    ->Unit(benchmark::kMillisecond)
-    ->Complexity(benchmark::oN);
+BENCHMARK(BM_EditorEntryAndExit)->Apply(levelSizes);
 
 // The two halves apart: entering from play (the played level goes, the level comes into the
 // editor) and leaving (the scratch level is written, the editor's objects go, the game loads
@@ -161,11 +157,7 @@ void BM_EditorEntry(benchmark::State& state) {
   state.SetComplexityN(state.range(0));
   emptyLevel();
 }
-BENCHMARK(BM_EditorEntry)
-    ->RangeMultiplier(10)
-    ->Range(1000, 100000)
-    ->Unit(benchmark::kMillisecond)
-    ->Complexity(benchmark::oN);
+BENCHMARK(BM_EditorEntry)->Apply(levelSizes);
 
 void BM_EditorExit(benchmark::State& state) {
   setUpGame();
@@ -186,11 +178,7 @@ void BM_EditorExit(benchmark::State& state) {
   state.counters["played"] = played;
   state.SetComplexityN(state.range(0));
 }
-BENCHMARK(BM_EditorExit)
-    ->RangeMultiplier(10)
-    ->Range(1000, 100000)
-    ->Unit(benchmark::kMillisecond)
-    ->Complexity(benchmark::oN);
+BENCHMARK(BM_EditorExit)->Apply(levelSizes);
 
 // Building the level text in the editor and comparing it with the text the level had on
 // entry, as asking whether the level has unsaved changes does.
@@ -210,11 +198,7 @@ void BM_LevelText(benchmark::State& state) {
   state.SetComplexityN(state.range(0));
   emptyLevel();
 }
-BENCHMARK(BM_LevelText)
-    ->RangeMultiplier(10)
-    ->Range(1000, 100000)
-    ->Unit(benchmark::kMillisecond)
-    ->Complexity(benchmark::oN);
+BENCHMARK(BM_LevelText)->Apply(levelSizes);
 
 // One editor frame (tool, drawing of every object by layer) over a level of n records.
 void BM_EditorFrame(benchmark::State& state) {
@@ -231,11 +215,7 @@ void BM_EditorFrame(benchmark::State& state) {
   state.SetComplexityN(state.range(0));
   emptyLevel();
 }
-BENCHMARK(BM_EditorFrame)
-    ->RangeMultiplier(10)
-    ->Range(1000, 100000)
-    ->Unit(benchmark::kMillisecond)
-    ->Complexity(benchmark::oN);
+BENCHMARK(BM_EditorFrame)->Apply(levelSizes);
 
 // Play with many ships (all within sight range of the player's ship) on paths among fences,
 // firing at the player, whose ship does not die. Forty-five frames run first (past the guns'
