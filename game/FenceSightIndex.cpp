@@ -8,6 +8,7 @@
 #include "game/Fence.h"
 #include "game/FenceNode.h"
 #include "game/ObstacleTree.h"
+#include "geometry/Collisions.h"
 #include "geometry/Overlap.h"
 
 namespace {
@@ -100,8 +101,7 @@ void getSightCandidates(Point const& p1, Point const& p2, std::vector<Fence*>& c
 // A yes or no over the candidates: the order they are tested in, and testing one twice,
 // change nothing.
 bool isSightClear(Point const& p1, Point const& p2) {
-  for (Fence* fence : otherFences)
-    if (segmentsIntersect(fence->getPointA(), fence->getPointB(), p1, p2)) return false;
+  if (!lineOfSightThrough(otherFences, p1, p2)) return false;
   for (QuadTreeObject* object : gatherNear(p1, p2)) {
     auto entry = treedFences.find(object);
     if (entry == treedFences.end()) continue;
