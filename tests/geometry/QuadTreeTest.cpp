@@ -518,6 +518,18 @@ TEST(QuadTreeTest, BuildFilesEveryObjectAsTheNodeByNodeTestsDoInInputOrder) {
                        getPointAtAngle(c, Angle(turn(random)), -30), size(random));
       }
     }
+    // Turned boxes whose corners lie on the dividing lines: inside one child up to its edge,
+    // touching the next only there.
+    std::uniform_real_distribution<float> reach(1, 62.5f);
+    for (int i = 0; i < 60; i++) {
+      float const l = 62.5f * grid(random), t = 62.5f * grid(random);
+      float const r = i % 3 ? l + reach(random) : l + 62.5f;
+      float const b = i % 2 ? t + reach(random) : t + 62.5f;
+      Point top((l + r) / 2, t), right(r, (t + b) / 2), bottom((l + r) / 2, b),
+          left(l, (t + b) / 2);
+      objects.emplace_back(new TestQtObject(l, t, r, b));
+      objects.back()->rect.setRect(top, right, bottom, left);
+    }
     QuadTreeNode root;
     root.setRect(-1000, -1000, 1000, 1000);
     auto list = listOf(objects);
