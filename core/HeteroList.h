@@ -13,6 +13,7 @@
 
 #include "core/Debug.h"
 #include "core/GetParents.h"
+#include "core/Prefetch.h"
 
 extern char const* const END_STRING;
 
@@ -208,6 +209,9 @@ class HeteroList {
 
   void destroyAll() {
     for (size_t i = 0; i < mainList.size(); i++) {
+      // Destruction touches every part of an object, each part's first line a wait.
+      if (i + 2 < mainList.size() && mainList[i + 2])
+        prefetchHeapObject(dynamic_cast<void const*>(mainList[i + 2]), true);
       if (bDebugFunction) debug("bouta delete:", getType(mainList[i]));
       delete mainList[i];
     }

@@ -6,6 +6,7 @@
 #include "core/GameServices.h"
 #include "core/GetParents.h"
 #include "core/NumberText.h"
+#include "core/Prefetch.h"
 #include "core/RecordText.h"
 #include "geometry/PathNode.h"
 #include "geometry/Rect.h"
@@ -33,6 +34,7 @@ PathFollower& PathFollower::operator=(PathFollower const& other) {
 
 PathFollower::~PathFollower() {
   // All linked nodes belong to this path, so they are deleted without unlinking.
+  prefetchNodes();
   for (int i = 0; i < pathNodes.size(); i++) delete pathNodes.at(i);
   pathNodes.clear();
 }
@@ -130,6 +132,11 @@ void PathFollower::initFromFile(std::istream& in) {
 void PathFollower::saveToFile(std::ostream& out) {
   RecordText text(out);
   appendPathRecord(text);
+}
+
+void PathFollower::prefetchNodes() {
+  for (int i = 0; i < pathNodes.size(); i++)
+    prefetchHeapObject(dynamic_cast<void const*>(pathNodes.at(i)), true);
 }
 
 void PathFollower::appendPathRecord(RecordText& text) {

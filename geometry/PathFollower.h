@@ -73,6 +73,10 @@ class PathFollower : public VerletMobile {
   PathNode* prevNode;
 
  private:
+  // Destroying the nodes touches every part of each: all of them are asked for first, so
+  // that the waits for memory overlap.
+  void prefetchNodes();
+
   float speed;
   bool bSetSpeed;
 };
