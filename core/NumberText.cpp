@@ -15,8 +15,33 @@
 #include "core/TextStream.h"
 
 namespace {
-bool hasDefaultLocale(std::ios_base const& stream) {
-  return stream.getloc() == std::locale::classic();
+// Whether a stream reads and writes in the "C" locale. Asking the stream for its locale copies
+// it, twice a number; the answer is kept with the stream instead, and a change of locale
+// (imbue, or copyfmt, which brings the other stream's locale and kept words) forgets it.
+int const kLocaleKnown = 1;
+int const kClassicLocale = 2;
+int const kForgetsOnChange = 4;
+
+int localeWord() {
+  static int const index = std::ios_base::xalloc();
+  return index;
+}
+
+void forgetLocale(std::ios_base::event happened, std::ios_base& stream, int index) {
+  if (happened == std::ios_base::imbue_event || happened == std::ios_base::copyfmt_event)
+    stream.iword(index) &= ~static_cast<long>(kLocaleKnown | kClassicLocale);
+}
+
+bool hasDefaultLocale(std::ios_base& stream) {
+  long& known = stream.iword(localeWord());
+  if (known & kLocaleKnown) return (known & kClassicLocale) != 0;
+  bool const bClassic = stream.getloc() == std::locale::classic();
+  if (!(known & kForgetsOnChange)) {
+    stream.register_callback(forgetLocale, localeWord());
+    known |= kForgetsOnChange;
+  }
+  known |= kLocaleKnown | (bClassic ? kClassicLocale : 0);
+  return bClassic;
 }
 
 // White space of the "C" locale, which the extraction skips first.

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstring>
 #include <limits>
+#include <locale>
 #include <random>
 #include <sstream>
 #include <string>
@@ -225,4 +226,60 @@ TEST(NumberTextTest, WritingGivesTheCharactersOfInsertion) {
   writeNumber(mine, 1.0 / 3);
   theirs << 1.0 / 3;
   EXPECT_EQ(mine.str(), theirs.str());
+}
+
+namespace {
+// A locale that writes and reads a decimal comma.
+struct DecimalComma : std::numpunct<char> {
+  char do_decimal_point() const override { return ','; }
+};
+
+template <class Stream>
+void expectReadingFollowsTheLocale() {
+  std::string const text = "1.5 2,5 3,5 4,5 5,5";
+  std::locale const comma(std::locale::classic(), new DecimalComma);
+  Stream mine(text);
+  std::istringstream theirs(text);
+  auto expectSameStep = [&](char const* step) {
+    float mineValue = 9, theirValue = 9;
+    readNumber(mine, mineValue);
+    theirs >> theirValue;
+    EXPECT_EQ(bitsOf(mineValue), bitsOf(theirValue)) << step;
+    EXPECT_EQ(mine.rdstate(), theirs.rdstate()) << step;
+  };
+  expectSameStep("classic");
+  mine.imbue(comma);
+  theirs.imbue(comma);
+  expectSameStep("imbued");
+  expectSameStep("imbued, again");
+  // copyfmt brings the other stream's locale with its format.
+  std::istringstream classicFormat;
+  mine.copyfmt(classicFormat);
+  theirs.copyfmt(classicFormat);
+  expectSameStep("classic again");
+  std::istringstream commaFormat;
+  commaFormat.imbue(comma);
+  mine.copyfmt(commaFormat);
+  theirs.copyfmt(commaFormat);
+  expectSameStep("comma again");
+  EXPECT_EQ(rest(mine), rest(theirs));
+}
+}  // namespace
+
+// A stream that changes its locale between numbers is read and written in the new one.
+TEST(NumberTextTest, AStreamGivenAnotherLocaleIsReadAndWrittenInIt) {
+  expectReadingFollowsTheLocale<std::istringstream>();
+  expectReadingFollowsTheLocale<TextStream>();
+  std::ostringstream mine, theirs;
+  writeNumber(mine, 1.5);
+  theirs << 1.5;
+  std::locale const comma(std::locale::classic(), new DecimalComma);
+  mine.imbue(comma);
+  theirs.imbue(comma);
+  mine << ' ';
+  theirs << ' ';
+  writeNumber(mine, 2.5);
+  theirs << 2.5;
+  EXPECT_EQ(mine.str(), theirs.str());
+  EXPECT_EQ(mine.str(), "1.5 2,5");
 }
