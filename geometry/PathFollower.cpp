@@ -6,7 +6,6 @@
 #include "core/GameServices.h"
 #include "core/GetParents.h"
 #include "core/NumberText.h"
-#include "core/Prefetch.h"
 #include "core/RecordText.h"
 #include "geometry/PathNode.h"
 #include "geometry/Rect.h"
@@ -34,7 +33,7 @@ PathFollower& PathFollower::operator=(PathFollower const& other) {
 
 PathFollower::~PathFollower() {
   // All linked nodes belong to this path, so they are deleted without unlinking.
-  prefetchNodes();
+  prefetchNodes(true);
   for (int i = 0; i < pathNodes.size(); i++) delete pathNodes.at(i);
   pathNodes.clear();
 }
@@ -134,20 +133,21 @@ void PathFollower::saveToFile(std::ostream& out) {
   appendPathRecord(text);
 }
 
-void PathFollower::prefetchNodes() {
-  for (int i = 0; i < pathNodes.size(); i++)
-    prefetchHeapObject(dynamic_cast<void const*>(pathNodes.at(i)), true);
+void PathFollower::prefetchNodes(bool bForWrite) {
+  for (int i = 0; i < pathNodes.size(); i++) {
+    char const* node = reinterpret_cast<char const*>(pathNodes.at(i));
+    if (bForWrite) {
+      for (size_t at = 0; at < sizeof(PathNode); at += 64) __builtin_prefetch(node + at, 1);
+      __builtin_prefetch(node + sizeof(PathNode) - 1, 1);
+    } else {
+      for (size_t at = 0; at < sizeof(PathNode); at += 64) __builtin_prefetch(node + at);
+      __builtin_prefetch(node + sizeof(PathNode) - 1);
+    }
+  }
 }
 
 void PathFollower::appendPathRecord(RecordText& text) {
-  // The nodes lie apart from the follower and from each other: all of them are asked for
-  // before the first is read, so that the waits for memory overlap.
-  for (int i = 0; i < pathNodes.size(); i++) {
-    PathNode* node = pathNodes.at(i);
-    __builtin_prefetch(node);
-    char const* shape = reinterpret_cast<char const*>(static_cast<SimpleRect*>(node));
-    for (int line = 0; line < 4; line++) __builtin_prefetch(shape + 64 * line);
-  }
+  prefetchNodes(false);
   text.word("PathFollower\n");
   for (int i = 0; i < pathNodes.size(); i++) {
     text.word("1\n");

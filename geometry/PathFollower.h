@@ -73,9 +73,9 @@ class PathFollower : public VerletMobile {
   PathNode* prevNode;
 
  private:
-  // Destroying the nodes touches every part of each: all of them are asked for first, so
-  // that the waits for memory overlap.
-  void prefetchNodes();
+  // The nodes lie apart from the follower and from each other: a pass that reads or destroys
+  // them all asks for every one first, so that the waits for memory overlap.
+  void prefetchNodes(bool bForWrite);
 
   float speed;
   bool bSetSpeed;
