@@ -58,6 +58,10 @@ bool polygonIntersect(std::vector<Point> const& V, std::vector<Point> const& W) 
   return polygonIntersect(V.data(), V.size(), W.data(), W.size());
 }
 
+bool edgeOfFirstSeparates(Point const* V, size_t nv, Point const* W, size_t nw) {
+  return hasSeparatingEdge(V, nv, W, nw);
+}
+
 bool polygonIntersect(Point const* V, size_t nv, Point const* W, size_t nw) {
   if (nv == 0 || nw == 0) return false;
   if (hasSeparatingEdge(V, nv, W, nw)) return false;

@@ -33,6 +33,8 @@ bool polygonIntersect(std::vector<Point> const& V, std::vector<Point> const& W);
 // The same on corners held elsewhere (nv corners at V, nw at W), for callers that would
 // otherwise build lists for a single test.
 bool polygonIntersect(Point const* V, size_t nv, Point const* W, size_t nw);
+// The half of that test on V's edge normals: whether one of them separates V from W.
+bool edgeOfFirstSeparates(Point const* V, size_t nv, Point const* W, size_t nw);
 
 // 1 when P, known to lie on S's line, lies within S (ends included), else 0.
 int inSegment(Point P, Segment S);

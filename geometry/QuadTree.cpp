@@ -587,7 +587,27 @@ void QuadTreeNode::buildFrom(BuildInput& input, size_t begin, size_t end, float 
 }
 
 bool QuadTreeNode::childMeets(int i, BuildInput& input, int object) {
-  // The separating-axis test of isCollision on the corners the object's rectangle had.
+  // The separating-axis test of isCollision on the corners the object's rectangle had. On an
+  // upright child of some width and height, its own edge normals project every point to one
+  // coordinate times a fixed factor, and rounding keeps the order: those four axes separate
+  // exactly when the boxes are apart. Only the object's own normals are left to try. (A box
+  // that is not finite may hide a corner: those take the whole test.)
+  QueryBox const& a = childBoxes[i];
+  BuildInput::Entry const& e = input.entries[object];
+  auto finite = [](double l, double t, double r, double b) {
+    return std::isfinite(l) && std::isfinite(t) && std::isfinite(r) && std::isfinite(b);
+  };
+  if (a.bOrtho && a.left != a.right && a.top != a.bottom &&
+      finite(a.left, a.top, a.right, a.bottom) && finite(e.left, e.top, e.right, e.bottom)) {
+    if (e.left > a.right || a.left > e.right || e.top > a.bottom || a.top > e.bottom)
+      return false;
+    debugFunc("testing collision of ortho rects");
+    std::vector<Point> const& child = children[i]->getPoints();
+    Point const* corners = input.corners.data() + input.cornerStart[object];
+    size_t const count = input.cornerStart[object + 1] - input.cornerStart[object];
+    if (child.empty() || count == 0) return false;
+    return !edgeOfFirstSeparates(corners, count, child.data(), child.size());
+  }
   input.scratch.assign(input.corners.begin() + input.cornerStart[object],
                        input.corners.begin() + input.cornerStart[object + 1]);
   debugFunc("testing collision of ortho rects");
