@@ -1,5 +1,7 @@
 #include "core/StringConversions.h"
 
+#include <algorithm>
+
 #include <cmath>
 #include <cstdarg>
 #include <cstdio>
@@ -32,23 +34,39 @@ int stringToInt(std::string baseString) {
   return static_cast<int>(total);
 }
 
-float stringToFloat(std::string const& s) {
-  std::string intPart;
-  std::string fracPart;
-  bool bAfterDot = false;
-  for (char c : s) {
-    if (c == '.') {
-      bAfterDot = true;
+namespace {
+// stringToInt of the characters in [first, last) with every '.' left out, without making the
+// string: a leading '-' negates, every other character counts as its distance from '0', and
+// the sum wraps as unsigned. count is the number of characters taken.
+int digitsValue(char const* first, char const* last, std::size_t& count) {
+  count = 0;
+  bool bNegative = false;
+  unsigned total = 0;
+  for (char const* at = first; at != last; ++at) {
+    if (*at == '.') continue;
+    if (count++ == 0 && *at == '-') {
+      bNegative = true;
       continue;
     }
-    if (bAfterDot)
-      fracPart += c;
-    else
-      intPart += c;
+    total = total * 10u + static_cast<unsigned>(*at - '0');
   }
-  if (fracPart.empty()) return intPart.empty() ? 0.0f : static_cast<float>(stringToInt(intPart));
-  int whole = (intPart.empty() || intPart == "-") ? 0 : stringToInt(intPart);
-  double frac = stringToInt(fracPart) / std::pow(10.0, static_cast<double>(fracPart.size()));
+  if (bNegative) total = 0u - total;
+  return static_cast<int>(total);
+}
+}  // namespace
+
+// The text before the first '.' is the whole part, every other character after it (further
+// dots left out) the fraction's digits.
+float stringToFloat(std::string const& s) {
+  char const* const first = s.data();
+  char const* const last = first + s.size();
+  char const* const dot = std::find(first, last, '.');
+  std::size_t intCount = 0, fracCount = 0;
+  int const intValue = digitsValue(first, dot, intCount);
+  int const fracValue = dot == last ? 0 : digitsValue(dot + 1, last, fracCount);
+  if (fracCount == 0) return intCount == 0 ? 0.0f : static_cast<float>(intValue);
+  int whole = (intCount == 0 || (intCount == 1 && *first == '-')) ? 0 : intValue;
+  double frac = fracValue / std::pow(10.0, static_cast<double>(fracCount));
   double result;
   if (!s.empty() && s[0] == '-')
     result = -(std::fabs(static_cast<double>(whole)) + frac);

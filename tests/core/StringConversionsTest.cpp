@@ -1,7 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <cmath>
+#include <cstdint>
+#include <cstring>
+#include <random>
 #include <string>
+#include <vector>
 
 #include "core/StringConversions.h"
 
@@ -30,6 +35,50 @@ TEST(StringConversions, TextToFloat) {
                  {"3.", 3.0f}, {"10.05", 10.05f}, {"-2.5", -2.5f}, {"-3", -3.0f},
                  {"-3.0", -3.0f}, {"0.1", 0.1f}, {"1.2.3", 1.23f}, {"", 0.0f}}) {
     EXPECT_FLOAT_EQ(stringToFloat(c.text), c.value) << c.text;
+  }
+}
+
+namespace {
+// The conversion as first written: the whole part and the fraction's digits copied out, each
+// read by stringToInt.
+float floatOfCopiedParts(std::string const& s) {
+  std::string intPart, fracPart;
+  bool bAfterDot = false;
+  for (char c : s) {
+    if (c == '.') {
+      bAfterDot = true;
+      continue;
+    }
+    (bAfterDot ? fracPart : intPart) += c;
+  }
+  if (fracPart.empty()) return intPart.empty() ? 0.0f : static_cast<float>(stringToInt(intPart));
+  int whole = (intPart.empty() || intPart == "-") ? 0 : stringToInt(intPart);
+  double frac = stringToInt(fracPart) / std::pow(10.0, static_cast<double>(fracPart.size()));
+  double result = !s.empty() && s[0] == '-' ? -(std::fabs(static_cast<double>(whole)) + frac)
+                                            : whole + frac;
+  return static_cast<float>(result);
+}
+}  // namespace
+
+// Markup numbers are read without copying their parts: the same value for any text, odd
+// characters, signs after the dot, many dots and overlong digit runs included.
+TEST(StringConversions, TextToFloatWithoutCopiesGivesTheCopiedPartsValue) {
+  std::mt19937 random(11);
+  char const alphabet[] = "0123456789-.+ e\x7f";
+  std::uniform_int_distribution<int> pick(0, sizeof alphabet - 2), length(0, 24);
+  std::vector<std::string> texts = {"", "-", ".", "-.", ".-", "1.-5", "-.5", "1..5", "..",
+                                    "99999999999.5", "-2147483648.25", "1.2.3", "0.000001"};
+  for (int i = 0; i < 20000; i++) {
+    std::string t;
+    for (int n = length(random); n > 0; n--) t += alphabet[pick(random)];
+    texts.push_back(t);
+  }
+  for (std::string const& t : texts) {
+    float const mine = stringToFloat(t), reference = floatOfCopiedParts(t);
+    uint32_t mineBits = 0, referenceBits = 0;
+    std::memcpy(&mineBits, &mine, sizeof mine);
+    std::memcpy(&referenceBits, &reference, sizeof reference);
+    ASSERT_EQ(mineBits, referenceBits) << "[" << t << "]";
   }
 }
 
