@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "core/Debug.h"
+#include "core/Prefetch.h"
 #include "core/RecordText.h"
 #include "core/TypedLists.h"
 #include "editor/Editor.h"
@@ -138,11 +139,8 @@ void buildAllFences(std::vector<std::unique_ptr<Fence>>* outside) {
   for (int i = 0; i < fenceNodes.size(); i++) {
     // A fence is stood between the centres of its posts: the rectangle of the post two on
     // is asked for now, so that reading it does not wait.
-    if (i + 2 < fenceNodes.size()) {
-      char const* rect =
-          reinterpret_cast<char const*>(static_cast<SimpleRect*>(fenceNodes.at(i + 2)));
-      for (size_t at = 0; at < sizeof(SimpleRect); at += 64) __builtin_prefetch(rect + at);
-    }
+    if (i + 2 < fenceNodes.size())
+      prefetchBytes(static_cast<SimpleRect*>(fenceNodes.at(i + 2)), sizeof(SimpleRect), false);
     fenceNodes.at(i)->buildFences(byId, outside);
   }
 }

@@ -6,6 +6,7 @@
 #include "core/GameServices.h"
 #include "core/GetParents.h"
 #include "core/NumberText.h"
+#include "core/Prefetch.h"
 #include "core/RecordText.h"
 #include "geometry/PathNode.h"
 #include "geometry/Rect.h"
@@ -129,25 +130,17 @@ void PathFollower::initFromFile(std::istream& in) {
 }
 
 void PathFollower::saveToFile(std::ostream& out) {
+  prefetchNodes(false);
   RecordText text(out);
   appendPathRecord(text);
 }
 
 void PathFollower::prefetchNodes(bool bForWrite) {
-  for (int i = 0; i < pathNodes.size(); i++) {
-    char const* node = reinterpret_cast<char const*>(pathNodes.at(i));
-    if (bForWrite) {
-      for (size_t at = 0; at < sizeof(PathNode); at += 64) __builtin_prefetch(node + at, 1);
-      __builtin_prefetch(node + sizeof(PathNode) - 1, 1);
-    } else {
-      for (size_t at = 0; at < sizeof(PathNode); at += 64) __builtin_prefetch(node + at);
-      __builtin_prefetch(node + sizeof(PathNode) - 1);
-    }
-  }
+  for (int i = 0; i < pathNodes.size(); i++)
+    prefetchBytes(pathNodes.at(i), sizeof(PathNode), bForWrite);
 }
 
 void PathFollower::appendPathRecord(RecordText& text) {
-  prefetchNodes(false);
   text.word("PathFollower\n");
   for (int i = 0; i < pathNodes.size(); i++) {
     text.word("1\n");

@@ -527,15 +527,12 @@ void QuadTreeNode::buildFrom(BuildInput& input, size_t begin, size_t end, float 
   int* const lists = input.reserveAbove(4 * count);
   input.top += 4 * count;
   // The children's edges and their margins, worked out once for the whole list.
-  double left[4], top[4], right[4], bottom[4], rightOut[4], bottomOut[4], rightIn[4],
-      bottomIn[4];
+  double left[4], top[4], rightOut[4], bottomOut[4], rightIn[4], bottomIn[4];
   int ortho[4];
   for (int i = 0; i < 4; i++) {
     QueryBox const& a = childBoxes[i];
     left[i] = a.left;
     top[i] = a.top;
-    right[i] = a.right;
-    bottom[i] = a.bottom;
     rightOut[i] = a.right + MARGIN;
     bottomOut[i] = a.bottom + MARGIN;
     rightIn[i] = a.right - MARGIN;
@@ -556,14 +553,7 @@ void QuadTreeNode::buildFrom(BuildInput& input, size_t begin, size_t end, float 
                          (top[i] > boxBottomOut) | (box.top > bottomOut[i]);
       int const bClear = ortho[i] & boxOrtho & (left[i] < boxRightIn) & (box.left < rightIn[i]) &
                          (top[i] < boxBottomIn) & (box.top < bottomIn[i]);
-
-      // A turned object whose corners all lie within an upright child meets it: on every axis
-      // of the full test each corner's projection rounds between those of the child's corners.
-      bool const bMeets = (bApart | bClear) ? bClear != 0
-                                            : (ortho[i] && left[i] <= box.left &&
-                                               box.right <= right[i] && top[i] <= box.top &&
-                                               box.bottom <= bottom[i]) ||
-                                                  childMeets(i, input, j);
+      bool const bMeets = (bApart | bClear) ? bClear != 0 : childMeets(i, input, j);
       lists[i * count + filled[i]] = j;
       filled[i] += bMeets ? 1 : 0;
     }
@@ -599,8 +589,11 @@ bool QuadTreeNode::childMeets(int i, BuildInput& input, int object) {
   };
   if (a.bOrtho && a.left != a.right && a.top != a.bottom &&
       finite(a.left, a.top, a.right, a.bottom) && finite(e.left, e.top, e.right, e.bottom)) {
-    if (e.left > a.right || a.left > e.right || e.top > a.bottom || a.top > e.bottom)
-      return false;
+    if (e.left > a.right || a.left > e.right || e.top > a.bottom || a.top > e.bottom) return false;
+    // Corners all within the child: on every axis each one's projection rounds between
+    // those of the child's corners, which take every combination of its edges.
+    if (a.left <= e.left && e.right <= a.right && a.top <= e.top && e.bottom <= a.bottom)
+      return true;
     debugFunc("testing collision of ortho rects");
     std::vector<Point> const& child = children[i]->getPoints();
     Point const* corners = input.corners.data() + input.cornerStart[object];
