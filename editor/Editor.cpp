@@ -9,6 +9,7 @@
 #include "editor/LineTool.h"
 #include "editor/ModifyTool.h"
 #include "editor/SnapGrid.h"
+#include "editor/UnsavedWork.h"
 #include "game/Console.h"
 #include "game/Game.h"
 #include "game/Level.h"
@@ -36,15 +37,6 @@ float const widestView = 800.0f * 128;
 float const narrowestView = 800.0f / 16;
 // Set by entering: the first frame's mouse was mapped through the play camera.
 bool bFirstFrame = false;
-
-// A yes/no message box; the keys and the click that answered it do nothing more this frame
-// (an Escape that answered no does not end the program).
-bool askYesNo(std::string const& question) {
-  bool const bYes = message(question, true);
-  for (int k = 0; k < 256; k++) keys[k] = false;
-  mouse.clearClicks();
-  return bYes;
-}
 }  // namespace
 
 void switchEditorTool(EditorTool* newTool, bool bSetSelected) {
@@ -146,6 +138,8 @@ void Editor::exit() {
   editObjMan.deleteObjects(true);
   bEdit = false;
   forgetDeletedEditorObjects();
+  // What the editor showed ("Saved.", the mouse position) goes with it.
+  clearInfo();
 }
 
 void Editor::process() {
@@ -175,6 +169,14 @@ void Editor::process() {
 void Editor::handleInput() {
   if (mouse.leftReleased() && currTool) currTool->handleLeftClick();
   if (mouse.rightReleased() && currTool) currTool->handleRightClick();
+
+  // A key with Control held does only what Control and that key do: Ctrl+'s' saves, and
+  // neither the editor nor a tool sees the key itself.
+  if (modKey(KMOD_CTRL)) {
+    bool const bSave = justPressed('s');
+    for (int k = ' '; k <= '~'; k++) keys[k] = false;
+    if (bSave) saveLevel(getCurrLevel());
+  }
 
   if (justPressed('a'))
     switchEditorTool(false);
@@ -210,16 +212,12 @@ void Editor::handleInput() {
   }
 
   if (justPressed(SDLK_F9)) handleSaving();
-  if (modKey(KMOD_CTRL) && justPressed('s')) saveLevel(getCurrLevel());
   if (justPressed('l') || justPressed('o') || justPressed(SDLK_F10)) handleLoading();
   if (justPressed('c') || justPressed(SDLK_F11)) {
     if (!levelChanged() || askYesNo("The level has unsaved changes. Clear it anyway?"))
       clearLevel();
   }
-  // Escape ends the program at the end of this frame, and unsaved work with it.
-  if (bEscapeQuits && justPressed(SDLK_ESCAPE) && levelChanged()) {
-    if (askYesNo("The level has unsaved changes. Quit anyway?")) endProgram(0);
-  }
+  // Escape, which ends the program at the end of the frame, asks there (game/Console).
 }
 
 void Editor::draw() {

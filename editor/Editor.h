@@ -32,7 +32,8 @@ class Editor : public GameState {
   void handleSaving();
   // The level framed around its objects, written to the file; the previous file stays as it
   // was when the writing fails.
-  void saveLevel(std::string const& level);
+  // False, with "Save failed!" shown, when the level could not be written.
+  bool saveLevel(std::string const& level);
   void handleLoading();
   void clearLevel();
   // The first editor object under the mouse, else null.
@@ -82,6 +83,9 @@ void markLevelUnchanged();
 // changes of an earlier visit; leaving remembers whether it had changed.
 void noteLevelEntered(bool bFromScratchLevel);
 void noteLevelLeft();
+// Whether the level last left held changes not saved under its name (they went to the
+// scratch level only).
+bool scratchLevelHoldsEdits();
 
 // Level files of the editor. Writes the level with the given bounds to the file without
 // ever losing the old one (core/SafeSave.h); false, with a log line saying why and the old

@@ -1,5 +1,6 @@
 // The editor's level files: explicit saves, the scratch level written on leaving, loading a
 // level by a typed name and clearing the level.
+#include <fstream>
 #include <sstream>
 
 #include "core/Debug.h"
@@ -9,6 +10,7 @@
 #include "core/SafeSave.h"
 #include "core/StringConversions.h"
 #include "editor/Editor.h"
+#include "editor/UnsavedWork.h"
 #include "game/Console.h"
 #include "game/Game.h"
 #include "game/Level.h"
@@ -77,6 +79,23 @@ bool bChangedOnEarlierVisit = false;
 
 std::string levelContent() { return contentOf(makeLevelText()); }
 
+// Whether the level would load: its file opens and its head (trigger tree, bounds, level
+// time) reads, which is all a load can fail on. The level in the editor stays untouched.
+bool isLoadableLevel(std::string const& name) {
+  std::ifstream file(name.c_str());
+  if (!file) return false;
+  XmlElement const keptRoot = triggerRoot;
+  Arguments const keptEvents = triggerEvents;
+  Rect const keptBounds = worldBounds;
+  int const keptTime = levelTime;
+  bool const bReadable = readInitialStuff(file);
+  triggerRoot = keptRoot;
+  triggerEvents = keptEvents;
+  worldBounds.setRect(keptBounds);
+  levelTime = keptTime;
+  return bReadable;
+}
+
 // A level name typed at the prompt, with the level extension; empty when nothing was typed,
 // which cancels what asked for the name.
 std::string readLevelName() {
@@ -104,6 +123,8 @@ void noteLevelEntered(bool bFromScratchLevel) {
 
 void noteLevelLeft() { bChangedOnEarlierVisit = levelChanged(); }
 
+bool scratchLevelHoldsEdits() { return bChangedOnEarlierVisit; }
+
 bool writeLevelFile(std::string const& name, float left, float top, float right, float bottom) {
   return writeLevelText(name, makeLevelText(), left, top, right, bottom);
 }
@@ -118,7 +139,7 @@ bool writeScratchLevelAndNoteLeft() {
   return true;
 }
 
-void Editor::saveLevel(std::string const& level) {
+bool Editor::saveLevel(std::string const& level) {
   savedView.setRect(view);
   view.seeAll();
   bool const bSaved =
@@ -129,6 +150,7 @@ void Editor::saveLevel(std::string const& level) {
   } else
     printInfo(1, "Save failed!");
   view.setRect(savedView);
+  return bSaved;
 }
 
 void Editor::handleSaving() {
@@ -144,14 +166,21 @@ void Editor::handleSaving() {
     return;
   }
   view.setRect(savedView);
-  saveLevel(name);
-  setCurrentLevel(name);
+  // A name that could not be written is not the level Ctrl+'s' writes.
+  if (saveLevel(name)) setCurrentLevel(name);
 }
 
 void Editor::handleLoading() {
   // The level stays as it is until a name is given.
   std::string const name = readLevelName();
   if (name.empty()) return;
+  if (!mayDropUnsavedWork("The level has unsaved changes. Load another anyway?")) return;
+  // A name that names no level file (a typo) leaves the level as it was.
+  if (!isLoadableLevel(name)) {
+    recordError("Error: failed to load level:", name);
+    printInfo(1, "Could not load %s.", name.c_str());
+    return;
+  }
   clearLevel();
   editObjMan.setPrototypes(getEditorProtos());
   loadLevelForEditing(name);
@@ -163,6 +192,8 @@ void Editor::handleLoading() {
 }
 
 void Editor::clearLevel() {
+  // "Saved." and the like belong to the level that goes.
+  printInfo(1, " ");
   editObjMan.deleteObjects(true);
   selectedObject = nullptr;
   forgetDeletedEditorObjects();

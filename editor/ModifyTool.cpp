@@ -55,6 +55,12 @@ void enterSpeedMultiplier() {
   // cancels instead of stopping every selected node.
   if (text.find_first_of("0123456789") == std::string::npos) return;
   float const mult = stringToFloat(text);
+  // A multiplier scales the path's speed from stopped (0) to full (1); the nodes are drawn
+  // in colours of that range.
+  if (!(mult >= 0.0f && mult <= 1.0f)) {
+    printInfo(10, "Multiplier %s refused: speeds go from 0 to 1.", text.c_str());
+    return;
+  }
   for (SimpleRect* entry : objectsInArea)
     if (getType(entry) == "PathNode") static_cast<PathNode*>(entry)->setSpeedMult(mult);
 }

@@ -74,8 +74,8 @@ PathNode* PathTool::placeNode(Point const& center) {
 void PathTool::handleLeftClick() {
   dropForeignSelection();
   if (!pathObject) return;
-  if (!selectedPathNode && pathObject->getPathSize() > 0)
-    recordError("Error: no node is selected in PathTool::process");
+  // No node is selected after an arrow was placed: a click then selects the node near it, and
+  // in empty space does nothing. That is the designer's ordinary way, not an error.
   PathNode* nearest = getNearestPathNode();
   if (!selectedPathNode) {
     if (nearest) selectedPathNode = nearest;

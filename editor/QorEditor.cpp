@@ -18,7 +18,9 @@ QorEditor::QorEditor() { setEditorState(this); }
 
 void QorEditor::process() {
   Editor::process();
-  if (justPressed('f')) switchEditorTool(&fenceTool, false);
+  // The fence tool becomes the marked tool: 'a', 'd', 's', 'w' then act in it (dropping the
+  // post selection) rather than return to the tool 'f' was pressed in.
+  if (justPressed('f')) switchEditorTool(&fenceTool, true);
 }
 
 void QorEditor::draw() {

@@ -15,6 +15,7 @@
 #include "core/Profiler.h"
 #include "core/StringConversions.h"
 #include "core/Ticks.h"
+#include "editor/UnsavedWork.h"
 #include "game/Game.h"
 #include "game/GameStates.h"
 #include "game/LeakChecking.h"
@@ -317,7 +318,9 @@ void runFrame() {
   if (bGeneralProfile) profiler.setPoint("-processing time");
   if (!bPaused) myGame.process();
   // After the game's processing: a frame in which Escape goes down is still processed.
-  if (bEscapeQuits && keys[SDLK_ESCAPE]) {
+  // Checked while paused too: 'p' must not open a way out that skips the question.
+  if (bEscapeQuits && keys[SDLK_ESCAPE] &&
+      mayDropUnsavedWork("The level has unsaved changes. Quit anyway?")) {
     endProgram(0);
     return;
   }

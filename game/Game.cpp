@@ -14,6 +14,7 @@
 #include "game/Level.h"
 #include "game/Ship.h"
 #include "game/XmlHandlers.h"
+#include "editor/UnsavedWork.h"
 #include "presentation/InputSource.h"
 #include "presentation/Keyboard.h"
 #include "presentation/Sound.h"
@@ -54,7 +55,8 @@ void leaveEditor() {
   useTempLev = true;
   // A game that started in the editor has no state to return to.
   gameState = savedGameState ? savedGameState : &localState;
-  setLevelIndex(0);
+  // The level index stays: the edited level is still the one the episode was at, and the
+  // level after it still follows.
   loadLevel("temp.lev");
   getInput().setModState(KMOD_NONE);
   gameState->enter();
@@ -98,13 +100,24 @@ void Game::init() {
 }
 
 void Game::process() {
-  if (justPressed('[')) {
+  // With Control held a key does only what Control and that key do: none of these.
+  bool const bCtrl = modKey(KMOD_CTRL);
+  bool const bInEditor = gameState && gameState == editorState;
+  // A level step in the editor drops the level being edited: asked first when it has
+  // unsaved changes.
+  bool bStep = !bCtrl && (justPressed('[') || justPressed(']'));
+  if (bStep && bInEditor && !mayDropUnsavedWork("The level has unsaved changes. Leave it anyway?"))
+    bStep = false;
+  std::string const levelBefore = getCurrLevel();
+  int const episodeBefore = iEpisode;
+  int const indexBefore = iLevel;
+  if (bStep && justPressed('[')) {
     if (modKey(KMOD_SHIFT))
       loadPrevEpisode();
     else
       loadPrevLevel();
   }
-  if (justPressed(']')) {
+  if (bStep && justPressed(']')) {
     if (modKey(KMOD_SHIFT))
       loadNextEpisode();
     else
@@ -124,7 +137,11 @@ void Game::process() {
     loadNextLevel();
   }
   if (player && player->getHealth() <= 0) reloadLevel();
-  if (justPressed('t') && editorState) {
+  // The command overview shows the level that is loaded, not the bounds of the one before.
+  if (gameState == &commandState && (getCurrLevel() != levelBefore || iEpisode != episodeBefore ||
+                                     iLevel != indexBefore))
+    commandState.enter();
+  if (justPressed('t') && !bCtrl && editorState) {
     if (gameState != editorState)
       enterEditor();
     else

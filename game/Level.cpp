@@ -10,6 +10,7 @@
 #include "core/TextStream.h"
 #include "core/TypedLists.h"
 #include "editor/EditorGlobals.h"
+#include "game/Console.h"
 #include "game/Fence.h"
 #include "game/FenceNode.h"
 #include "game/Game.h"
@@ -197,6 +198,8 @@ void setUp(std::string const& level, bool bForEditing) {
   unused.clear();
   if (level != tempLevel) currLevel = level;
   resetStars();
+  // The level time shown belongs to the level before.
+  printInfo(5, " ");
 }
 
 namespace {

@@ -107,7 +107,8 @@ void Ship::processControlled() {
   printInfo(1, "getCenter(): (%i, %i)", static_cast<int>(center.x), static_cast<int>(center.y));
   if (justCrossed(center, getLastRect().getCenter())) {
     if (crossedFinishLine()) {
-      if (onLastLevel())
+      // Only the last level of the last episode ends the game; any other goes on.
+      if (onLastLevel() && onLastEpisode())
         doWinGame();
       else
         loadNextLevel();

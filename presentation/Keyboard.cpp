@@ -15,6 +15,10 @@ int alt = 0;
 namespace {
 bool inTable(int key) { return key >= 0 && key < numKeys; }
 
+// The keys that went down this frame, in the order of their events: typing takes them all,
+// however many went down in one frame.
+std::vector<int> typedKeys;
+
 bool keyStateDown(int key) { return getInput().isKeyDown(key); }
 
 int modState() { return getInput().getModState(); }
@@ -37,6 +41,7 @@ void updateKeyTables() {
     if (keyStateDown(k)) keyCounts[k]++;
     keys[k] = false;
   }
+  typedKeys.clear();
 }
 
 void updateKeyTablesFromCounts() {
@@ -44,6 +49,7 @@ void updateKeyTablesFromCounts() {
     if (keyCounts[k] > 0 || keys[k]) keyCounts[k]++;
     keys[k] = false;
   }
+  typedKeys.clear();
 }
 
 void handleKeyDown(int key) {
@@ -52,6 +58,7 @@ void handleKeyDown(int key) {
     return;
   }
   keys[key] = true;
+  typedKeys.push_back(key);
 }
 
 void handleKeyUp(int key) {
@@ -140,6 +147,7 @@ void clearKeys() {
     keys[k] = false;
     keyCounts[k] = 0;
   }
+  typedKeys.clear();
 }
 
 void clearInput() {
@@ -147,54 +155,65 @@ void clearInput() {
   mouse.clearClicks();
 }
 
+namespace {
+// The keys typed this frame, in order, that nothing has cleared since (a cleared key was
+// taken by something else). Each is handed out once.
+std::vector<int> takeTypedKeys() {
+  std::vector<int> taken;
+  for (int key : typedKeys)
+    if (keys.at(key)) taken.push_back(key);
+  typedKeys.clear();
+  return taken;
+}
+
+char typedLetterOrDigit(int key) {
+  if (key >= 'a' && key <= 'z') {
+    if (modState() & (KMOD_SHIFT | KMOD_CAPS)) return static_cast<char>(key - 'a' + 'A');
+    return static_cast<char>(key);
+  }
+  if (key >= '0' && key <= '9') return static_cast<char>(key);
+  return 0;
+}
+}  // namespace
+
 bool keyboardToString(std::string& text) {
-  char c = checkForLetterNum();
-  if (c) {
-    text += c;
-    return true;
+  for (int key : takeTypedKeys()) {
+    if (char c = typedLetterOrDigit(key)) {
+      text += c;
+    } else if (key == SDLK_BACKSPACE) {
+      if (!text.empty()) text.erase(text.size() - 1);
+    } else if (key == SDLK_SPACE) {
+      text += " ";
+    } else if (key == SDLK_MINUS) {
+      text += '-';
+    } else if (key == SDLK_RETURN || key == SDLK_ESCAPE) {
+      // Escape keeps what was typed, like Return; keys after it are not part of the entry.
+      return false;
+    }
   }
-  if (justPressed(SDLK_BACKSPACE) && !text.empty()) {
-    text.erase(text.size() - 1);
-    return true;
-  }
-  if (justPressed(SDLK_SPACE)) {
-    text += " ";
-    return true;
-  }
-  if (justPressed(SDLK_MINUS)) {
-    text += '-';
-    return true;
-  }
-  // Escape keeps what was typed, like Return.
-  if (justPressed(SDLK_RETURN) || justPressed(SDLK_ESCAPE)) return false;
   return true;
 }
 
 bool keyboardToNum(std::string& text) {
-  bool bPointAllowed = text.find('.') == std::string::npos;
-  char c = checkForNum();
-  if (c) {
-    if (text == "0")
-      text = std::string(1, c);
-    else if (text == "-0")
-      text = std::string("-") + c;
-    else
-      text += c;
-    return true;
+  for (int key : takeTypedKeys()) {
+    if (key >= '0' && key <= '9') {
+      char const c = static_cast<char>(key);
+      if (text == "0")
+        text = std::string(1, c);
+      else if (text == "-0")
+        text = std::string("-") + c;
+      else
+        text += c;
+    } else if (key == SDLK_MINUS) {
+      if (text.empty()) text += '-';
+    } else if (key == SDLK_PERIOD) {
+      if (text.find('.') == std::string::npos) text += '.';
+    } else if (key == SDLK_BACKSPACE) {
+      if (!text.empty()) text.erase(text.size() - 1);
+    } else if (key == SDLK_RETURN || key == SDLK_ESCAPE) {
+      return false;
+    }
   }
-  if (text.empty() && justPressed(SDLK_MINUS)) {
-    text += '-';
-    return true;
-  }
-  if (justPressed(SDLK_PERIOD) && bPointAllowed) {
-    text += '.';
-    return true;
-  }
-  if (justPressed(SDLK_BACKSPACE) && !text.empty()) {
-    text.erase(text.size() - 1);
-    return true;
-  }
-  if (justPressed(SDLK_RETURN) || justPressed(SDLK_ESCAPE)) return false;
   return true;
 }
 

@@ -69,6 +69,8 @@ bool message(std::vector<std::string>& lines, bool bYesNo) {
       continue;
     }
     consumeAnswer();
+    // The box showed its lines on the info lines too; they go with it.
+    for (size_t i = 0; i < currMessage.size(); i++) printInfo(" ", static_cast<int>(i));
     return result != "no";
   }
 }

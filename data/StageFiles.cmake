@@ -1,0 +1,52 @@
+# Copies the files of SOURCE into DEST (cmake -DSOURCE=... -DDEST=... -P StageFiles.cmake),
+# keeping what was changed in DEST since it was staged: a level saved over a shipped one, an
+# edited setting. New files of SOURCE always arrive. DEST/.staged records the hash of every file
+# as it was last staged; a file in DEST whose hash differs from that record was changed there
+# and is left alone, and so is a file that was there before any record was kept and differs
+# from its source.
+if(NOT SOURCE OR NOT DEST)
+  message(FATAL_ERROR "StageFiles.cmake needs -DSOURCE=folder and -DDEST=folder")
+endif()
+set(record_file "${DEST}/.staged")
+set(recorded_paths "")
+if(EXISTS "${record_file}")
+  file(STRINGS "${record_file}" record_lines)
+  foreach(line IN LISTS record_lines)
+    # "<sha1> <path>"
+    string(SUBSTRING "${line}" 0 40 hash)
+    string(SUBSTRING "${line}" 41 -1 path)
+    set("recorded_${path}" "${hash}")
+    list(APPEND recorded_paths "${path}")
+  endforeach()
+endif()
+
+file(GLOB_RECURSE sources RELATIVE "${SOURCE}" "${SOURCE}/*")
+list(SORT sources)
+set(new_record "")
+foreach(path IN LISTS sources)
+  set(from "${SOURCE}/${path}")
+  set(to "${DEST}/${path}")
+  file(SHA1 "${from}" source_hash)
+  set(staged_hash "${source_hash}")
+  if(EXISTS "${to}")
+    file(SHA1 "${to}" dest_hash)
+    if(DEFINED "recorded_${path}")
+      set(was_staged "${recorded_${path}}")
+    else()
+      set(was_staged "${source_hash}")
+    endif()
+    if(NOT dest_hash STREQUAL was_staged)
+      # Changed in DEST since it was staged: kept, and still counted as changed next time.
+      message(STATUS "Staging keeps ${to}, changed since it was staged")
+      set(staged_hash "${was_staged}")
+    elseif(NOT dest_hash STREQUAL source_hash)
+      file(COPY_FILE "${from}" "${to}")
+    endif()
+  else()
+    get_filename_component(folder "${to}" DIRECTORY)
+    file(MAKE_DIRECTORY "${folder}")
+    file(COPY_FILE "${from}" "${to}")
+  endif()
+  string(APPEND new_record "${staged_hash} ${path}\n")
+endforeach()
+file(WRITE "${record_file}" "${new_record}")
