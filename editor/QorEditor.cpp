@@ -2,17 +2,16 @@
 
 #include "core/GetParents.h"
 #include "core/TypedLists.h"
+#include "editor/FenceTool.h"
+#include "editor/LineTool.h"
 #include "editor/PathTool.h"
+#include "game/FenceNode.h"
 #include "game/Game.h"
 #include "geometry/PathFollower.h"
 #include "geometry/PathNode.h"
 #include "presentation/Keyboard.h"
 #include "presentation/Mouse.h"
 #include "presentation/StarField.h"
-
-#include "editor/FenceTool.h"
-#include "game/FenceNode.h"
-#include "editor/LineTool.h"
 
 QorEditor::QorEditor() { setEditorState(this); }
 
@@ -52,6 +51,4 @@ void QorEditor::adjustLevelDims() {
   resetStars();
 }
 
-EditorTool* QorEditor::getInitialTool() {
-  return &fenceTool;
-}
+EditorTool* QorEditor::getInitialTool() { return &fenceTool; }

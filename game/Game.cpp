@@ -9,12 +9,13 @@
 #include "core/GameServices.h"
 #include "core/TypedLists.h"
 #include "core/Xml.h"
+#include "editor/Editor.h"
+#include "editor/UnsavedWork.h"
 #include "game/Console.h"
 #include "game/GameStates.h"
 #include "game/Level.h"
 #include "game/Ship.h"
 #include "game/XmlHandlers.h"
-#include "editor/UnsavedWork.h"
 #include "presentation/InputSource.h"
 #include "presentation/Keyboard.h"
 #include "presentation/Sound.h"
@@ -105,24 +106,29 @@ void Game::process() {
   bool const bInEditor = gameState && gameState == editorState;
   // A level step in the editor drops the level being edited: asked first when it has
   // unsaved changes.
-  bool bStep = !bCtrl && (justPressed('[') || justPressed(']'));
-  if (bStep && bInEditor && !mayDropUnsavedWork("The level has unsaved changes. Leave it anyway?"))
-    bStep = false;
+  bool bPrev = !bCtrl && justPressed('[');
+  bool bNext = !bCtrl && justPressed(']');
+  bool const bShift = modKey(KMOD_SHIFT);
+  if ((bPrev || bNext) && bInEditor &&
+      !mayDropUnsavedWork("The level has unsaved changes. Leave it anyway?"))
+    bPrev = bNext = false;
   std::string const levelBefore = getCurrLevel();
   int const episodeBefore = iEpisode;
   int const indexBefore = iLevel;
-  if (bStep && justPressed('[')) {
-    if (modKey(KMOD_SHIFT))
+  if (bPrev) {
+    if (bShift)
       loadPrevEpisode();
     else
       loadPrevLevel();
   }
-  if (bStep && justPressed(']')) {
-    if (modKey(KMOD_SHIFT))
+  if (bNext) {
+    if (bShift)
       loadNextEpisode();
     else
       loadNextLevel();
   }
+  // The level stepped to in the editor is as its file holds it: nothing unsaved yet.
+  if (bInEditor && (bPrev || bNext)) markLevelUnchanged();
   // Every enemy is destroyed when the one ship left is ours. A lone enemy is no victory: a
   // level played from the editor without a player ship would be left at once, and the editor
   // would then open the next level instead of the edited one.
@@ -138,8 +144,8 @@ void Game::process() {
   }
   if (player && player->getHealth() <= 0) reloadLevel();
   // The command overview shows the level that is loaded, not the bounds of the one before.
-  if (gameState == &commandState && (getCurrLevel() != levelBefore || iEpisode != episodeBefore ||
-                                     iLevel != indexBefore))
+  if (gameState == &commandState &&
+      (getCurrLevel() != levelBefore || iEpisode != episodeBefore || iLevel != indexBefore))
     commandState.enter();
   if (justPressed('t') && !bCtrl && editorState) {
     if (gameState != editorState)

@@ -383,18 +383,18 @@ TEST_F(EditorToolsTest, ModifyToolCarriesTurnsRetimesAndDeletesASelection) {
   input.setMods(0);
   EXPECT_NEAR(ship->getAngle(), angle + 45, 0.01);
 
-  // Tab, 2.5 and Return: every selected node takes the multiplier.
+  // Tab, 0.25 and Return: every selected node takes the multiplier.
   input.tap(SDLK_TAB);
   input.nextFrame();
-  for (char c : std::string("2.5")) {
+  for (char c : std::string("0.25")) {
     input.tap(c);
     input.nextFrame();
   }
   input.tap(SDLK_RETURN);
   input.nextFrame();
   frame();
-  EXPECT_FLOAT_EQ(ship->getPathRef().at(0)->getSpeedMult(), 2.5f);
-  EXPECT_FLOAT_EQ(ship->getPathRef().at(1)->getSpeedMult(), 2.5f);
+  EXPECT_FLOAT_EQ(ship->getPathRef().at(0)->getSpeedMult(), 0.25f);
+  EXPECT_FLOAT_EQ(ship->getPathRef().at(1)->getSpeedMult(), 0.25f);
   EXPECT_EQ(info[10], " ");
 
   // Holding Left steps the selection by the grid spacing.

@@ -2,12 +2,15 @@
 // attacks from outside the screen, and the whole game is played from the first level to the win
 // screen by flying and shooting alone.
 #include <gtest/gtest.h>
+#include <stdlib.h>
 
+#include <filesystem>
 #include <iostream>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "game/Game.h"
 #include "game/GameStates.h"
 #include "game/Level.h"
 #include "game/PlaythroughPilot.h"
@@ -112,6 +115,7 @@ class ShippedGamePilot : public ShippedGamePlaythroughTest {
     else
       steer(route[next], false, 0, shotComing());
   }
+  void playWholeGame(bool bRoundTrips);
   std::string report() {
     std::ostringstream out;
     out << getCurrLevel() << ": " << allShips.size() - 1 << " enemies left:";
@@ -129,7 +133,8 @@ class ShippedGamePilot : public ShippedGamePlaythroughTest {
 };
 
 // The whole shipped game, level by level, to the win screen, and Space on it quits with status 0.
-TEST_F(ShippedGamePilot, TheShippedGameIsPlayedFromTheFirstLevelToTheWinScreen) {
+// With bRoundTrips every level is first taken to the editor and back with 't', 't'.
+void ShippedGamePilot::playWholeGame(bool bRoundTrips) {
   int status = -1;
   std::vector<std::string> shown;
   setExitHook([&status, &shown](int s) {
@@ -142,6 +147,16 @@ TEST_F(ShippedGamePilot, TheShippedGameIsPlayedFromTheFirstLevelToTheWinScreen) 
     bool const bLast = legIndex + 1 == shippedGame.size();
     ASSERT_EQ(getCurrLevel(), leg.level);
     ASSERT_EQ(getVictoryCondition(), leg.victory);
+    if (bRoundTrips) {
+      for (int i = 0; i < 2; i++) {
+        input.tap('t');
+        input.nextFrame();
+        playFrame();
+      }
+      ASSERT_EQ(gameState, &localState);
+      ASSERT_EQ(getCurrLevel(), leg.level);
+      ASSERT_NE(player, nullptr);
+    }
     size_t next = 0;
     int frame = 0;
     int losses = 0;
@@ -185,4 +200,24 @@ TEST_F(ShippedGamePilot, TheShippedGameIsPlayedFromTheFirstLevelToTheWinScreen) 
   EXPECT_EQ(shown[1], "YOU WIN!!!");
   for (std::string const& line : log.lines())
     EXPECT_EQ(line.find("Error"), std::string::npos) << line;
+}
+
+TEST_F(ShippedGamePilot, TheShippedGameIsPlayedFromTheFirstLevelToTheWinScreen) {
+  playWholeGame(false);
+}
+
+// Round trips through the editor keep the order of the levels: the game still ends in the win
+// screen. The scratch level is written in a folder of this test's own.
+TEST_F(ShippedGamePilot, WithARoundTripThroughTheEditorOnEveryLevelTheGameStillEndsInTheWinScreen) {
+  namespace fs = std::filesystem;
+  fs::path const original = fs::current_path();
+  char pattern[] = "/tmp/qorplaythroughXXXXXX";
+  ASSERT_NE(mkdtemp(pattern), nullptr);
+  fs::path const scratch = pattern;
+  for (fs::directory_entry const& entry : fs::directory_iterator(original))
+    fs::create_symlink(entry.path(), scratch / entry.path().filename());
+  fs::current_path(scratch);
+  playWholeGame(true);
+  fs::current_path(original);
+  fs::remove_all(scratch);
 }

@@ -1,4 +1,4 @@
-// Crossing the finish line of an episode's last level: the win screen starts in that frame,
+// Crossing the finish line of the last episode's last level: the win screen starts in that frame,
 // before the player's ship fires or moves, and Space on it ends the program with status 0.
 #include <gtest/gtest.h>
 
@@ -40,9 +40,11 @@ TEST(WinScreenFrameTest, TheLastFinishLineFiresNothingMovesNothingAndSpaceQuits)
   Gun* gun = player->getFirstGun();
   while (gun->getShotCycles() > 0) gun->process();
   int shotsBefore = projectiles.size();
-  // As if this were the episode's last level.
+  // As if this were the last level of the last episode.
+  iEpisode = episodes.size() - 1;
   setLevelIndex(3);
   ASSERT_TRUE(onLastLevel());
+  ASSERT_TRUE(onLastEpisode());
   // Space comes in the win screen's first frame.
   input.nextFrame();
   input.press(' ');

@@ -216,15 +216,21 @@ struct TypingCase {
 };
 }  // namespace
 
-TEST_F(KeyboardTest, KeyboardToStringMakesOneChangePerFrame) {
+// Every key that went down in the frame counts, in the order typed: fast typing puts two keys
+// in one frame.
+TEST_F(KeyboardTest, KeyboardToStringTakesEveryKeyOfTheFrameInOrder) {
   std::vector<TypingCase> cases = {
       {"", {'a'}, KMOD_NONE, "a", true},
       {"", {'a'}, KMOD_LSHIFT, "A", true},
       {"", {'a'}, KMOD_CAPS, "A", true},
       {"", {'a'}, KMOD_CAPS | KMOD_RSHIFT, "A", true},
       {"", {'1'}, KMOD_LSHIFT, "1", true},
-      {"x", {'b', 'a'}, KMOD_NONE, "xa", true},
-      {"xy", {'q', SDLK_BACKSPACE}, KMOD_NONE, "xyq", true},
+      {"x", {'b', 'a'}, KMOD_NONE, "xba", true},
+      {"", {'g', 'a', 'u', 'n'}, KMOD_NONE, "gaun", true},
+      {"xy", {'q', SDLK_BACKSPACE}, KMOD_NONE, "xy", true},
+      {"xy", {SDLK_BACKSPACE, 'q'}, KMOD_NONE, "xq", true},
+      {"ab", {'c', SDLK_RETURN, 'd'}, KMOD_NONE, "abc", false},
+      {"", {'a', SDLK_SPACE, 'b', SDLK_MINUS, '1'}, KMOD_NONE, "a b-1", true},
       {"xy", {SDLK_BACKSPACE}, KMOD_NONE, "x", true},
       {"", {SDLK_BACKSPACE}, KMOD_NONE, "", true},
       {"", {SDLK_BACKSPACE, SDLK_RETURN}, KMOD_NONE, "", false},
@@ -260,6 +266,8 @@ TEST_F(KeyboardTest, KeyboardToNumEditsANumber) {
       {"4", {'a'}, KMOD_NONE, "4", true},
       {"4", {SDLK_RETURN}, KMOD_NONE, "4", false},
       {"4", {SDLK_ESCAPE}, KMOD_NONE, "4", false},
+      {"", {'2', SDLK_PERIOD, '5'}, KMOD_NONE, "2.5", true},
+      {"", {'1', SDLK_PERIOD, '5', SDLK_PERIOD, '0'}, KMOD_NONE, "1.50", true},
   };
   for (TypingCase const& c : cases) {
     clearKeys();
