@@ -85,14 +85,16 @@ TEST_F(EditorToolsTest, AAndDCycleThroughTheToolsAndWrap) {
 
 TEST_F(EditorToolsTest, STakesATemporaryToolBackWithoutThePermanentToolSeeingIt) {
   enterEmptyEditor();
-  tapKey(SDLK_F7);
-  tapKey('f');
-  EXPECT_EQ(currTool, static_cast<EditorTool*>(&fenceTool));
-  EXPECT_EQ(selectedTool, static_cast<EditorTool*>(&lineTool));
+  // A placed ship opens its path in the path tool, a temporary tool.
+  tapKey(SDLK_F5);
+  int const typeIndex = holoDisplayTool.getTypeIndex();
+  clickAt(view.getXCenter(), view.getYCenter());
+  EXPECT_EQ(currTool, static_cast<EditorTool*>(&pathTool));
+  EXPECT_EQ(selectedTool, static_cast<EditorTool*>(&holoDisplayTool));
   tapKey('s');
-  EXPECT_EQ(currTool, static_cast<EditorTool*>(&lineTool));
-  // The line tool would have switched its line type on 's'.
-  EXPECT_EQ(lineType, "TriggerLine");
+  EXPECT_EQ(currTool, static_cast<EditorTool*>(&holoDisplayTool));
+  // The ship tool would have stepped back a ship type on 's'.
+  EXPECT_EQ(holoDisplayTool.getTypeIndex(), typeIndex);
   // 'f' on the permanent fence tool exits and re-enters it.
   tapKey(SDLK_F6);
   tapKey('f');
@@ -592,14 +594,17 @@ TEST_F(EditorToolsTest, F9OverAnExistingFileAsksAndNoWritesNothing) {
   EXPECT_EQ(getCurrLevel(), "old.lev");
 }
 
-TEST_F(EditorToolsTest, LoadingAMissingLevelLeavesItCleared) {
+TEST_F(EditorToolsTest, LoadingAMissingLevelLeavesTheLevelAsItWas) {
   tapKey('t');
-  ASSERT_GT(editObjMan.size(), 0);
+  int const objects = editObjMan.size();
+  ASSERT_GT(objects, 0);
+  float const left = worldBounds.getLeft();
   input.tap('o');
   input.nextFrame();
   queueTyped("nothing");
   frame();
-  EXPECT_EQ(editObjMan.size(), 0);
-  EXPECT_EQ(worldBounds.getLeft(), -1000);
+  EXPECT_EQ(editObjMan.size(), objects);
+  EXPECT_EQ(worldBounds.getLeft(), left);
+  EXPECT_EQ(info[1], "Could not load nothing.lev.");
   frame(2);
 }
