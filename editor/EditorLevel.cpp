@@ -174,13 +174,13 @@ void Editor::handleLoading() {
   // The level stays as it is until a name is given.
   std::string const name = readLevelName();
   if (name.empty()) return;
-  if (!mayDropUnsavedWork("The level has unsaved changes. Load another anyway?")) return;
   // A name that names no level file (a typo) leaves the level as it was.
   if (!isLoadableLevel(name)) {
     recordError("Error: failed to load level:", name);
     printInfo(1, "Could not load %s.", name.c_str());
     return;
   }
+  if (!mayDropUnsavedWork("The level has unsaved changes. Load another anyway?")) return;
   clearLevel();
   editObjMan.setPrototypes(getEditorProtos());
   loadLevelForEditing(name);

@@ -176,6 +176,15 @@ TEST_F(EditorDesignerKeysTest, ALoadOfANameWithNoFileLeavesTheLevelAsItWas) {
   // Escape quits without a question: nothing was lost.
   EXPECT_FALSE(pressAndAnswer(SDLK_ESCAPE, "", 'n', quitQuestion));
   EXPECT_EQ(endedWith, 0);
+
+  // With unsaved work the typo is told at once, without a question first, and the work stays.
+  tapKey(SDLK_F6);
+  clickAt(view.getXCenter(), view.getYCenter());
+  ASSERT_TRUE(levelChanged());
+  EXPECT_FALSE(pressAndAnswer('l', "outpsot", 'n', loadQuestion));
+  EXPECT_EQ(editObjMan.size(), objects + 1);
+  EXPECT_EQ(info[1], "Could not load outpsot.lev.");
+  EXPECT_TRUE(levelChanged());
 }
 
 // A save as that fails does not make its name the level Ctrl+S writes.
