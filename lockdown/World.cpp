@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "lockdown/Game.h"
-#include "lockdown/HitScan.h"
 #include "lockdown/Mover.h"
 #include "lockdown/Tile.h"
 
@@ -214,7 +213,6 @@ void BuildRegionGrid() {
 }
 
 void PrepareLevel() {
-  DropTargetGrid();
   // The grid is built again below; emptied first, merged tiles need not leave its cells.
   ClearRegionGrid();
   MergeTiles();
