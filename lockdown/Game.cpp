@@ -13,6 +13,7 @@
 #include "lockdown/Keys.h"
 #include "lockdown/Log.h"
 #include "lockdown/Object.h"
+#include "lockdown/ReferenceSwitches.h"
 #include "lockdown/Screen.h"
 #include "lockdown/TargetGrid.h"
 #include "lockdown/World.h"

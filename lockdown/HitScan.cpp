@@ -1,6 +1,7 @@
 #include "lockdown/HitScan.h"
 
 #include "lockdown/Object.h"
+#include "lockdown/ReferenceSwitches.h"
 #include "lockdown/TargetGrid.h"
 
 namespace lockdown {

@@ -98,10 +98,6 @@ extern PtrList<Object> controllableList;
 extern PtrList<Object> terminalList;
 extern PtrList<Object> doorList;
 
-// The world's passes and queries take the plain walks over whole lists that they are
-// checked against, instead of their cursors, maps and grids. Off in play.
-extern bool bFullScans;
-
 void CreatePrototypes();
 Object* NewObjectOfType(int type);
 void ReadLevelObjects(std::istream& in);

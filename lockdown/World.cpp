@@ -6,6 +6,7 @@
 
 #include "lockdown/Game.h"
 #include "lockdown/Mover.h"
+#include "lockdown/ReferenceSwitches.h"
 #include "lockdown/Tile.h"
 
 namespace lockdown {

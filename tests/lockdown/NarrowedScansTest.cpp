@@ -18,6 +18,7 @@
 #include "lockdown/Door.h"
 #include "lockdown/Guard.h"
 #include "lockdown/HitScan.h"
+#include "lockdown/ReferenceSwitches.h"
 #include "lockdown/Tank.h"
 #include "lockdown/Tile.h"
 #include "lockdown/Turret.h"
