@@ -15,18 +15,9 @@
 #include <string>
 #include <vector>
 
+#include "../support/HeldMemory.h"
 #include "WorldHarness.h"
 #include "lockdown/platform/VirtualKeys.h"
-
-#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
-#include <sanitizer/allocator_interface.h>
-// Freed blocks wait in the sanitizer's quarantine, so the resident size grows regardless:
-// the allocator's count of the bytes held is the measure.
-size_t HeldBytes() { return __sanitizer_get_current_allocated_bytes(); }
-#else
-#include <malloc.h>
-size_t HeldBytes() { return mallinfo2().uordblks; }
-#endif
 
 namespace lockdown {
 namespace {
@@ -89,9 +80,9 @@ TEST_F(Soak, ThreeThousandFramesOfRandomPlayAndEditingEndCleanly) {
   game.levelName = first.c_str();
   std::mt19937 random(14);
   // Every key the game and the editor read, less Escape.
-  const std::vector<int> keys = {VK_F11,  'S',       'L',   'C',      'P',     'A',      VK_SPACE,
-                                 VK_TAB,  VK_LEFT,   VK_UP, VK_RIGHT, VK_DOWN, VK_SHIFT, VK_CONTROL,
-                                 VK_MENU, VK_RETURN, 'Y',   'N',      '1'};
+  const std::vector<int> keys = {VK_F11,   'S',      'L',     'C',     'P',      'A',
+                                 VK_SPACE, VK_TAB,   VK_LEFT, VK_UP,   VK_RIGHT, VK_DOWN,
+                                 VK_SHIFT, VK_CONTROL, VK_MENU, VK_RETURN, 'Y', 'N', '1'};
   int editingFrames = 0, endings = 0;
   const char* asked = std::getenv("LOCKDOWN_SOAK_FRAMES");
   const int frames = asked ? std::max(400, std::atoi(asked)) : 3000;
