@@ -27,7 +27,7 @@ class GlobalState : public ::testing::EmptyTestEventListener {
     bool bEditing, bHadPause, bFullScans, bQuit, bWindowed;
     String levelName, nextLevelName;
     int levelWidth, levelHeight, bLevelComplete, cameraMode, backgroundColour, messageAge, counter,
-        cursorMode;
+        cursorMode, editorCommand;
     const char* logFileName;
     int keyCounters[256];
     int guardDying, guardWalking, tankTread, flashIndex, flashCounter;
@@ -51,6 +51,7 @@ class GlobalState : public ::testing::EmptyTestEventListener {
     saved.messageAge = game.messageAge;
     saved.counter = game.counter;
     saved.cursorMode = game.cursorMode;
+    saved.editorCommand = game.editor.command;
     saved.logFileName = logFileName;
     std::copy(std::begin(keyCounters), std::end(keyCounters), saved.keyCounters);
     saved.guardDying = guardDyingCounter;
@@ -81,6 +82,7 @@ class GlobalState : public ::testing::EmptyTestEventListener {
     game.messageAge = saved.messageAge;
     game.counter = saved.counter;
     game.cursorMode = saved.cursorMode;
+    game.editor.command = saved.editorCommand;
     game.ClearMessages();
     game.statusLine[0] = 0;
     game.banner.framesLeft = 0;

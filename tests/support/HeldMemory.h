@@ -6,7 +6,8 @@
 #include <cstddef>
 
 #if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
-#include <sanitizer/allocator_interface.h>
+// The sanitizers' allocator interface (its header is not always installed).
+extern "C" size_t __sanitizer_get_current_allocated_bytes();
 inline size_t HeldBytes() { return __sanitizer_get_current_allocated_bytes(); }
 #else
 #include <malloc.h>
