@@ -65,11 +65,15 @@ TEST(Program, PausesWhileInactiveAndEscapeEndsWithStatusZero) {
   DriverFindings seen;
   std::atomic<bool> bProgramEnded{false};
   const int framesBefore = game.framesRun;
+  // RunProgram clears bQuit once its screen (and SDL's event queue) is open, and the game
+  // thread sets it last: events are pushed only in between.
+  bQuit = true;
+  auto running = [] { return !bQuit; };
   std::thread driver([&] {
     // Enter leaves the title once the program takes events; it is pressed until play runs.
     seen.bLeftTitle = WaitFor(
         [&] {
-          if (SDL_WasInit(SDL_INIT_VIDEO)) PushKey(SDLK_RETURN);
+          if (running()) PushKey(SDLK_RETURN);
           return game.framesRun > framesBefore + 5;
         },
         10000ms);
@@ -90,7 +94,7 @@ TEST(Program, PausesWhileInactiveAndEscapeEndsWithStatusZero) {
     // and closed as its window would be if Escape does not end it.
     auto ended = [&] {
       if (bProgramEnded) return true;
-      if (SDL_WasInit(SDL_INIT_VIDEO)) {
+      if (running()) {
         if (game.bPaused) PushActivation(true);
         PushKey(SDLK_ESCAPE);
       }
