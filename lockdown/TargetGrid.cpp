@@ -14,6 +14,7 @@
 #include "lockdown/Terminal.h"
 #include "lockdown/Tile.h"
 #include "lockdown/Turret.h"
+#include "lockdown/World.h"
 #include "lockdown/Zizuzu.h"
 
 namespace lockdown {
@@ -50,7 +51,7 @@ bool IsBoxed(const Object* o) {
 }
 
 // Classes whose update moves no object but itself, adds no object but bullets and frees
-// none. A door pushes the bodies in its way.
+// none.
 bool MovesOnlyItself(const Object* o) {
   const std::type_info& type = typeid(*o);
   return type == typeid(GuardZero) || type == typeid(GuardOne) || type == typeid(Tank) ||
@@ -69,12 +70,18 @@ bool TargetGrid::Holds(int type) { return IsTargetKind(type); }
 void TargetGrid::BeginPass() {
   bInPass = true;
   bObjectsDue = bAnyMoved = true;
+  // Walls stand still in play, as the region grid takes them to: they move only in the
+  // editor, which builds that grid again when play resumes.
+  bWallsDue = RegionGridBuilds() != buildsAtWallsSeen;
   pending.clear();
 }
 
 void TargetGrid::Updating(Object* object) {
   pending.push_back(object);
-  if (!MovesOnlyItself(object)) bObjectsDue = bAnyMoved = true;
+  if (MovesOnlyItself(object)) return;
+  bAnyMoved = true;
+  // A door pushes the bodies in its way and does no more; anything else may do anything.
+  if (typeid(*object) != typeid(Door)) bObjectsDue = bWallsDue = true;
 }
 
 void TargetGrid::EndPass() {
@@ -112,8 +119,9 @@ void TargetGrid::Prepare() {
     if (game.levelWidth != width || game.levelHeight != height || !SameObjects())
       Build();
     else
-      CompareBoxes(true);
-    bObjectsDue = bAnyMoved = false;
+      CompareBoxes(!bInPass || bWallsDue);
+    buildsAtWallsSeen = RegionGridBuilds();
+    bObjectsDue = bAnyMoved = bWallsDue = false;
   } else if (bAnyMoved) {
     CompareBoxes(false);
     bAnyMoved = false;
@@ -130,7 +138,14 @@ void TargetGrid::Prepare() {
   }
 }
 
-bool TargetGrid::SameObjects() const {
+bool TargetGrid::SameObjects() {
+  // Nothing joined the list and its count held: nothing left it either.
+  bool bUntouched = objectList.Appends() == appendsSeen && objectList.Prepends() == prependsSeen &&
+                    objectList.Count() == countSeen;
+  appendsSeen = objectList.Appends();
+  prependsSeen = objectList.Prepends();
+  countSeen = objectList.Count();
+  if (bUntouched) return true;
   size_t k = 0;
   for (PtrList<Object>::Cursor c(objectList); !c.AtEnd(); c.Next()) {
     Object* o = c.Current();

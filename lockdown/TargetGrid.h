@@ -63,7 +63,7 @@ class TargetGrid {
   // Brings the grid up to date before a probe, by what may have changed.
   void Prepare();
   // True when the list holds the objects held, in the same order.
-  bool SameObjects() const;
+  bool SameObjects();
   void Build();
   void CompareBoxes(bool bWalls);
   void Compare(int rank);
@@ -83,6 +83,12 @@ class TargetGrid {
   // probe), and any object may have moved.
   bool bObjectsDue = true;
   bool bAnyMoved = true;
+  // The walls' boxes are compared too: the region grid was built again since they were.
+  bool bWallsDue = true;
+  unsigned buildsAtWallsSeen = 0;
+  // The object list's counts when its objects were last found the same.
+  unsigned appendsSeen = 0, prependsSeen = 0;
+  int countSeen = -1;
   // Objects that may have moved themselves since the last probe: those whose update ran
   // (the last of them still runs) and those a probe hit (the hit is dealt after it).
   std::vector<Object*> pending;

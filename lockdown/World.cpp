@@ -23,6 +23,7 @@ int columns = 0, rows = 0;
 std::vector<Object*> looseWalls;
 // Walls appended since the grid was built make it incomplete.
 unsigned wallAppendsAtBuild = 0;
+unsigned builds = 0;
 
 RegionCell* CellAt(int x, int y) {
   // Points beyond the level have no walls: rays may pass there.
@@ -211,7 +212,10 @@ void BuildRegionGrid() {
       looseWalls.push_back(wall);
   }
   wallAppendsAtBuild = wallList.Appends();
+  ++builds;
 }
+
+unsigned RegionGridBuilds() { return builds; }
 
 void PrepareLevel() {
   // The grid is built again below; emptied first, merged tiles need not leave its cells.
