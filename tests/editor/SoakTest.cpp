@@ -112,6 +112,8 @@ TEST_F(SoakTest, ThreeThousandFramesOfRandomPlayAndEditingEndCleanly) {
   EXPECT_LE(leastHeld[3], leastHeld[1] + (4u << 20))
       << "held " << leastHeld[0] << ", " << leastHeld[1] << ", " << leastHeld[2] << ", "
       << leastHeld[3] << " bytes in the quarters of the run";
-  std::printf("%d frames in the editor, %zu levels, %ld polls of modal screens\n", editorFrames,
-              levels.size(), soak.modalPolls);
+  std::printf("%d frames in the editor, %zu levels, %ld polls of modal screens, held %zu, %zu, "
+              "%zu, %zu bytes\n",
+              editorFrames, levels.size(), soak.modalPolls, leastHeld[0], leastHeld[1],
+              leastHeld[2], leastHeld[3]);
 }
