@@ -44,6 +44,15 @@ test-build: deps
 	cmake -S . -B $(TEST_BUILD) -DSANITIZE=ON -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS="-O1"
 	cmake --build $(TEST_BUILD) -j$(JOBS)
 
+# lockdown runs two threads: its tests (and only lockdown's) under ThreadSanitizer, in build-tsan.
+.PHONY: test-tsan
+test-tsan: deps
+	cmake -S . -B build-tsan -DCMAKE_BUILD_TYPE=Debug -DBUILD_TESTS=ON \
+	  -DCMAKE_CXX_FLAGS="-O1 -g -fsanitize=thread" -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=thread"
+	cmake --build build-tsan -j$(JOBS) --target lockdown_tests
+	cd build-tsan/run-lockdown && TSAN_OPTIONS=halt_on_error=1 SDL_AUDIODRIVER=dummy \
+	  $(XVFB) ../tests/lockdown/lockdown_tests
+
 bench: deps
 	cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTS=OFF -DBUILD_BENCH=ON
 	cmake --build build-bench -j$(JOBS)

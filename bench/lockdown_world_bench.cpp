@@ -14,6 +14,7 @@
 #include "lockdown/Game.h"
 #include "lockdown/Guard.h"
 #include "lockdown/Object.h"
+#include "lockdown/ReferenceSwitches.h"
 #include "lockdown/Screen.h"
 #include "lockdown/Tank.h"
 #include "lockdown/Turret.h"

@@ -1,20 +1,22 @@
 // A ".fly" level on any bytes: loaded by the game with its prototypes and the staged graphics
-// on the headless backend, then a few frames played with the mouse flying and firing.
+// on the headless backend, then a few frames played with the mouse flying and firing, and
+// F11 pressed twice: into the editor (the merged walls split into tiles) and back to play
+// (merged again).
 #include <unistd.h>
 
 #include <cstddef>
-#include <cstdio>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <string>
 
+#include "ScratchFile.h"
 #include "lockdown/Game.h"
 #include "lockdown/Log.h"
 #include "lockdown/Object.h"
 #include "lockdown/Screen.h"
 #include "lockdown/platform/HeadlessBackend.h"
 #include "lockdown/platform/VirtualKeys.h"
-#include "ScratchFile.h"
 
 namespace {
 // The headless machine, with Escape held once this input's frames are over: the modal screens
@@ -30,7 +32,7 @@ class FuzzMachine : public lockdown::platform::HeadlessBackend {
 
 FuzzMachine machine;
 ScratchFile scratch;
-int const kFrames = 6;
+int const kFrames = 8;
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
@@ -55,6 +57,8 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 extern "C" int LLVMFuzzerTestOneInput(uint8_t const* data, size_t size) {
   using namespace lockdown;
   std::string const& levelPath = scratch.write(data, size);
+  // Every input starts in play, whatever the last one left.
+  if (game.bEditing) game.ToggleEditor();
   int const first = machine.Frame();
   machine.lastPlayFrame = first + kFrames + 1;
   if (!game.LoadLevel(levelPath.c_str())) return 0;
@@ -62,6 +66,7 @@ extern "C" int LLVMFuzzerTestOneInput(uint8_t const* data, size_t size) {
     int const f = machine.Frame();
     machine.MoveMouse(f, (i % 3 - 1) * 37, (i % 2 ? 1 : -1) * 23);
     machine.HoldButton(i % 4 == 3 ? 1 : 0, f, f);
+    if (i == 2 || i == 5) machine.HoldKey(VK_F11, f, f);
     if (!game.RunFrame()) break;
   }
   return 0;

@@ -28,7 +28,8 @@ seed() {
     qor_data_fuzz) cp "$data"/qor/xml/*.xml "$corpus"/ ;;
     qor_level_fuzz) cp "$data"/qor/*.lev "$corpus"/ ;;
     lockdown_fly_fuzz) cp "$data"/lockdown/*.fly "$corpus"/ ;;
-    lockdown_bitmap_fuzz) cp "$build"/lockdown-generated/g.dat "$corpus"/ ;;
+    # The sheet is longer than -max_len: small sheets of every header kind reach the cutting.
+    lockdown_bitmap_fuzz) cp "$build"/lockdown-generated/g.dat "$here"/seeds/lockdown_bitmap/* "$corpus"/ ;;
     lockdown_palette_fuzz) cp "$build"/lockdown-generated/PALDATA2.PAL "$corpus"/ ;;
   esac
 }

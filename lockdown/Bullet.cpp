@@ -62,7 +62,6 @@ void Bullet::Update() {
     if (target->objectType == kZizuzu && ownerType == kZizuzu)
       LogMessage("Error: Zizuzu hit by its own bullet");
     target->Set("TakeHit", damage);
-    TargetsMayHaveMoved();
     hittingBullet = nullptr;
     DestroyObject(this);
     return;

@@ -9,6 +9,7 @@
 #include "lockdown/Game.h"
 #include "lockdown/Input.h"
 #include "lockdown/Random.h"
+#include "lockdown/ReferenceSwitches.h"
 #include "lockdown/Tile.h"
 #include "lockdown/World.h"
 

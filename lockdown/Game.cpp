@@ -9,12 +9,13 @@
 #include "lockdown/Bitmap.h"
 #include "lockdown/Camera.h"
 #include "lockdown/Guard.h"
-#include "lockdown/HitScan.h"
 #include "lockdown/Input.h"
 #include "lockdown/Keys.h"
 #include "lockdown/Log.h"
 #include "lockdown/Object.h"
+#include "lockdown/ReferenceSwitches.h"
 #include "lockdown/Screen.h"
+#include "lockdown/TargetGrid.h"
 #include "lockdown/World.h"
 #include "lockdown/WorldSprites.h"
 #include "lockdown/Zizuzu.h"
@@ -241,17 +242,16 @@ void Game::StepWorld() {
     UpdateLayerByRescans(1);
     return;
   }
-  bWorldStepping = true;
-  TargetsMayHaveMoved();
+  // The probes' grid learns from the pass what may have moved.
+  targetGrid.BeginPass();
   UpdateLayerWithCursor(0, [](Object* object) {
-    // A bullet moves only itself, and says so when it hits.
-    if (object->objectType != kBullet) TargetsMayHaveMoved();
+    targetGrid.Updating(object);
     object->Update();
   });
+  targetGrid.EndPass();
   // The walls' layer: tiles and stairs meet only the collidables they can reach.
   wallPass.Begin();
   UpdateLayerWithCursor(1, [this](Object* object) { wallPass.Update(object); });
-  bWorldStepping = false;
 }
 
 void Game::AgeMessages() {
@@ -362,7 +362,7 @@ bool Game::LoadLevel(const String& name) {
   levelWidth = width;
   levelHeight = height;
   ApplyLevelSize();
-  ReadLevelObjects(in);
+  ReadLevelObjects(in, name.CStr());
   if (!in.eof()) {
     in.clear();
     String next;

@@ -4,7 +4,6 @@
 
 #include "lockdown/Bullet.h"
 #include "lockdown/Headings.h"
-#include "lockdown/HitScan.h"
 #include "lockdown/Object.h"
 #include "lockdown/Screen.h"
 
@@ -87,9 +86,8 @@ void Gun::Fire() {
       aimY = static_cast<int>(my - 1000 * CosOf(heading));
   Bullet* bullet = new Bullet(mx, my, aimX, aimY, bulletColor, bulletDamage, bulletSpeed, 3);
   bullet->ownerType = HasArc() ? kTurret : kZizuzu;
-  objectList.Prepend(bullet);
   // The shot flies in the frame it was fired, from where the shooter has got to.
-  TargetsMayHaveMoved();
+  objectList.Prepend(bullet);
   bullet->bUpdated = true;
   bullet->Update();
 }

@@ -1,9 +1,8 @@
 // The one probe that bullets use: a mover stepped from a start point to an end point,
 // hitting the first active object of the wanted types under it, first in list order.
 //
-// The probe finds the objects under a point through a grid (tiles and stairs, which do not
-// move in play, binned once; the machines, the zizuzu and doors binned again whenever they
-// may have moved), not by a walk over every object.
+// The probe finds the objects under a point through the target grid (TargetGrid), not by a
+// walk over every object; bFullScans takes the walk.
 #pragma once
 
 #include "lockdown/CheckedVector.h"
@@ -31,13 +30,5 @@ class HitScan {
 };
 
 extern HitScan hitScan;
-
-// Things that may have moved the objects a probe can hit (an update, a hit) say so before
-// the next probe; the grid then looks at them again.
-void TargetsMayHaveMoved();
-// The grid is built again before the next probe (walls merged or moved in the editor).
-void DropTargetGrid();
-// Set while the world's update pass runs: outside it every probe looks at the movers again.
-extern bool bWorldStepping;
 
 }  // namespace lockdown

@@ -3,7 +3,6 @@
 #include <istream>
 
 #include "lockdown/Game.h"
-#include "lockdown/HitScan.h"
 #include "lockdown/Input.h"
 #include "lockdown/Log.h"
 
@@ -20,10 +19,16 @@ PtrList<Object> doorList;
 
 namespace {
 PtrList<Object> doomedList;
-}
+
+// The level record being read, for the complaints of its reader.
+struct RecordInReading {
+  std::string file;
+  int number = 0;
+  bool bRefused = false;
+} reading;
+}  // namespace
 
 Object::~Object() {
-  if (targetIndexed.bSet) DropTargetGrid();
   game.editor.Forget(this);
   objectList.Remove(this);
   doomedList.Remove(this);
@@ -103,10 +108,22 @@ Object* NewObjectOfType(int type) {
   return object;
 }
 
-void ReadLevelObjects(std::istream& in) {
+void ReadLevelObjects(std::istream& in) { ReadLevelObjects(in, ""); }
+
+void ReadLevelObjects(std::istream& in, const char* fileName) {
+  reading.file = fileName ? fileName : "";
+  reading.number = 0;
   while (!in.eof()) {
     int type;
-    if (!(in >> type) || type == -1) break;
+    ++reading.number;
+    if (!(in >> type)) {
+      // Text where a number belongs (or a number beyond any type): the records end here.
+      if (!in.eof())
+        LogMessage(Format("Error: level %s record %d could not be read; the records end there",
+                          reading.file.c_str(), reading.number));
+      break;
+    }
+    if (type == -1) break;
     Object* prototype = nullptr;
     for (PtrList<Object>::Cursor c(prototypeList); !c.AtEnd(); c.Next())
       if (c.Current()->objectType == type) {
@@ -119,9 +136,28 @@ void ReadLevelObjects(std::istream& in) {
     }
     Object* object = prototype->MakeCopy();
     if (!object) continue;
+    reading.bRefused = false;
     object->Load(in);
+    if (reading.bRefused) {
+      object->Destroy();
+      continue;
+    }
     objectList.Append(object);
+    if (in.fail()) {
+      // The record ends early, in text or a number beyond its field: the records end there.
+      if (!in.eof())
+        LogMessage(Format("Error: level %s record %d could not be read; the records end there",
+                          reading.file.c_str(), reading.number));
+      break;
+    }
   }
+  reading.file.clear();
+}
+
+void RefuseRecord(const std::string& why) {
+  LogMessage(Format("Error: level %s record %d: %s; the record is left out", reading.file.c_str(),
+                    reading.number, why.c_str()));
+  reading.bRefused = true;
 }
 
 Object* FindObjectAt(Object* exclude) {

@@ -8,6 +8,7 @@
 #pragma once
 
 #include <iosfwd>
+#include <string>
 
 #include "lockdown/PtrList.h"
 #include "lockdown/Rect.h"
@@ -65,14 +66,6 @@ class Object {
   bool bInitialized = false;
   // Destroyed during this frame; freed when the frame ends.
   bool bDestroyed = false;
-  // Held by the probe's grid, which must be built again once the object is freed. A copy
-  // of an object is not held.
-  struct IndexMark {
-    bool bSet = false;
-    IndexMark() = default;
-    IndexMark(const IndexMark&) {}
-    IndexMark& operator=(const IndexMark&) { return *this; }
-  } targetIndexed;
 };
 
 class Collidable : public Object {
@@ -105,13 +98,14 @@ extern PtrList<Object> controllableList;
 extern PtrList<Object> terminalList;
 extern PtrList<Object> doorList;
 
-// The world's passes and queries take the plain walks over whole lists that they are
-// checked against, instead of their cursors, maps and grids. Off in play.
-extern bool bFullScans;
-
 void CreatePrototypes();
 Object* NewObjectOfType(int type);
 void ReadLevelObjects(std::istream& in);
+// The same, naming the file in what it logs.
+void ReadLevelObjects(std::istream& in, const char* fileName);
+// A record's reader met a value it cannot take: the reason is logged with the file and the
+// record, and the record is left out of the level.
+void RefuseRecord(const std::string& why);
 Object* FindObjectAt(Object* exclude);
 void DestroyAllObjects();
 void DrawAllObjects();

@@ -122,13 +122,15 @@ void EnsureSuffix(String& s, const String& suffix) {
 }
 
 int ParseDigits(const String& s) {
-  // No character is checked: "12" is 12, anything else is arithmetic on character codes.
-  int value = 0, place = 1;
+  // No character is checked: "12" is 12, anything else is arithmetic on character codes,
+  // which wraps around (as the machine's integers would) on a long text instead of
+  // overflowing.
+  unsigned value = 0, place = 1;
   for (int i = s.Length() - 1; i >= 0; --i) {
-    value += (s.CStr()[i] - '0') * place;
+    value += static_cast<unsigned>(s.CStr()[i] - '0') * place;
     place *= 10;
   }
-  return value;
+  return static_cast<int>(value);
 }
 
 String IntToString(int n) {

@@ -16,11 +16,13 @@
 namespace lockdown {
 
 int ReadCoordinate(std::istream& in) {
-  int v = 0;
+  long long v = 0;
   in >> v;
-  if (v > kMaxCoordinate) return kMaxCoordinate;
-  if (v < -kMaxCoordinate) return -kMaxCoordinate;
-  return v;
+  if (in && (v > kMaxCoordinate || v < -kMaxCoordinate)) {
+    RefuseRecord(Format("coordinate %lld is out of range", v));
+    return 0;
+  }
+  return static_cast<int>(v);
 }
 
 Tile::Tile() : rect(0, 40, 0, 40) {

@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "lockdown/Game.h"
-#include "lockdown/HitScan.h"
 #include "lockdown/Mover.h"
+#include "lockdown/ReferenceSwitches.h"
 #include "lockdown/Tile.h"
 
 namespace lockdown {
@@ -23,6 +23,7 @@ int columns = 0, rows = 0;
 std::vector<Object*> looseWalls;
 // Walls appended since the grid was built make it incomplete.
 unsigned wallAppendsAtBuild = 0;
+unsigned builds = 0;
 
 RegionCell* CellAt(int x, int y) {
   // Points beyond the level have no walls: rays may pass there.
@@ -211,10 +212,12 @@ void BuildRegionGrid() {
       looseWalls.push_back(wall);
   }
   wallAppendsAtBuild = wallList.Appends();
+  ++builds;
 }
 
+unsigned RegionGridBuilds() { return builds; }
+
 void PrepareLevel() {
-  DropTargetGrid();
   // The grid is built again below; emptied first, merged tiles need not leave its cells.
   ClearRegionGrid();
   MergeTiles();

@@ -25,6 +25,8 @@ void MergeTiles();
 // which places on single tiles).
 void SplitTiles();
 void BuildRegionGrid();
+// How many times the region grid was built: walls move (in the editor) only between builds.
+unsigned RegionGridBuilds();
 void ClearRegionGrid();
 // Takes a wall out of every cell that holds it (walls leaving play).
 void RemoveFromRegionGrid(const Object* wall);

@@ -64,6 +64,8 @@ void HeadlessBackend::Present(const Surface& image, const PaletteTable& palette)
   last = image;
   lastPalette = palette;
   int finished = frame++;
+  // Frames gone by are never read again: a long run keeps no script of them.
+  script.erase(script.begin(), script.lower_bound(frame));
   if (onPresent) onPresent(finished, last);
 }
 

@@ -3,6 +3,7 @@
 // and clearing) for thousands of frames on the test clock. Escape, the quit key, is never sent.
 // Whenever a modal screen waits (a typed file name, a message, a menu), the player types a name
 // and confirms it, so that every screen ends. Nothing may crash, hang or run out of memory.
+#include <algorithm>
 #include <cstdio>
 #include <random>
 #include <set>
@@ -12,6 +13,7 @@
 #include "editor/EditorFixture.h"
 #include "game/Game.h"
 #include "game/Level.h"
+#include "support/HeldMemory.h"
 #include "support/TestClock.h"
 
 namespace {
@@ -63,6 +65,8 @@ TEST_F(SoakTest, ThreeThousandFramesOfRandomPlayAndEditingEndCleanly) {
   int const frames = 3000;
   int editorFrames = 0;
   std::set<std::string> levels;
+  // The least memory held in each quarter of the run: play holds about the same throughout.
+  std::vector<size_t> leastHeld(4, SIZE_MAX);
   for (int frame = 0; frame < frames; frame++) {
     if (random() % 3 == 0) soak.moveTo(static_cast<int>(random() % 800), static_cast<int>(random() % 600));
     if (random() % 5 == 0) soak.pressLeft();
@@ -92,6 +96,8 @@ TEST_F(SoakTest, ThreeThousandFramesOfRandomPlayAndEditingEndCleanly) {
     soak.setMods(0);
     if (gameState == getEditorState()) editorFrames++;
     levels.insert(getCurrLevel());
+    size_t& least = leastHeld[static_cast<size_t>(frame) * 4 / frames];
+    least = std::min(least, HeldBytes());
   }
   EXPECT_EQ(exits, 0);
   for (std::string const& line : log.lines()) {
@@ -102,6 +108,12 @@ TEST_F(SoakTest, ThreeThousandFramesOfRandomPlayAndEditingEndCleanly) {
   EXPECT_GT(editorFrames, 300);
   EXPECT_GE(levels.size(), 3u);
   EXPECT_GT(soak.modalPolls, 0);
-  std::printf("%d frames in the editor, %zu levels, %ld polls of modal screens\n", editorFrames,
-              levels.size(), soak.modalPolls);
+  // A few kilobytes kept each frame would add up to megabytes over the last quarters.
+  EXPECT_LE(leastHeld[3], leastHeld[1] + (4u << 20))
+      << "held " << leastHeld[0] << ", " << leastHeld[1] << ", " << leastHeld[2] << ", "
+      << leastHeld[3] << " bytes in the quarters of the run";
+  std::printf("%d frames in the editor, %zu levels, %ld polls of modal screens, held %zu, %zu, "
+              "%zu, %zu bytes\n",
+              editorFrames, levels.size(), soak.modalPolls, leastHeld[0], leastHeld[1],
+              leastHeld[2], leastHeld[3]);
 }

@@ -96,6 +96,45 @@ TEST_F(LevelFile, EndsWithoutMinusOneOrNextNameAndSkipsUnknownTypes) {
   EXPECT_NE(Log().find("Error: Unknown Object Type: 10"), std::string::npos);
 }
 
+TEST_F(LevelFile, ARecordWithANumberOutOfRangeIsLeftOutAndNamed) {
+  struct Case {
+    const char* record;
+    const char* logged;
+  } cases[] = {
+      {"2 3000000000 560 0", "t.fly record 2: coordinate 3000000000 is out of range"},
+      {"0 40 -100001 1", "t.fly record 2: coordinate -100001 is out of range"},
+      {"6 0 0 99999999999 120 1 0 1 0", "t.fly record 2: coordinate 99999999999 is out of range"},
+      {"5 100 -3000000000 3", "t.fly record 2: coordinate -3000000000 is out of range"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.record);
+    WriteFile("error.txt", "");
+    Load(std::string("800 600\n4 100 100\n") + c.record + "\n2 400 560 0\n-1\n");
+    EXPECT_NE(Log().find(c.logged), std::string::npos) << Log();
+    // The record left out, and the one after it read.
+    EXPECT_EQ(objectList.Count(), 2);
+    EXPECT_EQ(First<Tile>(kTile)->rect.left, 400);
+  }
+}
+
+TEST_F(LevelFile, ARecordThatCannotBeReadEndsTheRecordsWithALineNamingIt) {
+  int record = 3;
+  for (const char* bad : {"nan", "inf", "99999999999", "2 40 nan 0"}) {
+    SCOPED_TRACE(bad);
+    // Each case one record further down, so that each logs a line of its own.
+    std::string text = "800 600\n4 100 100\n";
+    for (int k = 2; k < record; ++k) text += "2 " + std::to_string(400 + 80 * k) + " 560 0\n";
+    Load(text + bad + "\n2 0 0 0\n-1\n");
+    EXPECT_NE(Log().find("Error: level " + PathOf("t.fly") + " record " + std::to_string(record) +
+                         " could not be read"),
+              std::string::npos)
+        << Log();
+    // A tile whose record breaks off is kept as read, as before.
+    EXPECT_EQ(CountOf(kTile), record - 2 + (bad[0] == '2' ? 1 : 0));
+    ++record;
+  }
+}
+
 TEST_F(LevelFile, TwoZizuzuRecordsKeepTheSecond) {
   Load("800 600\n4 100 100\n4 300 200\n-1\n");
   ASSERT_NE(game.zizuzu, nullptr);

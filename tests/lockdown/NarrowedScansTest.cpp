@@ -18,6 +18,7 @@
 #include "lockdown/Door.h"
 #include "lockdown/Guard.h"
 #include "lockdown/HitScan.h"
+#include "lockdown/ReferenceSwitches.h"
 #include "lockdown/Tank.h"
 #include "lockdown/Tile.h"
 #include "lockdown/Turret.h"
@@ -193,7 +194,6 @@ TEST_F(NarrowedScans, ProbesSeeObjectsJoiningAndLeavingTheList) {
     EXPECT_EQ(probe(bFront ? 108 : 208, 150), guard);
     // A guard put in front of the tile it stands in is hit before the tile.
     guard->rect.Set(398, 290, 442, 378);
-    TargetsMayHaveMoved();
     EXPECT_EQ(probe(420, 320), bFront ? static_cast<Object*>(guard) : First<Tile>(kTile));
     DestroyObject(guard);
     FreeDestroyedObjects();

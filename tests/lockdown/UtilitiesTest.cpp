@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
 #include <sstream>
 
 #include "Harness.h"
@@ -106,6 +108,36 @@ TEST(Random, RangesHoldTheirBounds) {
     EXPECT_LT(f, 1.0);
   }
   EXPECT_EQ(RandomRange(5, 4), 5);  // an empty range must not divide by zero
+}
+
+TEST(String, ParseDigitsOfALongTextWrapsInsteadOfOverflowing) {
+  // Twenty digits: place values far beyond an int; the sanitizer stops an overflow.
+  EXPECT_EQ(ParseDigits("12"), 12);
+  (void)ParseDigits("98765432109876543210");
+}
+
+using LogFile = testing::Headless;
+
+TEST_F(LogFile, ARepeatedLineIsWrittenOnceWithItsCount) {
+  for (int i = 0; i < 1000; ++i) LogMessage("Error: Unknown Object Type: 11");
+  LogMessage("Get/Set call for unkown var:");
+  LogMessage("x");
+  LogMessage("x");
+  FlushLog();
+  EXPECT_EQ(Log(),
+            "Error: Unknown Object Type: 11\n(the line above came 999 more times)\n"
+            "Get/Set call for unkown var:\nx\n(the line above came 1 more time)\n");
+  // Another file named: the lines go there, and the count starts again.
+  std::string other = PathOf("other.txt");
+  logFileName = other.c_str();
+  LogMessage("x");
+  logFileName = logPath.c_str();
+  LogMessage("x");
+  FlushLog();
+  std::ifstream in(other);
+  std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  EXPECT_EQ(text, "x\n");
+  EXPECT_EQ(Log().substr(Log().size() - 2), "x\n");
 }
 
 using Keys = testing::Headless;

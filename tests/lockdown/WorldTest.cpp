@@ -112,9 +112,12 @@ TEST_F(WorldQueries, AHostileLevelIsCutToSafeSizesAndValues) {
   EXPECT_NE(Log().find("is cut to it"), std::string::npos);
   EXPECT_EQ(First<Tile>(kTile)->sprite, 0);
   EXPECT_NE(Log().find("tile look 77 does not exist"), std::string::npos);
-  Load("800 600\n2 2000000000 -2000000000 0\n-1\n");
-  EXPECT_EQ(First<Tile>(kTile)->rect.left, kMaxCoordinate);
-  EXPECT_EQ(First<Tile>(kTile)->rect.top, -kMaxCoordinate);
+  // A record with a coordinate beyond the largest is left out, and the log names it.
+  Load("800 600\n2 2000000000 -2000000000 0\n2 0 0 0\n-1\n");
+  EXPECT_EQ(CountOf(kTile), 1);
+  EXPECT_EQ(First<Tile>(kTile)->rect.left, 0);
+  EXPECT_NE(Log().find("t.fly record 1: coordinate 2000000000 is out of range"), std::string::npos)
+      << Log();
   for (int i = 0; i < 3; ++i) ASSERT_TRUE(game.RunFrame());
 }
 
