@@ -22,6 +22,7 @@
 #include "support/LogCapture.h"
 #include "support/QorScreen.h"
 #include "support/ScriptedInput.h"
+#include "support/TextFiles.h"
 
 // A modal box that asks for no answer closes on any key once its guard time is up: with
 // bKeepPressing set this source keeps pressing 'x' for a frame and releasing it whenever
@@ -135,13 +136,6 @@ class EditorFixture : public ::testing::Test {
     tapKey('t');
     ASSERT_EQ(gameState, static_cast<GameState*>(&editor));
     tapKey('c');
-  }
-
-  static std::string readFile(std::string const& name) {
-    std::ifstream in(name.c_str());
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
   }
 
   LogCapture log;

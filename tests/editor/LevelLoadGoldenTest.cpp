@@ -187,13 +187,6 @@ std::string fingerprint(std::string const& text) {
   return result;
 }
 
-std::string readWhole(std::string const& name) {
-  std::ifstream in(name.c_str(), std::ios::binary);
-  std::stringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
-
 struct Case {
   unsigned seed;
   int records;
@@ -240,7 +233,7 @@ TEST_F(LevelLoadGoldenTest, RandomLevelsLoadAndWriteAsTheyAlwaysDid) {
       loadLevel("golden.lev");
       ASSERT_TRUE(writeLevelFile("written.lev", worldBounds.getLeft(), worldBounds.getTop(),
                                  worldBounds.getRight(), worldBounds.getBottom()));
-      written = describeWorld(editObjMan.getList()) + readWhole("written.lev");
+      written = describeWorld(editObjMan.getList()) + readFile("written.lev");
       bEdit = false;
     }
     EXPECT_EQ(fingerprint(game), c.game) << "seed " << c.seed;
