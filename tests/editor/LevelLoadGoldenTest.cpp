@@ -4,6 +4,7 @@
 // list order with the bits of every coordinate, the typed lists, the log, the next random
 // number) and the bytes the editor writes are compared with the fingerprints that the loader
 // and writer gave before they were made faster.
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <random>
@@ -48,30 +49,47 @@ std::string spell(std::mt19937& random, float value) {
   return text;
 }
 
+// A float in [low, high) from the generator, the same with every standard library: the
+// library's uniform_real_distribution may make another float of the same number. These are
+// the steps of the libstdc++ one the fingerprints were made with.
+class Uniform {
+ public:
+  Uniform(std::mt19937& random, float low, float high) : random(random), low(low), high(high) {}
+  float operator()() {
+    float unit = static_cast<float>(random()) / 4294967296.0f;
+    if (unit >= 1.0f) unit = std::nextafter(1.0f, 0.0f);
+    return unit * (high - low) + low;
+  }
+
+ private:
+  std::mt19937& random;
+  float const low, high;
+};
+
 // With bMovingPosts, posts now and then ride paths of their own, so that their fences sweep.
 std::string makeLevel(unsigned seed, int records, bool bMovingPosts = false) {
   std::mt19937 random(seed);
-  std::uniform_real_distribution<float> place(-500, 6000);
-  std::uniform_real_distribution<float> unit(0, 1);
-  auto chance = [&](float p) { return unit(random) < p; };
+  Uniform place(random, -500, 6000);
+  Uniform unit(random, 0, 1);
+  auto chance = [&](float p) { return unit() < p; };
   std::ostringstream out;
   out << "<triggerRoot> <3> <color> red </color> </3> </triggerRoot>\n";
   out << spell(random, -100.25f) << " " << spell(random, -50.5f) << " " << spell(random, 6400.7f)
       << " " << spell(random, 6300.1f) << "\n-1\n\n";
   int nodeId = 1;
   for (int r = 0; r < records; r++) {
-    float const x = place(random), y = place(random);
+    float const x = place(), y = place();
     int const kind = static_cast<int>(random() % 10);
     if (kind < 5) {
       out << "FenceNode\n" << spell(random, x) << " " << spell(random, y) << "\n";
-      if (chance(0.9f)) out << "<angle>\n" << spell(random, unit(random) * 360) << "\n</angle>\n";
+      if (chance(0.9f)) out << "<angle>\n" << spell(random, unit() * 360) << "\n</angle>\n";
       if (bMovingPosts && chance(0.3f)) {
         out << "PathFollower\n";
         int const base = nodeId + 1;
         for (int k = 0; k < 3; k++) {
           out << "1\n"
-              << spell(random, x + place(random) / 20) << " "
-              << spell(random, y + place(random) / 20) << "\n0.5\n0\nNode\n"
+              << spell(random, x + place() / 20) << " "
+              << spell(random, y + place() / 20) << "\n0.5\n0\nNode\n"
               << 200000 + base * 3 + k << "\n"
               << 200000 + base * 3 + (k + 1) % 3 << "\n-1\n";
         }
@@ -91,15 +109,15 @@ std::string makeLevel(unsigned seed, int records, bool bMovingPosts = false) {
       out << spell(random, x) << " " << spell(random, y) << "\n";
       if (chance(0.95f))
         out << "<angle>\n"
-            << spell(random, unit(random) * 360) << "\n"
+            << spell(random, unit() * 360) << "\n"
             << (chance(0.95f) ? "</angle>" : "") << "\n";
       out << "PathFollower\n";
       int const nodes = static_cast<int>(random() % 4);
       for (int k = 0; k < nodes; k++) {
         out << "1\n"
-            << spell(random, x + place(random) / 10) << " " << spell(random, y - place(random) / 10)
+            << spell(random, x + place() / 10) << " " << spell(random, y - place() / 10)
             << "\n"
-            << spell(random, unit(random)) << "\n"
+            << spell(random, unit()) << "\n"
             << (chance(0.3f) ? 1 : 0) << "\nNode\n"
             << nodeId + k << "\n"
             << nodeId + (k + 1) % nodes << "\n-1\n";
