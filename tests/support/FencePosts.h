@@ -19,14 +19,21 @@ inline std::string postRecord(float x, float y, int id, std::vector<int> const& 
   return out.str();
 }
 
+// A path node's record: place, speed 1, no arrow, the node record with one link.
+inline std::string pathNodeRecord(float x, float y, int id, int link) {
+  std::ostringstream out;
+  out << x << " " << y << "\n1\n0\nNode\n" << id << "\n" << link << "\n-1\n";
+  return out.str();
+}
+
 // The same with a path back and forth between the post's place and (px, py), whose two nodes
 // have the ids pathId and pathId + 1.
 inline std::string movingPostRecord(float x, float y, int id, std::vector<int> const& links,
                                     float px, float py, int pathId) {
   std::ostringstream out;
   out << x << " " << y << "\n<angle>\n0\n</angle>\nPathFollower\n";
-  out << "1\n" << x << " " << y << "\n1\n0\nNode\n" << pathId << "\n" << pathId + 1 << "\n-1\n";
-  out << "1\n" << px << " " << py << "\n1\n0\nNode\n" << pathId + 1 << "\n" << pathId << "\n-1\n";
+  out << "1\n" << pathNodeRecord(x, y, pathId, pathId + 1);
+  out << "1\n" << pathNodeRecord(px, py, pathId + 1, pathId);
   out << "0\nNode\n" << id << "\n";
   for (int link : links) out << link << "\n";
   out << "-1\n";

@@ -168,7 +168,7 @@ inline void runSaveFailureCase(LevelSaver& saver, SaveFailureCase const& c) {
   c.prepare(folder);
   std::string const level = folder.named(c.level), target = folder.named(c.target);
   struct stat before {};
-  bool const bExisted = stat(target.c_str(), &before) == 0;
+  bool const bExisted = stat(target.c_str(), &before) == 0 && S_ISREG(before.st_mode);
   struct stat linkBefore {};
   bool const bLink = lstat(level.c_str(), &linkBefore) == 0 && S_ISLNK(linkBefore.st_mode);
   mode_t const mask = umask(022);
@@ -193,9 +193,10 @@ inline void runSaveFailureCase(LevelSaver& saver, SaveFailureCase const& c) {
   for (auto const& entry : fs::directory_iterator("."))
     names.insert(entry.path().filename().string());
   for (std::string const& name : c.names) expectedNames.insert(folder.named(name));
-  std::string const text = readFile(target);
+  // Only a file is read: a link may lead to a device that never ends.
   struct stat after {};
-  bool const bExists = stat(target.c_str(), &after) == 0;
+  bool const bExists = stat(target.c_str(), &after) == 0 && S_ISREG(after.st_mode);
+  std::string const text = bExists ? readFile(target) : "";
   struct stat linkAfter {};
   bool const bStillLink = lstat(level.c_str(), &linkAfter) == 0 && S_ISLNK(linkAfter.st_mode);
   EXPECT_EQ(chdir(here.c_str()), 0);
@@ -205,19 +206,24 @@ inline void runSaveFailureCase(LevelSaver& saver, SaveFailureCase const& c) {
   EXPECT_EQ(status, c.result == SaveFailureCase::kSaved ? 0 : 1)
       << "128 + SIGXFSZ (" << 128 + SIGXFSZ << ") is the game killed\n"
       << log;
-  if (c.left == SaveFailureCase::kNewLevel) EXPECT_TRUE(saver.isSavedLevel(text)) << text;
-  if (c.left == SaveFailureCase::kOldLevel) EXPECT_EQ(text, saver.oldLevel());
-  if (c.left == SaveFailureCase::kNothing && target != "/dev/full") EXPECT_FALSE(bExists);
+  if (c.left == SaveFailureCase::kNewLevel) {
+    EXPECT_TRUE(saver.isSavedLevel(text)) << text;
+  } else if (c.left == SaveFailureCase::kOldLevel) {
+    EXPECT_EQ(text, saver.oldLevel());
+  } else {
+    EXPECT_FALSE(bExists);
+  }
   if (bExisted && bExists) {
     EXPECT_EQ(after.st_mode & 07777, before.st_mode & 07777);
     EXPECT_EQ(after.st_uid, before.st_uid);
     EXPECT_EQ(after.st_gid, before.st_gid);
-  } else if (bExists && target != "/dev/full") {
+  } else if (bExists) {
     EXPECT_EQ(after.st_mode & 07777, 0666u & ~mask);
   }
   EXPECT_EQ(bStillLink, bLink);
-  if (c.result == SaveFailureCase::kFailed)
+  if (c.result == SaveFailureCase::kFailed) {
     EXPECT_NE(log.find(saver.failureLine(level)), std::string::npos) << log;
+  }
   if (c.logged.compare(0, 2, "{}") == 0) {
     std::string const line = saver.failureLine(level) + level + c.logged.substr(2);
     EXPECT_NE(log.find(line), std::string::npos) << line << "\n" << log;
