@@ -13,10 +13,12 @@
 #include <string>
 
 #include "editor/Editor.h"
+#include "editor/LineTool.h"
 #include "editor/QorEditor.h"
 #include "game/Console.h"
 #include "game/GameStates.h"
 #include "game/Line.h"
+#include "game/XmlHandlers.h"
 #include "presentation/Mouse.h"
 #include "presentation/View.h"
 #include "support/LogCapture.h"
@@ -59,6 +61,9 @@ class EditorFixture : public ::testing::Test {
     // The profiler writes from info line 10 on at the end of every frame, over the lines the
     // editor shows there.
     bGeneralProfile = false;
+    // Start-up reads the type definitions into lists that a process fills once.
+    holoTypes.clear();
+    weaponTypes.clear();
     init();
     pinLoadedLibraries();
     // In the middle of the window, away from the editor's scrolling edges.
@@ -68,6 +73,9 @@ class EditorFixture : public ::testing::Test {
   void TearDown() override {
     // The line lists own their lines until a level load or the editor clears them.
     clearLines();
+    // The line tool's line and kind outlive a test that leaves the tool entered.
+    lineTool.exit();
+    lineType = "TriggerLine";
     std::filesystem::current_path(original);
     std::filesystem::remove_all(scratch);
   }
