@@ -98,15 +98,19 @@ inline std::vector<SaveFailureCase> const& saveFailureCases() {
   using C = SaveFailureCase;
   auto none = [](SaveFolder const&) {};
   std::string const n252(248, 'n'), n255(251, 'n'), n256(256, 'n');
+  // clang-format off
+  // name; prepare the folder; level saved, file then read; as user, size limit, folder mode;
+  // result, what the file holds, what the log holds; names in the folder afterwards.
   static std::vector<SaveFailureCase> const cases = {
       {"AReadOnlyLevelIsNotReplaced", [](SaveFolder const& f) { f.old("locked.*", 0444); },
-       "locked.*", "locked.*", true, false, 0755, C::kFailed, C::kOldLevel, "{} is read-only",
-       {"locked.*"}},
-      {"APrivateLevelKeepsItsModeOwnerAndGroup",
-       [](SaveFolder const& f) { f.old("private.*", 0600); }, "private.*", "private.*", false,
-       false, 0755, C::kSaved, C::kNewLevel, "", {"private.*"}},
-      {"ANewLevelGetsTheModeOfANewFile", none, "new.*", "new.*", false, false, 0755, C::kSaved,
-       C::kNewLevel, "", {"new.*"}},
+       "locked.*", "locked.*", true, false, 0755,
+       C::kFailed, C::kOldLevel, "{} is read-only", {"locked.*"}},
+      {"APrivateLevelKeepsItsModeOwnerAndGroup", [](SaveFolder const& f) { f.old("private.*", 0600); },
+       "private.*", "private.*", false, false, 0755,
+       C::kSaved, C::kNewLevel, "", {"private.*"}},
+      {"ANewLevelGetsTheModeOfANewFile", none,
+       "new.*", "new.*", false, false, 0755,
+       C::kSaved, C::kNewLevel, "", {"new.*"}},
       {"ALinkedLevelSavesTheFileItPointsAt",
        [](SaveFolder const& f) {
          f.folder("real");
@@ -114,39 +118,44 @@ inline std::vector<SaveFailureCase> const& saveFailureCases() {
          f.link("link.*", "real/target.*");
          f.link("link2.*", "link.*");
        },
-       "link2.*", "real/target.*", false, false, 0755, C::kSaved, C::kNewLevel, "",
-       {"real", "link.*", "link2.*"}},
+       "link2.*", "real/target.*", false, false, 0755,
+       C::kSaved, C::kNewLevel, "", {"real", "link.*", "link2.*"}},
       {"ALinkToALevelNotMadeYetSavesTheLevel",
        [](SaveFolder const& f) {
          f.folder("real");
          f.link("dangling.*", "real/later.*");
        },
-       "dangling.*", "real/later.*", false, false, 0755, C::kSaved, C::kNewLevel, "",
-       {"real", "dangling.*"}},
-      {"AWritableLevelInAReadOnlyFolderIsWrittenInPlace",
-       [](SaveFolder const& f) { f.old("in.*"); }, "in.*", "in.*", true, false, 0555, C::kSaved,
-       C::kNewLevel, "", {"in.*"}},
-      {"ALevelWrittenInPlaceThatFailsGetsItsOldContentsBack",
-       [](SaveFolder const& f) { f.old("in.*"); }, "in.*", "in.*", true, true, 0555, C::kFailed,
-       C::kOldLevel, "the old contents were put back", {"in.*"}},
-      {"ANewLevelInAReadOnlyFolderFails", none, "new.*", "new.*", true, false, 0555, C::kFailed,
-       C::kNothing, "", {}},
-      {"ALongNameSaves", none, n252 + ".*", n252 + ".*", false, false, 0755, C::kSaved,
-       C::kNewLevel, "", {n252 + ".*"}},
-      {"TheLongestNameSaves", none, n255 + ".*", n255 + ".*", false, false, 0755, C::kSaved,
-       C::kNewLevel, "", {n255 + ".*"}},
-      {"TheLongestNameSavesOverItsOldLevel",
-       [n255](SaveFolder const& f) { f.old(n255 + ".*"); }, n255 + ".*", n255 + ".*", false,
-       false, 0755, C::kSaved, C::kNewLevel, "", {n255 + ".*"}},
-      {"ANameTooLongFails", none, n256, n256, false, false, 0755, C::kFailed, C::kNothing, "",
-       {}},
+       "dangling.*", "real/later.*", false, false, 0755,
+       C::kSaved, C::kNewLevel, "", {"real", "dangling.*"}},
+      {"AWritableLevelInAReadOnlyFolderIsWrittenInPlace", [](SaveFolder const& f) { f.old("in.*"); },
+       "in.*", "in.*", true, false, 0555,
+       C::kSaved, C::kNewLevel, "", {"in.*"}},
+      {"ALevelWrittenInPlaceThatFailsGetsItsOldContentsBack", [](SaveFolder const& f) { f.old("in.*"); },
+       "in.*", "in.*", true, true, 0555,
+       C::kFailed, C::kOldLevel, "the old contents were put back", {"in.*"}},
+      {"ANewLevelInAReadOnlyFolderFails", none,
+       "new.*", "new.*", true, false, 0555,
+       C::kFailed, C::kNothing, "", {}},
+      {"ALongNameSaves", none,
+       n252 + ".*", n252 + ".*", false, false, 0755,
+       C::kSaved, C::kNewLevel, "", {n252 + ".*"}},
+      {"TheLongestNameSaves", none,
+       n255 + ".*", n255 + ".*", false, false, 0755,
+       C::kSaved, C::kNewLevel, "", {n255 + ".*"}},
+      {"TheLongestNameSavesOverItsOldLevel", [n255](SaveFolder const& f) { f.old(n255 + ".*"); },
+       n255 + ".*", n255 + ".*", false, false, 0755,
+       C::kSaved, C::kNewLevel, "", {n255 + ".*"}},
+      {"ANameTooLongFails", none,
+       n256, n256, false, false, 0755,
+       C::kFailed, C::kNothing, "", {}},
       {"AFileSizeLimitFailsTheSaveAndTheGameGoesOn", [](SaveFolder const& f) { f.old("big.*"); },
-       "big.*", "big.*", false, true, 0755, C::kFailed, C::kOldLevel, "File too large",
-       {"big.*"}},
-      {"AFullDiskFailsTheSaveAndKeepsTheLink",
-       [](SaveFolder const& f) { f.link("full.*", "/dev/full"); }, "full.*", "/dev/full", false,
-       false, 0755, C::kFailed, C::kNothing, "No space left on device", {"full.*"}},
+       "big.*", "big.*", false, true, 0755,
+       C::kFailed, C::kOldLevel, "File too large", {"big.*"}},
+      {"AFullDiskFailsTheSaveAndKeepsTheLink", [](SaveFolder const& f) { f.link("full.*", "/dev/full"); },
+       "full.*", "/dev/full", false, false, 0755,
+       C::kFailed, C::kNothing, "No space left on device", {"full.*"}},
   };
+  // clang-format on
   return cases;
 }
 
