@@ -18,6 +18,7 @@
 #include <csignal>
 #include <filesystem>
 #include <functional>
+#include <ostream>
 #include <set>
 #include <string>
 #include <utility>
@@ -158,6 +159,9 @@ inline std::vector<SaveFailureCase> const& saveFailureCases() {
   // clang-format on
   return cases;
 }
+
+// A failed case names itself by its name rather than by its bytes.
+inline void PrintTo(SaveFailureCase const& c, std::ostream* out) { *out << c.name; }
 
 inline std::string saveFailureCaseName(::testing::TestParamInfo<SaveFailureCase> const& info) {
   return info.param.name;
