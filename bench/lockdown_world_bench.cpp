@@ -10,7 +10,7 @@
 #include <fstream>
 #include <string>
 
-#include "bench/LockdownScenario.h"
+#include "tests/support/LockdownScenario.h"
 #include "lockdown/Game.h"
 #include "lockdown/Guard.h"
 #include "lockdown/Object.h"

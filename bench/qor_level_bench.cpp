@@ -12,8 +12,8 @@
 #include <string>
 #include <vector>
 
-#include "QorDataFiles.h"
-#include "QorScenario.h"
+#include "tests/support/QorDataFiles.h"
+#include "tests/support/QorScenario.h"
 #include "core/Files.h"
 #include "core/GameServices.h"
 #include "core/GetParents.h"

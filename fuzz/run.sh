@@ -12,8 +12,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 data=$here/../data
 targets=("$@")
 if [ ${#targets[@]} -eq 0 ]; then
-  targets=(markup_fuzz class_table_fuzz path_records_fuzz qor_data_fuzz qor_level_fuzz
-           lockdown_fly_fuzz lockdown_bitmap_fuzz lockdown_palette_fuzz)
+  mapfile -t targets < <(awk '/^[a-z]/ { print $1 }' "$here/targets.txt")
 fi
 work=$(cd "$build" && pwd)/fuzz
 mkdir -p "$work/findings" "$work/logs"

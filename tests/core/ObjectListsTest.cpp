@@ -200,7 +200,13 @@ TEST(TypedIdObjTest, NewIdIsOneAboveTheLargest) {
   EXPECT_EQ(self.getId(), 0);
 }
 
-TEST(PersistantTest, UnsetLevelJoinsItsListsAndPersistantsOnce) {
+// The items live on the stack: the global list persistants must not keep them past the test.
+class PersistantTest : public ::testing::Test {
+ protected:
+  void TearDown() override { clearTestLists(); }
+};
+
+TEST_F(PersistantTest, UnsetLevelJoinsItsListsAndPersistantsOnce) {
   clearTestLists();
   ListTestItem item;
   EXPECT_FALSE(item.levelSet());
@@ -211,7 +217,7 @@ TEST(PersistantTest, UnsetLevelJoinsItsListsAndPersistantsOnce) {
   EXPECT_EQ(persistants.at(0), static_cast<Persistant*>(&item));
 }
 
-TEST(PersistantTest, OtherLevelJoinsOnlyPersistants) {
+TEST_F(PersistantTest, OtherLevelJoinsOnlyPersistants) {
   clearTestLists();
   ListTestItem item;
   item.setLevel("level2");
@@ -229,7 +235,7 @@ TEST(PersistantTest, OtherLevelJoinsOnlyPersistants) {
 
 class ListTestLonePersistant : public Persistant {};
 
-TEST(PersistantTest, PersistantWithoutListsIsLoggedAndStillListed) {
+TEST_F(PersistantTest, PersistantWithoutListsIsLoggedAndStillListed) {
   clearTestLists();
   LogCapture log;
   ListTestLonePersistant lone;

@@ -14,18 +14,9 @@
 #include "game/FenceNode.h"
 #include "game/HoloDisplay.h"
 #include "geometry/PathNode.h"
+#include "support/FencePosts.h"
 
 namespace {
-// A post record as a level file holds it: centre, angle, an empty path, the node record.
-std::string postRecord(int x, int y, int id, std::vector<int> const& links) {
-  std::ostringstream out;
-  out << "FenceNode\n" << x << " " << y << "\n<angle>\n0\n</angle>\nPathFollower\n0\nNode\n";
-  out << id << "\n";
-  for (int link : links) out << link << "\n";
-  out << "-1\n\n";
-  return out.str();
-}
-
 bool linkedAcross(PathFollower* a, PathFollower* b) {
   for (int i = 0; i < a->getPathSize(); i++)
     for (int j = 0; j < b->getPathSize(); j++)
@@ -54,7 +45,7 @@ TEST_F(EditorDanglingLinksTest, APostListedOnlyByItsNeighbourLeavesNoLinkWhenDel
     // Post 1 names post 2; post 2 names nobody, as a hand-edited level may have it.
     std::ofstream level("onesided.lev");
     level << "<triggerRoot> </triggerRoot>\n0 0 800 600\n-1\n\n";
-    level << postRecord(200, 300, 1, {2}) << postRecord(600, 300, 2, {});
+    level << postEntry(200, 300, 1, {2}) << postEntry(600, 300, 2, {});
     level << "END_OBJECTS\n0\n0\n";
   }
   tapKey('t');

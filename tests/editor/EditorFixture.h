@@ -13,15 +13,18 @@
 #include <string>
 
 #include "editor/Editor.h"
+#include "editor/LineTool.h"
 #include "editor/QorEditor.h"
 #include "game/Console.h"
 #include "game/GameStates.h"
 #include "game/Line.h"
+#include "game/XmlHandlers.h"
 #include "presentation/Mouse.h"
 #include "presentation/View.h"
 #include "support/LogCapture.h"
 #include "support/QorScreen.h"
 #include "support/ScriptedInput.h"
+#include "support/TextFiles.h"
 
 // A modal box that asks for no answer closes on any key once its guard time is up: with
 // bKeepPressing set this source keeps pressing 'x' for a frame and releasing it whenever
@@ -58,6 +61,9 @@ class EditorFixture : public ::testing::Test {
     // The profiler writes from info line 10 on at the end of every frame, over the lines the
     // editor shows there.
     bGeneralProfile = false;
+    // Start-up reads the type definitions into lists that a process fills once.
+    holoTypes.clear();
+    weaponTypes.clear();
     init();
     pinLoadedLibraries();
     // In the middle of the window, away from the editor's scrolling edges.
@@ -67,6 +73,9 @@ class EditorFixture : public ::testing::Test {
   void TearDown() override {
     // The line lists own their lines until a level load or the editor clears them.
     clearLines();
+    // The line tool's line and kind outlive a test that leaves the tool entered.
+    lineTool.exit();
+    lineType = "TriggerLine";
     std::filesystem::current_path(original);
     std::filesystem::remove_all(scratch);
   }
@@ -135,13 +144,6 @@ class EditorFixture : public ::testing::Test {
     tapKey('t');
     ASSERT_EQ(gameState, static_cast<GameState*>(&editor));
     tapKey('c');
-  }
-
-  static std::string readFile(std::string const& name) {
-    std::ifstream in(name.c_str());
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
   }
 
   LogCapture log;

@@ -1,216 +1,32 @@
-// Saving a level on a real file system where saving is hard: read-only files and folders,
-// symbolic links, long names, a file-size limit, a full disk. A save either writes the level
-// or fails with a log line, and the old level is never lost.
+// The save-failure cases (tests/support/SaveFailureCases.h) run against the editor's level
+// save: what an empty editor writes, with bounds and level time, no objects and no lines.
 #include <gtest/gtest.h>
-#include <limits.h>
-#include <stdlib.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
-#include <filesystem>
-#include <fstream>
-#include <set>
-#include <sstream>
 #include <string>
 
 #include "core/Debug.h"
 #include "editor/Editor.h"
-#include "support/ChildProcess.h"
-#include "support/LogCapture.h"
+#include "support/SaveFailureCases.h"
 
 namespace {
 
-std::string readFile(std::string const& path) {
-  std::ifstream in(path.c_str());
-  std::stringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
-
-void writeFile(std::string const& path, std::string const& text) {
-  std::ofstream out(path.c_str());
-  out << text;
-}
-
-mode_t modeOf(std::string const& path) {
-  struct stat st {};
-  stat(path.c_str(), &st);
-  return st.st_mode & 07777;
-}
-
-bool isLink(std::string const& path) {
-  struct stat st {};
-  return lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode);
-}
-
-// What an empty editor writes: bounds, level time, no objects, no lines.
-bool save(std::string const& name) { return writeLevelFile(name, 0, 0, 800, 600); }
-
-class LevelSaveFailures : public ::testing::Test {
+class LevelSaveFailures : public ::testing::TestWithParam<SaveFailureCase>, public LevelSaver {
  protected:
-  void SetUp() override {
-    char pattern[] = "/tmp/qorsaveXXXXXX";
-    ASSERT_NE(mkdtemp(pattern), nullptr);
-    dir = pattern;
-    // The child that plays an ordinary user works in a folder of its own.
-    ASSERT_EQ(chmod(dir.c_str(), 0755), 0);
-    child::giveToUser(dir);
+  std::string extension() const override { return ".lev"; }
+  std::string oldLevel() const override { return "old"; }
+  bool save(std::string const& name) override { return writeLevelFile(name, 0, 0, 800, 600); }
+  void logTo(char const* path) override { debugFile = path; }
+  bool isSavedLevel(std::string const& text) const override {
+    return text.find("END_OBJECTS") != std::string::npos;
   }
-  void TearDown() override {
-    chmod(dir.c_str(), 0755);
-    std::filesystem::remove_all(dir);
+  std::string failureLine(std::string const& name) const override {
+    return "Error: level not saved: " + name + " (";
   }
-  std::string path(std::string const& name) const { return dir + "/" + name; }
-  // The folder holds nothing but these names: no temporary file was left behind.
-  void expectOnly(std::set<std::string> const& names) const {
-    std::set<std::string> found;
-    for (auto const& entry : std::filesystem::directory_iterator(dir))
-      found.insert(entry.path().filename().string());
-    EXPECT_EQ(found, names);
-  }
-  // Runs the save in a child as an ordinary user; false when the case cannot be tried.
-  int saveAsUser(std::string const& name, rlim_t fileSizeLimit = RLIM_INFINITY) {
-    child::Options options;
-    options.bAsUser = true;
-    options.fileSizeLimit = fileSizeLimit;
-    return child::run([&] { return save(name) ? 0 : 1; }, options);
-  }
-  // Saves in a child under a file-size limit; its log comes back through a pipe, which the
-  // limit does not touch.
-  int saveUnderLimit(std::string const& name, rlim_t fileSizeLimit, bool bAsUser,
-                     std::string& childLog) {
-    child::LogPipe pipe;
-    std::string const pipePath = pipe.path();
-    child::Options options;
-    options.bAsUser = bAsUser;
-    options.fileSizeLimit = fileSizeLimit;
-    int const status = child::run(
-        [&] {
-          debugFile = pipePath.c_str();
-          return save(name) ? 0 : 1;
-        },
-        options);
-    childLog = pipe.text();
-    return status;
-  }
-  std::string dir;
-  LogCapture log;
 };
 
 }  // namespace
 
-TEST_F(LevelSaveFailures, AReadOnlyLevelIsNotReplaced) {
-  std::string const level = path("locked.lev");
-  writeFile(level, "old");
-  ASSERT_EQ(chmod(level.c_str(), 0444), 0);
-  child::giveToUser(level);
-  // In the log the child writes: make it the user's too.
-  child::giveToUser(log.path);
-  int const status = saveAsUser(level);
-  if (status == child::kCannotDrop) GTEST_SKIP() << "cannot run as an ordinary user";
-  EXPECT_EQ(status, 1);
-  EXPECT_EQ(readFile(level), "old");
-  EXPECT_EQ(modeOf(level), 0444u);
-  EXPECT_NE(log.text().find("Error: level not saved: " + level + " (" + level + " is read-only"),
-            std::string::npos)
-      << log.text();
-  expectOnly({"locked.lev"});
-}
+TEST_P(LevelSaveFailures, TheOldLevelIsNeverLost) { runSaveFailureCase(*this, GetParam()); }
 
-TEST_F(LevelSaveFailures, TheSavedLevelKeepsItsModeOwnerAndGroup) {
-  std::string const level = path("private.lev");
-  writeFile(level, "old");
-  ASSERT_EQ(chmod(level.c_str(), 0600), 0);
-  child::giveToUser(level);
-  struct stat before {};
-  ASSERT_EQ(stat(level.c_str(), &before), 0);
-  ASSERT_TRUE(save(level));
-  struct stat after {};
-  ASSERT_EQ(stat(level.c_str(), &after), 0);
-  EXPECT_EQ(after.st_mode & 07777, 0600u);
-  EXPECT_EQ(after.st_uid, before.st_uid);
-  EXPECT_EQ(after.st_gid, before.st_gid);
-  EXPECT_NE(readFile(level).find("END_OBJECTS"), std::string::npos);
-
-  // A new level gets the mode of any new file.
-  mode_t const mask = umask(022);
-  umask(mask);
-  ASSERT_TRUE(save(path("new.lev")));
-  EXPECT_EQ(modeOf(path("new.lev")), 0666u & ~mask);
-  expectOnly({"private.lev", "new.lev"});
-}
-
-TEST_F(LevelSaveFailures, ALinkedLevelSavesTheFileItPointsAt) {
-  ASSERT_EQ(mkdir(path("real").c_str(), 0755), 0);
-  writeFile(path("real/target.lev"), "old");
-  ASSERT_EQ(symlink("real/target.lev", path("link.lev").c_str()), 0);
-  // A link to a link, and a link to a level not made yet.
-  ASSERT_EQ(symlink("link.lev", path("link2.lev").c_str()), 0);
-  ASSERT_EQ(symlink("real/later.lev", path("dangling.lev").c_str()), 0);
-  ASSERT_TRUE(save(path("link2.lev")));
-  EXPECT_TRUE(isLink(path("link.lev")));
-  EXPECT_TRUE(isLink(path("link2.lev")));
-  EXPECT_NE(readFile(path("real/target.lev")).find("END_OBJECTS"), std::string::npos);
-  ASSERT_TRUE(save(path("dangling.lev")));
-  EXPECT_TRUE(isLink(path("dangling.lev")));
-  EXPECT_NE(readFile(path("real/later.lev")).find("END_OBJECTS"), std::string::npos);
-  expectOnly({"real", "link.lev", "link2.lev", "dangling.lev"});
-}
-
-TEST_F(LevelSaveFailures, AWritableLevelInAReadOnlyFolderIsWrittenInPlace) {
-  std::string const level = path("in.lev");
-  writeFile(level, "old");
-  child::giveToUser(level);
-  child::giveToUser(log.path);
-  ASSERT_EQ(chmod(dir.c_str(), 0555), 0);
-  int const status = saveAsUser(level);
-  if (status == child::kCannotDrop) GTEST_SKIP() << "cannot run as an ordinary user";
-  EXPECT_EQ(status, 0);
-  std::string const saved = readFile(level);
-  EXPECT_NE(saved.find("END_OBJECTS"), std::string::npos);
-
-  // A level that cannot be written in place either (a file-size limit below the new level's
-  // size) gets its old contents back.
-  ASSERT_EQ(chmod(dir.c_str(), 0755), 0);
-  writeFile(level, "old");
-  ASSERT_EQ(chmod(dir.c_str(), 0555), 0);
-  std::string childLog;
-  EXPECT_EQ(saveUnderLimit(level, 10, true, childLog), 1);
-  EXPECT_EQ(readFile(level), "old");
-  EXPECT_NE(childLog.find("the old contents were put back"), std::string::npos) << childLog;
-  // And a new level cannot be made there at all.
-  EXPECT_EQ(saveAsUser(path("new.lev")), 1);
-  expectOnly({"in.lev"});
-}
-
-TEST_F(LevelSaveFailures, AnyNameTheFileSystemTakesSaves) {
-  for (int length : {252, 253, 254, 255}) {
-    std::string const name = std::string(static_cast<size_t>(length) - 4, 'n') + ".lev";
-    EXPECT_TRUE(save(path(name))) << length;
-    EXPECT_NE(readFile(path(name)).find("END_OBJECTS"), std::string::npos) << length;
-    // Saved again over itself.
-    EXPECT_TRUE(save(path(name))) << length;
-  }
-  EXPECT_FALSE(save(path(std::string(256, 'n'))));
-}
-
-TEST_F(LevelSaveFailures, AFileSizeLimitFailsTheSaveAndTheGameGoesOn) {
-  std::string const level = path("big.lev");
-  writeFile(level, "old");
-  // Below the size of the new level: the first write past it fails.
-  std::string childLog;
-  EXPECT_EQ(saveUnderLimit(level, 10, false, childLog), 1)
-      << "128 + SIGXFSZ (" << 128 + SIGXFSZ << ") is the game killed";
-  EXPECT_EQ(readFile(level), "old");
-  EXPECT_NE(childLog.find("File too large"), std::string::npos) << childLog;
-  expectOnly({"big.lev"});
-}
-
-TEST_F(LevelSaveFailures, AFullDiskFailsTheSaveAndKeepsTheLink) {
-  std::string const level = path("full.lev");
-  ASSERT_EQ(symlink("/dev/full", level.c_str()), 0);
-  EXPECT_FALSE(save(level));
-  EXPECT_TRUE(isLink(level));
-  EXPECT_NE(log.text().find("No space left on device"), std::string::npos) << log.text();
-  expectOnly({"full.lev"});
-}
+INSTANTIATE_TEST_SUITE_P(Cases, LevelSaveFailures, ::testing::ValuesIn(saveFailureCases()),
+                         saveFailureCaseName);

@@ -13,13 +13,6 @@
 #include "game/Level.h"
 
 namespace {
-std::string readWhole(std::string const& name) {
-  std::ifstream in(name.c_str(), std::ios::binary);
-  std::stringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
-
 std::vector<std::string> tokens(std::string const& text) {
   std::istringstream in(text);
   std::vector<std::string> result;
@@ -79,8 +72,8 @@ TEST_F(ShippedFilesTest, EveryLevelLoadedIntoTheEditorIsWrittenWithItsWordsAndTh
     ASSERT_TRUE(loadLevel(name)) << name;
     ASSERT_TRUE(writeLevelFile("copy.lev", worldBounds.getLeft(), worldBounds.getTop(),
                                worldBounds.getRight(), worldBounds.getBottom()));
-    std::string const written = readWhole("copy.lev");
-    std::string const shipped = readWhole(name);
+    std::string const written = readFile("copy.lev");
+    std::string const shipped = readFile(name);
     // The shipped files are laid out by hand (the trigger tree, the order of a post's links):
     // the same words, in any order; the editor writes the time left on the level's clock.
     std::vector<std::string> writtenWords = tokens(withoutTime(written));
@@ -92,7 +85,7 @@ TEST_F(ShippedFilesTest, EveryLevelLoadedIntoTheEditorIsWrittenWithItsWordsAndTh
     ASSERT_TRUE(loadLevel("copy.lev")) << name;
     ASSERT_TRUE(writeLevelFile("again.lev", worldBounds.getLeft(), worldBounds.getTop(),
                                worldBounds.getRight(), worldBounds.getBottom()));
-    EXPECT_EQ(readWhole("again.lev"), written) << name;
+    EXPECT_EQ(readFile("again.lev"), written) << name;
     for (std::string const& line : log.lines())
       EXPECT_EQ(line.find("Error"), std::string::npos) << name << ": " << line;
   }

@@ -13,8 +13,8 @@
 #include <string>
 #include <vector>
 
-#include "bench/QorDataFiles.h"
-#include "bench/QorScenario.h"
+#include "support/QorDataFiles.h"
+#include "support/QorScenario.h"
 #include "core/Files.h"
 #include "core/GameServices.h"
 #include "core/GetParents.h"

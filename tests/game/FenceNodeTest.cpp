@@ -15,34 +15,10 @@
 #include "game/Regions.h"
 #include "geometry/PathNode.h"
 #include "presentation/View.h"
+#include "support/FencePosts.h"
 #include "support/LogCapture.h"
 
 namespace {
-// A post record as a level file holds it: centre, angle, an empty path, the node record.
-std::string postRecord(float x, float y, int id, std::vector<int> const& links) {
-  std::ostringstream out;
-  out << x << " " << y << "\n<angle>\n0\n</angle>\nPathFollower\n0\nNode\n" << id << "\n";
-  for (int link : links) out << link << "\n";
-  out << "-1\n";
-  return out.str();
-}
-
-// The same with a path back and forth between the post's place and (px, py).
-std::string movingPostRecord(float x, float y, int id, std::vector<int> const& links, float px,
-                             float py) {
-  std::ostringstream out;
-  out << x << " " << y << "\n<angle>\n0\n</angle>\nPathFollower\n";
-  out << "1\n" << x << " " << y << "\n1\n0\nNode\n" << id * 100 << "\n" << id * 100 + 1 << "\n-1\n";
-  out << "1\n"
-      << px << " " << py << "\n1\n0\nNode\n"
-      << id * 100 + 1 << "\n"
-      << id * 100 << "\n-1\n";
-  out << "0\nNode\n" << id << "\n";
-  for (int link : links) out << link << "\n";
-  out << "-1\n";
-  return out.str();
-}
-
 std::string saved(FenceNode& post) {
   std::ostringstream out;
   post.saveToFile(out);
@@ -140,7 +116,7 @@ TEST_F(FenceNodeTest, AFenceJoinsItsPostsCentres) {
 
 TEST_F(FenceNodeTest, RecordRoundTripKeepsPlacePathIdAndLinks) {
   nextNodeId = 1;
-  FenceNode* a = load(movingPostRecord(100, 200, 7, {8}, 100, 600));
+  FenceNode* a = load(movingPostRecord(100, 200, 7, {8}, 100, 600, 700));
   FenceNode* b = load(postRecord(400.5f, 200.25f, 8, {7}));
   EXPECT_EQ(nextNodeId, 702) << "raised past the ids read (those of the path nodes too)";
   EXPECT_FLOAT_EQ(a->getBaseSpeed(), fenceNodeSpeed);

@@ -23,28 +23,10 @@
 #include "game/Regions.h"
 #include "geometry/PathNode.h"
 #include "presentation/View.h"
+#include "support/FencePosts.h"
 #include "support/LogCapture.h"
 
 namespace {
-std::string pathNodeRecord(float x, float y, int id, int link) {
-  std::ostringstream out;
-  out << x << " " << y << "\n1\n0\nNode\n" << id << "\n" << link << "\n-1\n";
-  return out.str();
-}
-
-std::string postRecord(float x, float y, int id, int link, bool bMoving, float px, float py) {
-  std::ostringstream out;
-  out << x << " " << y << "\n<angle>\n0\n</angle>\nPathFollower\n";
-  if (bMoving) {
-    int a = 100000 + 2 * id, b = a + 1;
-    out << "1\n" << pathNodeRecord(x, y, a, b) << "1\n" << pathNodeRecord(px, py, b, a);
-  }
-  out << "0\nNode\n" << id << "\n";
-  if (link > 0) out << link << "\n";
-  out << "-1\n";
-  return out.str();
-}
-
 // The bits of a float, so that -0 and 0 (and any NaN) count as different.
 void addBits(std::vector<std::uint32_t>& out, double value) {
   float f = static_cast<float>(value);
@@ -194,26 +176,10 @@ class FenceRestTest : public ::testing::Test {
   // Chains of posts, some riding paths, with probes among them in the pass.
   void makeLevel(unsigned seed, World& run, int chance) {
     std::mt19937 random(seed);
-    std::uniform_real_distribution<float> place(0, 3000);
-    std::uniform_real_distribution<float> step(-250, 250);
     std::uniform_int_distribution<int> percent(0, 99);
-    int id = 1;
-    for (int chain = 0; chain < 40; chain++) {
+    makeFenceChains(random, FenceChains{0, 3000, 40, 10}, [&](int chain) {
       if (chain % 5 == 0) objMan.newObject(new FenceProbe(run, percent(random) % 3 - 1, chance));
-      float x = place(random), y = place(random);
-      int length = 2 + percent(random) % 4;
-      for (int k = 0; k < length; k++) {
-        bool bMoving = percent(random) < 10;
-        FenceNode* post = new FenceNode;
-        std::istringstream in(postRecord(x, y, id, k + 1 < length ? id + 1 : 0, bMoving,
-                                         x + step(random), y + step(random)));
-        post->initFromFile(in);
-        objMan.newObject(post);
-        id++;
-        x += step(random);
-        y += step(random);
-      }
-    }
+    });
     buildAllFences();
     for (int i = 0; i < pathFollowers.size(); i++) pathFollowers.at(i)->connectPathNodes();
     ASSERT_GT(fences.size(), 60);

@@ -20,23 +20,10 @@
 #include "game/Regions.h"
 #include "geometry/Collisions.h"
 #include "presentation/View.h"
+#include "support/FencePosts.h"
 #include "support/LogCapture.h"
 
 namespace {
-std::string postRecord(float x, float y, int id, int link, bool bMoving, float px, float py) {
-  std::ostringstream out;
-  out << x << " " << y << "\n<angle>\n0\n</angle>\nPathFollower\n";
-  if (bMoving) {
-    int a = 100000 + 2 * id, b = a + 1;
-    out << "1\n" << x << " " << y << "\n1\n0\nNode\n" << a << "\n" << b << "\n-1\n";
-    out << "1\n" << px << " " << py << "\n1\n0\nNode\n" << b << "\n" << a << "\n-1\n";
-  }
-  out << "0\nNode\n" << id << "\n";
-  if (link > 0) out << link << "\n";
-  out << "-1\n";
-  return out.str();
-}
-
 class SightNarrowingTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -53,25 +40,7 @@ class SightNarrowingTest : public ::testing::Test {
   // Chains of posts, some riding paths, some placed beyond the level's edge.
   void makeLevel(unsigned seed) {
     std::mt19937 random(seed);
-    std::uniform_real_distribution<float> place(-200, 3200);
-    std::uniform_real_distribution<float> step(-250, 250);
-    std::uniform_int_distribution<int> percent(0, 99);
-    int id = 1;
-    for (int chain = 0; chain < 60; chain++) {
-      float x = place(random), y = place(random);
-      int length = 2 + percent(random) % 4;
-      for (int k = 0; k < length; k++) {
-        bool bMoving = percent(random) < 15;
-        FenceNode* post = new FenceNode;
-        std::istringstream in(postRecord(x, y, id, k + 1 < length ? id + 1 : 0, bMoving,
-                                         x + step(random), y + step(random)));
-        post->initFromFile(in);
-        objMan.newObject(post);
-        id++;
-        x += step(random);
-        y += step(random);
-      }
-    }
+    makeFenceChains(random, FenceChains{-200, 3200, 60, 15}, [](int) {});
     buildAllFences();
     for (int i = 0; i < pathFollowers.size(); i++) pathFollowers.at(i)->connectPathNodes();
     clearObstacleTree();

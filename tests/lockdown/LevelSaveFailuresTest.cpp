@@ -1,18 +1,12 @@
-// Saving a level on a real file system where saving is hard: read-only files and folders,
-// symbolic links, long names, a file-size limit, a full disk. A save either writes the level
-// ("Saved.") or fails ("Could not save the level.") with a log line saying why, and the old
-// level is never lost.
+// The save-failure cases (tests/support/SaveFailureCases.h) run against the editor's level
+// save, answering its boxes as a player would: "Y" to overwrite an old file, then Enter for
+// "Saved." or "Could not save the level.".
 #include <gtest/gtest.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
-#include <filesystem>
 #include <fstream>
-#include <set>
-#include <sstream>
 #include <string>
 
-#include "../support/ChildProcess.h"
+#include "../support/SaveFailureCases.h"
 #include "WorldHarness.h"
 #include "lockdown/Editor.h"
 #include "lockdown/Log.h"
@@ -21,50 +15,18 @@
 namespace lockdown {
 namespace {
 
-std::string ReadFile(const std::string& path) {
-  std::ifstream in(path);
-  std::stringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
-
-mode_t ModeOf(const std::string& path) {
-  struct stat st {};
-  stat(path.c_str(), &st);
-  return st.st_mode & 07777;
-}
-
-bool IsLink(const std::string& path) {
-  struct stat st {};
-  return lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode);
-}
-
-const char* const kOld = "800 600\n4 10 10\n-1\n";
-
-class LevelSaveFailures : public testing::World {
+class LevelSaveFailures : public testing::World,
+                          public ::testing::WithParamInterface<SaveFailureCase>,
+                          public LevelSaver {
  protected:
   void SetUp() override {
     World::SetUp();
-    ASSERT_EQ(getcwd(here, sizeof here), here);
     game.bEditing = true;
     Load("800 600\n4 100 100\n2 0 560 0\n-1\n", "edited.fly");
-    // The child that plays an ordinary user works in a folder and a log of its own.
-    ASSERT_EQ(chmod(dir.c_str(), 0755), 0);
-    level = dir + "/levels";
-    ASSERT_EQ(mkdir(level.c_str(), 0755), 0);
-    child::giveToUser(level);
-    WriteFile("error.txt", "");
-    child::giveToUser(logPath);
-    ASSERT_EQ(chdir(level.c_str()), 0);
   }
-  void TearDown() override {
-    chmod(level.c_str(), 0755);
-    ASSERT_EQ(chdir(here), 0);
-    World::TearDown();
-  }
-  // Saves under the name as the editor does, answering its boxes: "Y" to overwrite an old
-  // file, then Enter for "Saved." or "Could not save the level.".
-  bool Save(const std::string& name) {
+  std::string extension() const override { return ".fly"; }
+  std::string oldLevel() const override { return "800 600\n4 10 10\n-1\n"; }
+  bool save(const std::string& name) override {
     FlipScreen();  // keys of an earlier save let go
     int f = machine.Frame();
     if (std::ifstream(name)) {
@@ -74,142 +36,19 @@ class LevelSaveFailures : public testing::World {
     machine.PressKey(VK_RETURN, f + 1);
     return game.editor.SaveLevel(name.c_str());
   }
-  int SaveAsUser(const std::string& name, rlim_t fileSizeLimit = RLIM_INFINITY) {
-    child::Options options;
-    options.bAsUser = true;
-    options.fileSizeLimit = fileSizeLimit;
-    return child::run([&] { return Save(name) ? 0 : 1; }, options);
-  }
-  // Saves in a child under a file-size limit; its log comes back through a pipe, which the
-  // limit does not touch.
-  int SaveUnderLimit(const std::string& name, rlim_t fileSizeLimit, bool bAsUser,
-                     std::string& childLog) {
-    child::LogPipe pipe;
-    std::string pipePath = pipe.path();
-    child::Options options;
-    options.bAsUser = bAsUser;
-    options.fileSizeLimit = fileSizeLimit;
-    int status = child::run(
-        [&] {
-          logFileName = pipePath.c_str();
-          return Save(name) ? 0 : 1;
-        },
-        options);
-    childLog = pipe.text();
-    return status;
-  }
-  void Old(const std::string& name) {
-    std::ofstream out(name);
-    out << kOld;
-  }
-  // The folder holds nothing but these names: no temporary file was left behind.
-  void ExpectOnly(const std::set<std::string>& names) const {
-    std::set<std::string> found;
-    for (const auto& entry : std::filesystem::directory_iterator(level))
-      found.insert(entry.path().filename().string());
-    EXPECT_EQ(found, names);
-  }
-  static bool IsLevel(const std::string& text) {
+  void logTo(const char* path) override { logFileName = path; }
+  bool isSavedLevel(const std::string& text) const override {
     return text.find("\n4 100 100") != std::string::npos;
   }
-
-  char here[4096];
-  std::string level;
+  std::string failureLine(const std::string& name) const override {
+    return "Error: level " + name + " could not be saved: ";
+  }
 };
 
-TEST_F(LevelSaveFailures, AReadOnlyLevelIsNotReplaced) {
-  Old("locked.fly");
-  ASSERT_EQ(chmod("locked.fly", 0444), 0);
-  child::giveToUser("locked.fly");
-  int status = SaveAsUser("locked.fly");
-  if (status == child::kCannotDrop) GTEST_SKIP() << "cannot run as an ordinary user";
-  EXPECT_EQ(status, 1);
-  EXPECT_EQ(ReadFile("locked.fly"), kOld);
-  EXPECT_EQ(ModeOf("locked.fly"), 0444u);
-  EXPECT_NE(Log().find("Error: level locked.fly could not be saved: locked.fly is read-only"),
-            std::string::npos)
-      << Log();
-  ExpectOnly({"locked.fly"});
-}
+TEST_P(LevelSaveFailures, TheOldLevelIsNeverLost) { runSaveFailureCase(*this, GetParam()); }
 
-TEST_F(LevelSaveFailures, TheSavedLevelKeepsItsModeOwnerAndGroup) {
-  Old("private.fly");
-  ASSERT_EQ(chmod("private.fly", 0600), 0);
-  child::giveToUser("private.fly");
-  struct stat before {};
-  ASSERT_EQ(stat("private.fly", &before), 0);
-  ASSERT_TRUE(Save("private.fly"));
-  struct stat after {};
-  ASSERT_EQ(stat("private.fly", &after), 0);
-  EXPECT_EQ(after.st_mode & 07777, 0600u);
-  EXPECT_EQ(after.st_uid, before.st_uid);
-  EXPECT_EQ(after.st_gid, before.st_gid);
-  EXPECT_TRUE(IsLevel(ReadFile("private.fly")));
-  ExpectOnly({"private.fly"});
-}
-
-TEST_F(LevelSaveFailures, ALinkedLevelSavesTheFileItPointsAt) {
-  ASSERT_EQ(mkdir("real", 0755), 0);
-  Old("real/target.fly");
-  ASSERT_EQ(symlink("real/target.fly", "link.fly"), 0);
-  ASSERT_EQ(symlink("real/later.fly", "dangling.fly"), 0);
-  ASSERT_TRUE(Save("link.fly"));
-  EXPECT_TRUE(IsLink("link.fly"));
-  EXPECT_TRUE(IsLevel(ReadFile("real/target.fly")));
-  ASSERT_TRUE(Save("dangling.fly"));
-  EXPECT_TRUE(IsLink("dangling.fly"));
-  EXPECT_TRUE(IsLevel(ReadFile("real/later.fly")));
-  ExpectOnly({"real", "link.fly", "dangling.fly"});
-}
-
-TEST_F(LevelSaveFailures, AWritableLevelInAReadOnlyFolderIsWrittenInPlace) {
-  Old("in.fly");
-  child::giveToUser("in.fly");
-  ASSERT_EQ(chmod(level.c_str(), 0555), 0);
-  int status = SaveAsUser("in.fly");
-  if (status == child::kCannotDrop) GTEST_SKIP() << "cannot run as an ordinary user";
-  EXPECT_EQ(status, 0);
-  EXPECT_TRUE(IsLevel(ReadFile("in.fly")));
-
-  // Nor can it be written in place (a file-size limit below the new level's size): the old
-  // contents come back.
-  Old("in.fly");
-  std::string childLog;
-  EXPECT_EQ(SaveUnderLimit("in.fly", 20, true, childLog), 1);
-  EXPECT_EQ(ReadFile("in.fly"), kOld);
-  EXPECT_NE(childLog.find("the old contents were put back"), std::string::npos) << childLog;
-  // A new level cannot be made there at all.
-  EXPECT_EQ(SaveAsUser("new.fly"), 1);
-  ExpectOnly({"in.fly"});
-}
-
-TEST_F(LevelSaveFailures, AnyNameTheFileSystemTakesSaves) {
-  for (int length : {252, 253, 254, 255}) {
-    std::string name = std::string(static_cast<size_t>(length) - 4, '7') + ".fly";
-    EXPECT_TRUE(Save(name)) << length;
-    EXPECT_TRUE(IsLevel(ReadFile(name))) << length;
-    EXPECT_TRUE(Save(name)) << length;  // and over itself
-  }
-}
-
-TEST_F(LevelSaveFailures, AFileSizeLimitFailsTheSaveAndTheGameGoesOn) {
-  Old("big.fly");
-  // Above the old level's size, below the new one's: the first write past it fails.
-  std::string childLog;
-  EXPECT_EQ(SaveUnderLimit("big.fly", 20, false, childLog), 1)
-      << "128 + SIGXFSZ (" << 128 + SIGXFSZ << ") is the game killed";
-  EXPECT_EQ(ReadFile("big.fly"), kOld);
-  EXPECT_NE(childLog.find("File too large"), std::string::npos) << childLog;
-  ExpectOnly({"big.fly"});
-}
-
-TEST_F(LevelSaveFailures, AFullDiskFailsTheSaveAndKeepsTheLink) {
-  ASSERT_EQ(symlink("/dev/full", "full.fly"), 0);
-  EXPECT_FALSE(Save("full.fly"));
-  EXPECT_TRUE(IsLink("full.fly"));
-  EXPECT_NE(Log().find("No space left on device"), std::string::npos) << Log();
-  ExpectOnly({"full.fly"});
-}
+INSTANTIATE_TEST_SUITE_P(Cases, LevelSaveFailures, ::testing::ValuesIn(saveFailureCases()),
+                         saveFailureCaseName);
 
 }  // namespace
 }  // namespace lockdown

@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "WorldHarness.h"
-#include "bench/LockdownScenario.h"
+#include "../support/LockdownScenario.h"
 #include "lockdown/Bullet.h"
 #include "lockdown/Door.h"
 #include "lockdown/Guard.h"

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -26,7 +27,11 @@ class StarFieldTest : public ::testing::Test {
     starfieldCenter = previousViewCenter = previousViewCenter2 = Point(400, 300);
     glDisable(GL_BLEND);
     glClear(GL_COLOR_BUFFER_BIT);
+    here = std::filesystem::current_path();
   }
+  // A test that works in a folder of its own goes back: that folder is gone after the test.
+  void TearDown() override { std::filesystem::current_path(here); }
+  std::filesystem::path here;
   LogCapture log;
 };
 

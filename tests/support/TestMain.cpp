@@ -1,5 +1,9 @@
 // Test entry point shared by the qor test programs.
 //
+// Each test starts with the globals a fresh process has, whether the program runs it alone or
+// all its tests in one process: a listener puts back before each test what a test may change
+// for good (the class table may be read only once, so each test reads its own).
+//
 // Each test process works in a private copy of the staged run directory. The tests write level
 // files, the scratch level and the debug log by plain names, and ctest runs them side by side:
 // in one shared directory a test would read what another had just written.
@@ -12,6 +16,8 @@
 #include <iostream>
 #include <string>
 #include <system_error>
+
+#include "core/GetParents.h"
 
 namespace {
 namespace fs = std::filesystem;
@@ -45,6 +51,15 @@ class PrivateRunDirectory {
   pid_t const owner = getpid();
 };
 
+// What a process holds before its first test.
+class FreshGlobals : public ::testing::EmptyTestEventListener {
+  void OnTestStart(::testing::TestInfo const&) override {
+    // Read again into the same table, a class keeps its first closure of ancestors: the
+    // table starts empty, as in a new process, and the test reads the one it needs.
+    getHeirarchy().clear();
+  }
+};
+
 // Listing the tests needs no directory of its own, and a death test's child runs again in its
 // parent's directory, where it already is.
 bool needsOwnDirectory(int argc, char** argv) {
@@ -59,6 +74,7 @@ bool needsOwnDirectory(int argc, char** argv) {
 int main(int argc, char** argv) {
   bool const bOwnDirectory = needsOwnDirectory(argc, argv);
   ::testing::InitGoogleTest(&argc, argv);
+  ::testing::UnitTest::GetInstance()->listeners().Append(new FreshGlobals);
   if (!bOwnDirectory) return RUN_ALL_TESTS();
   PrivateRunDirectory runDirectory;
   return RUN_ALL_TESTS();
