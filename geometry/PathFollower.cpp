@@ -6,7 +6,6 @@
 #include "core/GameServices.h"
 #include "core/GetParents.h"
 #include "core/NumberText.h"
-#include "core/Prefetch.h"
 #include "core/RecordText.h"
 #include "geometry/PathNode.h"
 #include "geometry/Rect.h"
@@ -34,7 +33,6 @@ PathFollower& PathFollower::operator=(PathFollower const& other) {
 
 PathFollower::~PathFollower() {
   // All linked nodes belong to this path, so they are deleted without unlinking.
-  prefetchNodes(true);
   for (int i = 0; i < pathNodes.size(); i++) delete pathNodes.at(i);
   pathNodes.clear();
 }
@@ -130,14 +128,8 @@ void PathFollower::initFromFile(std::istream& in) {
 }
 
 void PathFollower::saveToFile(std::ostream& out) {
-  prefetchNodes(false);
   RecordText text(out);
   appendPathRecord(text);
-}
-
-void PathFollower::prefetchNodes(bool bForWrite) {
-  for (int i = 0; i < pathNodes.size(); i++)
-    prefetchBytes(pathNodes.at(i), sizeof(PathNode), bForWrite);
 }
 
 void PathFollower::appendPathRecord(RecordText& text) {

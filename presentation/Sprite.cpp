@@ -424,8 +424,6 @@ void LoadableSprite::initFromFile(std::istream& in) {
 }
 
 void LoadableSprite::saveToFile(std::ostream& out) {
-  // The path's nodes are on their way while the sprite's own numbers are read.
-  prefetchNodes(false);
   RecordText text(out);
   text.number(getXCenter()).character(' ').number(getYCenter());
   text.word("\n<angle>\n").number(getAngle()).word("\n</angle>\n");
