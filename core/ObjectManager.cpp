@@ -1,6 +1,5 @@
 #include "core/ObjectManager.h"
 
-#include <algorithm>
 #include <fstream>
 
 #include "core/Debug.h"
@@ -146,10 +145,7 @@ void ObjectManager::processObjects() {
       if (bDebugManager) managerLog << "processing " << type << std::endl;
       if (bProfileProcesses) profiler.startProc();
       // The entry may move while the object runs: nothing reads it after the call.
-      if (isOnCurrentLevel(entry)) {
-        prefetchNextAwake(layer);
-        obj->process();
-      }
+      if (isOnCurrentLevel(entry)) obj->process();
       if (bProfileProcesses) profiler.endProc(type);
       if (bDebugManager) managerLog << "processed" << std::endl;
       if (!bPersistant) debugFunc("done processing object");
@@ -181,19 +177,6 @@ void ObjectManager::startPass(int& minLayer, int& maxLayer) {
 }
 
 // Traced passes call every object's process, so that the trace shows every object as before.
-// The awake objects lie all over memory, and the pass reaches each through a pointer: the next
-// one to run is asked for while this one runs. Only a hint; nothing is read from the object.
-void ObjectManager::prefetchNextAwake(int layer) const {
-  constexpr size_t kLookAhead = 8;
-  size_t const end = std::min(entries.size(), static_cast<size_t>(passIndex) + kLookAhead);
-  for (size_t i = static_cast<size_t>(passIndex); i < end; i++) {
-    PassEntry const& next = entries[i];
-    if (next.bDone || next.procLayer != layer || Creatable::isRestingCell(next.cell)) continue;
-    __builtin_prefetch(next.obj);
-    return;
-  }
-}
-
 bool ObjectManager::isEveryObjectWanted() {
   return bProfileProcesses || bDebugManager || bDebugFunction || bProcessRestingObjects;
 }

@@ -60,7 +60,6 @@ class ObjectManager : public HeteroList<Creatable2d, SaveLoad> {
 
   // Objects bound to another level are neither processed nor drawn.
   bool isOnCurrentLevel(PassEntry& entry);
-  void prefetchNextAwake(int layer) const;
 
   std::vector<PassEntry> entries;
 
