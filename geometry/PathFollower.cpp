@@ -6,6 +6,7 @@
 #include "core/GameServices.h"
 #include "core/GetParents.h"
 #include "core/NumberText.h"
+#include "core/Prefetch.h"
 #include "core/RecordText.h"
 #include "geometry/PathNode.h"
 #include "geometry/Rect.h"
@@ -128,6 +129,10 @@ void PathFollower::initFromFile(std::istream& in) {
 }
 
 void PathFollower::saveToFile(std::ostream& out) {
+  // The nodes lie apart from the follower and from each other; asked for together, their
+  // waits overlap. Measured with the same ask in LoadableSprite::saveToFile: qor_level_bench
+  // BM_LevelText/100000 takes about 100 ms of CPU instead of 150 (medians of four runs).
+  prefetchEach(pathNodes.getVect());
   RecordText text(out);
   appendPathRecord(text);
 }
