@@ -6,8 +6,6 @@ std::vector<unsigned>& freeCells() {
   static auto& free = *new std::vector<unsigned>;
   return free;
 }
-
-unsigned lastOwner = 0;
 }  // namespace
 
 Creatable::Creatable() : procLayer(0), bDoneProcessing(false), cell(takeCell()) {}
@@ -32,19 +30,15 @@ Creatable::~Creatable() { giveBackCell(cell); }
 
 unsigned Creatable::takeCell() {
   if (!cells) cells = new std::vector<Cell>;
-  lastOwner = lastOwner + 1 == 0 ? 1 : lastOwner + 1;
   std::vector<unsigned>& free = freeCells();
   if (free.empty()) {
-    cells->push_back(Cell{0, lastOwner});
+    cells->push_back(Cell{0});
     return static_cast<unsigned>(cells->size() - 1);
   }
   unsigned const taken = free.back();
   free.pop_back();
-  (*cells)[taken] = Cell{0, lastOwner};
+  (*cells)[taken] = Cell{0};
   return taken;
 }
 
-void Creatable::giveBackCell(unsigned given) {
-  (*cells)[given].owner = 0;
-  freeCells().push_back(given);
-}
+void Creatable::giveBackCell(unsigned given) { freeCells().push_back(given); }

@@ -34,12 +34,9 @@ class Creatable : public MultiListed {
 
   // Every live object has a cell of its own in one table, where its rest state is kept side
   // by side with the others': the manager's pass tells a resting object by its cell without
-  // reaching into the object. Cells of destroyed objects are handed out again, to owners of
-  // another number.
+  // reaching into the object. Cells of destroyed objects are handed out again.
   unsigned getCell() const { return cell; }
   static bool isRestingCell(unsigned cell) { return (*cells)[cell].restingSince == restEpoch; }
-  // The number of the cell's live owner, never 0; 0 once the owner is gone.
-  static unsigned getCellOwner(unsigned cell) { return (*cells)[cell].owner; }
   // One more than the highest cell handed out so far.
   static unsigned countCells() { return cells ? static_cast<unsigned>(cells->size()) : 0; }
 
@@ -47,7 +44,6 @@ class Creatable : public MultiListed {
   struct Cell {
     // The epoch in which the owner went to rest; 0 while awake.
     unsigned restingSince;
-    unsigned owner;
   };
   static unsigned takeCell();
   static void giveBackCell(unsigned cell);

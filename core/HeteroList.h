@@ -13,7 +13,6 @@
 
 #include "core/Debug.h"
 #include "core/GetParents.h"
-#include "core/Prefetch.h"
 
 extern char const* const END_STRING;
 
@@ -32,7 +31,7 @@ Base* asBase(Copy* copy, std::false_type) {
 template <class Base, class Proto>
 class HeteroList {
  public:
-  typedef typename std::vector<Base*>::iterator iterator;
+  typedef typename std::vector<Base*>::const_iterator iterator;
 
   HeteroList() {}
   HeteroList(HeteroList const&) = delete;
@@ -87,18 +86,21 @@ class HeteroList {
     for (size_t i = 0; i < protos.size(); i++) prototypes.push_back(protos[i]);
   }
 
+  // The list is read from outside, never written: objects come and go only through the
+  // functions above (and erase), which the managers keep their own books by.
   int size() const { return static_cast<int>(mainList.size()); }
-  Base* at(int index) { return mainList.at(index); }
-  iterator begin() { return mainList.begin(); }
-  iterator end() { return mainList.end(); }
+  Base* at(int index) const { return mainList.at(index); }
+  iterator begin() const { return mainList.begin(); }
+  iterator end() const { return mainList.end(); }
+  // Takes the entry at position out of the list without destroying its object.
   iterator erase(iterator position) {
     int index = static_cast<int>(position - mainList.begin());
     iterator next = mainList.erase(position);
     noteErased(index);
     return next;
   }
-  std::vector<Base*>& getVect() { return mainList; }
-  std::vector<Base*>& getList() { return mainList; }
+  std::vector<Base*> const& getVect() const { return mainList; }
+  std::vector<Base*> const& getList() const { return mainList; }
 
   // Reads records up to "END_OBJECTS" and leaves the stream right after it. False when a
   // record names a class without a prototype (the stream then stands after that name) or a
@@ -209,9 +211,6 @@ class HeteroList {
 
   void destroyAll() {
     for (size_t i = 0; i < mainList.size(); i++) {
-      // Destruction touches every part of an object, each part's first line a wait.
-      if (i + 2 < mainList.size() && mainList[i + 2])
-        prefetchHeapObject(dynamic_cast<void const*>(mainList[i + 2]), true);
       if (bDebugFunction) debug("bouta delete:", getType(mainList[i]));
       delete mainList[i];
     }

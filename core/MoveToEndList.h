@@ -2,102 +2,113 @@
 // its ship to the end of the ship list once a frame). Taking an object's first entry out only
 // marks it; the marked entries are dropped, in one pass that keeps the order of the rest, before
 // anything reads the list, or when they make up half of it. Every reader therefore sees exactly
-// the list that erasing the first entry and appending would have left.
+// the list that erasing the first entry and appending would have left. The list holds its
+// ObjectVector rather than deriving from it, so that no caller can reach the entries through a
+// base that skips the settling.
 #pragma once
 
+#include <algorithm>
 #include <unordered_map>
 #include <vector>
 
 #include "core/ObjectVector.h"
 
 template <class T>
-class MoveToEndList : public ObjectVector<T> {
+class MoveToEndList {
  public:
   MoveToEndList() {}
-  MoveToEndList(MoveToEndList const& other) : ObjectVector<T>(other.settled()) {}
+  MoveToEndList(MoveToEndList const& other) : list(other.settled().list) {}
   MoveToEndList& operator=(MoveToEndList const& other) {
-    settle();
-    ObjectVector<T>::operator=(other.settled());
+    settleAndForget();
+    list = other.settled().list;
     return *this;
   }
 
   // Takes the first entry equal to value out of the list; false when there is none.
   bool takeOutFirst(T const& value) {
+    // Inside a removal batch the list takes the entry out at once, so that the removals it
+    // applies at the batch's end find no marks among the entries.
+    if (bBatchingRemovals) return eraseFirstNow(value);
     buildIndex();
     auto found = firstAt.find(value);
     if (found == firstAt.end() || found->second.count == 0) return false;
     Place& place = found->second;
     markTakenOut(place.first);
     if (--place.count > 0) place.first = findLiveFrom(value, place.first + 1);
-    if (2 * takenOut > static_cast<int>(this->myVect.size())) settle();
+    if (2 * takenOut > static_cast<int>(entries().size())) settle();
     return true;
   }
 
   // Appends value, as push_back (value, true) does.
   void putBack(T const& value) {
+    if (bBatchingRemovals) {
+      settleAndForget();
+      entries().push_back(value);
+      return;
+    }
     buildIndex();
     Place& place = firstAt[value];
-    if (place.count++ == 0) place.first = static_cast<int>(this->myVect.size());
-    this->myVect.push_back(value);
+    if (place.count++ == 0) place.first = static_cast<int>(entries().size());
+    entries().push_back(value);
     if (takenOut > 0) bTakenOut.push_back(false);
   }
 
-  // Every other access sees the settled list (and a writer may change it behind the index).
+  // The typed list's own functions, each on the settled list (a writer may change the entries
+  // behind the index, so the index is rebuilt at the next move).
   template <class U>
   void modify(U* obj) {
     settleAndForget();
-    ObjectVector<T>::modify(obj);
-  }
-  void applyRemovals() override {
-    settleAndForget();
-    ObjectVector<T>::applyRemovals();
+    list.modify(obj);
   }
   void push_back(T const& value, bool bAdd) {
     settleAndForget();
-    ObjectVector<T>::push_back(value, bAdd);
+    list.push_back(value, bAdd);
   }
   void push_back(T const& value) {
     settleAndForget();
-    ObjectVector<T>::push_back(value);
+    list.push_back(value);
   }
-  int size() const { return settled().ObjectVector<T>::size(); }
+  int size() const { return settled().list.size(); }
   void resize(int count) {
     settleAndForget();
-    ObjectVector<T>::resize(count);
+    list.resize(count);
   }
-  T const& getAt(int index) const { return settled().ObjectVector<T>::getAt(index); }
+  T const& getAt(int index) const { return settled().list.getAt(index); }
   T& at(int index) {
     settleAndForget();
-    return ObjectVector<T>::at(index);
+    return list.at(index);
   }
   T& at(It const& it) {
     settleAndForget();
-    return ObjectVector<T>::at(it);
+    return list.at(it);
   }
   void erase(T const& value) {
     settleAndForget();
-    ObjectVector<T>::erase(value);
+    list.erase(value);
   }
   void eraseAt(int index) {
     settleAndForget();
-    ObjectVector<T>::eraseAt(index);
+    list.eraseAt(index);
   }
   void clear() {
     settleAndForget();
-    ObjectVector<T>::clear();
+    list.clear();
   }
   bool loop(It& it) const { return ++it < size(); }
   std::vector<T>& getVect() {
     settleAndForget();
-    return this->myVect;
+    return list.getVect();
   }
-  std::vector<T> const& getVect() const { return settled().myVect; }
+  std::vector<T> const& getVect() const { return settled().list.getVect(); }
 
  private:
   struct Place {
     int first = 0;  // index of the first entry still in the list
     int count = 0;  // entries still in the list
   };
+
+  std::vector<T>& entries() { return list.getVect(); }
+  std::vector<T> const& entries() const { return list.getVect(); }
 
   // The list as readers see it (the marks are an inner detail, so const readers may drop them).
   MoveToEndList const& settled() const {
@@ -107,10 +118,11 @@ class MoveToEndList : public ObjectVector<T> {
 
   void settle() {
     if (takenOut == 0) return;
+    std::vector<T>& all = entries();
     size_t kept = 0;
-    for (size_t i = 0; i < this->myVect.size(); i++)
-      if (!bTakenOut[i]) this->myVect[kept++] = this->myVect[i];
-    this->myVect.resize(kept);
+    for (size_t i = 0; i < all.size(); i++)
+      if (!bTakenOut[i]) all[kept++] = all[i];
+    all.resize(kept);
     bTakenOut.clear();
     takenOut = 0;
     bIndexed = false;
@@ -121,32 +133,45 @@ class MoveToEndList : public ObjectVector<T> {
     bIndexed = false;
   }
 
+  bool eraseFirstNow(T const& value) {
+    settleAndForget();
+    std::vector<T>& all = entries();
+    auto found = std::find(all.begin(), all.end(), value);
+    if (found == all.end()) return false;
+    all.erase(found);
+    return true;
+  }
+
   // Rebuilt after a settle: the places of departed objects are kept at no entries (and dropped
   // when they outnumber the entries), so that rebuilding seldom allocates.
   void buildIndex() {
     if (bIndexed) return;
-    if (firstAt.size() > 2 * this->myVect.size() + 16) firstAt.clear();
+    std::vector<T> const& all = entries();
+    if (firstAt.size() > 2 * all.size() + 16) firstAt.clear();
     for (auto& known : firstAt) known.second.count = 0;
-    for (size_t i = 0; i < this->myVect.size(); i++) {
+    for (size_t i = 0; i < all.size(); i++) {
       if (takenOut > 0 && bTakenOut[i]) continue;
-      Place& place = firstAt[this->myVect[i]];
+      Place& place = firstAt[all[i]];
       if (place.count++ == 0) place.first = static_cast<int>(i);
     }
     bIndexed = true;
   }
 
   void markTakenOut(int index) {
-    if (takenOut == 0) bTakenOut.assign(this->myVect.size(), false);
+    if (takenOut == 0) bTakenOut.assign(entries().size(), false);
     bTakenOut[index] = true;
     takenOut++;
   }
 
   int findLiveFrom(T const& value, int from) const {
-    for (size_t i = from; i < this->myVect.size(); i++)
-      if (this->myVect[i] == value && !bTakenOut[i]) return static_cast<int>(i);
+    std::vector<T> const& all = entries();
+    for (size_t i = from; i < all.size(); i++)
+      if (all[i] == value && !bTakenOut[i]) return static_cast<int>(i);
     return -1;
   }
 
+  // The entries, with the typed list's add/remove protocol and its removal batches.
+  ObjectVector<T> list;
   std::unordered_map<T, Place> firstAt;
   bool bIndexed = false;
   std::vector<bool> bTakenOut;  // beside the entries while any is taken out

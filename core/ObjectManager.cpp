@@ -1,8 +1,6 @@
 #include "core/ObjectManager.h"
 
-#include <algorithm>
 #include <fstream>
-#include <unordered_map>
 
 #include "core/Debug.h"
 #include "core/GetParents.h"
@@ -10,17 +8,6 @@
 #include "core/Persistant.h"
 #include "core/Profiler.h"
 #include "core/Timer.h"
-
-namespace {
-// Objects bound to another level are neither processed nor drawn.
-bool isOnCurrentLevelByTable(Creatable2d* obj) {
-  if (!isOfType(obj, "Persistant")) return true;
-  Persistant* persistant = dynamic_cast<Persistant*>(obj);
-  return !persistant || persistant->getLevel() == getCurrentLevel();
-}
-}  // namespace
-
-bool bProcessRestingObjects = false;
 
 ObjectManager::ObjectManager(std::vector<SaveLoad*> const& protos)
     : passIndex(-1), listedMoreThanOnce(0) {
@@ -33,14 +20,9 @@ void ObjectManager::newObject(Creatable2d* obj) {
     return;
   }
   if (bDebugManager) debug("adding new object to manager:", getType(obj));
-  bool const bEntriesMatched = entries.size() == mainList.size();
   HeteroList<Creatable2d, SaveLoad>::newObject(obj);
-  if (bEntriesMatched) {
-    entries.push_back(makeEntry(obj));
-    countEntry(obj->getCell(), 1);
-  } else {
-    enterListAgain();
-  }
+  entries.push_back(makeEntry(obj));
+  countEntry(obj->getCell(), 1);
   if (bDebugManager) debug("called HeteroList :: newObject");
   if (!isOfType(obj, "MultiListed")) return;
   if (bDebugManager) debug("is multiListed");
@@ -74,9 +56,7 @@ void ObjectManager::deleteObject(Creatable2d* obj, bool bDelete) {
 
 int ObjectManager::findFirst(Creatable2d* obj) const {
   unsigned const cell = obj->getCell();
-  bool const bListedOnce =
-      entries.size() == mainList.size() && cell < entryCounts.size() && entryCounts[cell] == 1;
-  if (bListedOnce) {
+  if (cell < entryCounts.size() && entryCounts[cell] == 1) {
     for (size_t i = mainList.size(); i-- > 0;)
       if (mainList[i] == obj) return static_cast<int>(i);
     return -1;
@@ -136,7 +116,6 @@ void ObjectManager::processObjects() {
     int next = maxLayer + 1;
     passIndex = 0;
     while (passIndex < size()) {
-      if (!isEntryCurrent(static_cast<size_t>(passIndex))) enterListAgain();
       PassEntry& entry = entries[passIndex];
       passIndex++;
       if (entry.bDone) continue;
@@ -166,10 +145,7 @@ void ObjectManager::processObjects() {
       if (bDebugManager) managerLog << "processing " << type << std::endl;
       if (bProfileProcesses) profiler.startProc();
       // The entry may move while the object runs: nothing reads it after the call.
-      if (isOnCurrentLevel(entry)) {
-        prefetchNextAwake(layer);
-        obj->process();
-      }
+      if (isOnCurrentLevel(entry)) obj->process();
       if (bProfileProcesses) profiler.endProc(type);
       if (bDebugManager) managerLog << "processed" << std::endl;
       if (!bPersistant) debugFunc("done processing object");
@@ -188,14 +164,7 @@ void ObjectManager::processObjects() {
 // are: its process is not called, and the sweep sets its flag where it passes it.
 void ObjectManager::startPass(int& minLayer, int& maxLayer) {
   bool const bEveryObject = isEveryObjectWanted();
-  for (size_t i = 0; i < entries.size() || i < mainList.size(); i++) {
-    if (!isEntryCurrent(i)) {
-      enterListAgain();
-      minLayer = maxLayer = 0;
-      i = static_cast<size_t>(-1);
-      continue;
-    }
-    PassEntry& entry = entries[i];
+  for (PassEntry& entry : entries) {
     entry.bDone = false;
     if (bEveryObject || !Creatable::isRestingCell(entry.cell)) {
       entry.obj->bDoneProcessing = false;
@@ -208,19 +177,6 @@ void ObjectManager::startPass(int& minLayer, int& maxLayer) {
 }
 
 // Traced passes call every object's process, so that the trace shows every object as before.
-// The awake objects lie all over memory, and the pass reaches each through a pointer: the next
-// one to run is asked for while this one runs. Only a hint; nothing is read from the object.
-void ObjectManager::prefetchNextAwake(int layer) const {
-  constexpr size_t kLookAhead = 8;
-  size_t const end = std::min(entries.size(), static_cast<size_t>(passIndex) + kLookAhead);
-  for (size_t i = static_cast<size_t>(passIndex); i < end; i++) {
-    PassEntry const& next = entries[i];
-    if (next.bDone || next.procLayer != layer || Creatable::isRestingCell(next.cell)) continue;
-    __builtin_prefetch(next.obj);
-    return;
-  }
-}
-
 bool ObjectManager::isEveryObjectWanted() {
   return bProfileProcesses || bDebugManager || bDebugFunction || bProcessRestingObjects;
 }
@@ -241,7 +197,6 @@ ObjectManager::PassEntry ObjectManager::makeEntry(Creatable2d* obj) {
   PassEntry entry;
   entry.obj = obj;
   entry.cell = obj->getCell();
-  entry.owner = Creatable::getCellOwner(entry.cell);
   entry.procLayer = obj->procLayer;
   entry.bDone = obj->bDoneProcessing;
   entry.bFlagSet = obj->bDoneProcessing;
@@ -259,38 +214,8 @@ void ObjectManager::countEntry(unsigned cell, int change) {
   if (before > 1 && entryCounts[cell] <= 1) listedMoreThanOnce--;
 }
 
-bool ObjectManager::isEntryCurrent(size_t index) const {
-  if (index >= entries.size() || index >= mainList.size()) return false;
-  PassEntry const& entry = entries[index];
-  return entry.obj == mainList[index] && Creatable::getCellOwner(entry.cell) == entry.owner;
-}
-
-// An object keeps what its entry knew; one new to the entries is taken as it stands.
-void ObjectManager::enterListAgain() {
-  std::unordered_map<Creatable2d*, PassEntry> known;
-  for (size_t i = 0; i < entries.size(); i++) {
-    PassEntry const& entry = entries[i];
-    if (Creatable::getCellOwner(entry.cell) == entry.owner) known.emplace(entry.obj, entry);
-  }
-  entries.clear();
-  entryCounts.assign(Creatable::countCells(), 0);
-  listedMoreThanOnce = 0;
-  for (Creatable2d* obj : mainList) {
-    auto found = known.find(obj);
-    bool const bKnown = found != known.end() && found->second.cell == obj->getCell();
-    entries.push_back(bKnown ? found->second : makeEntry(obj));
-    countEntry(obj->getCell(), 1);
-  }
-}
-
 void ObjectManager::noteErased(int index) {
   if (passIndex >= 0 && index < passIndex) passIndex--;
-  bool const bWasCurrent = entries.size() == mainList.size() + 1 &&
-                           Creatable::getCellOwner(entries[index].cell) == entries[index].owner;
-  if (!bWasCurrent) {
-    enterListAgain();
-    return;
-  }
   countEntry(entries[index].cell, -1);
   entries.erase(entries.begin() + index);
 }
@@ -311,8 +236,7 @@ void ObjMan2d::drawObjects() {
     for (size_t i = 0; i < mainList.size(); i++) {
       Creatable2d* obj = mainList[i];
       if (obj->layer != layer) continue;
-      if (!(isEntryCurrent(i) ? isOnCurrentLevel(entries[i]) : isOnCurrentLevelByTable(obj)))
-        continue;
+      if (!isOnCurrentLevel(entries[i])) continue;
       if (bDebugManager) debug("about to draw", getType(obj));
       obj->draw();
       if (bDebugManager) debug("drew", getType(obj));

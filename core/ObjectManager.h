@@ -8,10 +8,8 @@
 
 #include "core/Creatable.h"
 #include "core/HeteroList.h"
+#include "core/ReferenceSwitches.h"
 #include "core/SaveLoad.h"
-
-// Tests and debugging: passes process resting objects too, as if no object ever rested.
-extern bool bProcessRestingObjects;
 
 class ObjectManager : public HeteroList<Creatable2d, SaveLoad> {
  public:
@@ -40,13 +38,13 @@ class ObjectManager : public HeteroList<Creatable2d, SaveLoad> {
   void noteCleared() override;
 
   // What the pass asks of each object of mainList, at the same index and side by side in
-  // memory: most objects of a level rest, and the pass tells them by their entry alone.
+  // memory: most objects of a level rest, and the pass tells them by their entry alone. The
+  // list changes only through the manager (newObject, deleteObject, erase, clear), which keeps
+  // the entries beside it.
   struct PassEntry {
     Creatable2d* obj;
-    // The object's cell and the owner number it had there: an entry whose cell has another
-    // owner now stands for an object that is gone.
+    // The object's cell, where its rest state is kept.
     unsigned cell;
-    unsigned owner;
     // The object's procLayer as of its joining or its last pass awake. The sweep assumes that
     // a resting object's procLayer does not change.
     int procLayer;
@@ -60,13 +58,8 @@ class ObjectManager : public HeteroList<Creatable2d, SaveLoad> {
     unsigned generation;
   };
 
-  // Whether the entry still stands for the object at index of mainList. A list changed behind
-  // the manager's back (through getList) is entered again from its objects.
-  bool isEntryCurrent(size_t index) const;
-  void enterListAgain();
   // Objects bound to another level are neither processed nor drawn.
   bool isOnCurrentLevel(PassEntry& entry);
-  void prefetchNextAwake(int layer) const;
 
   std::vector<PassEntry> entries;
 
@@ -83,10 +76,8 @@ class ObjectManager : public HeteroList<Creatable2d, SaveLoad> {
   // Where the running pass looks next; -1 outside a pass. Kept valid across erasures, so that
   // the pass visits objects as a rescan from the start would, in one sweep per layer.
   int passIndex;
-  // Per cell, how many entries of mainList its object has, as far as the manager has seen: an
-  // object listed once is looked for from the end of the list, where the objects made during
-  // play are. (An object put into the list behind the manager's back while it is listed
-  // already is not counted until the next pass.)
+  // Per cell, how many entries of mainList its object has: an object listed once is looked for
+  // from the end of the list, where the objects made during play are.
   std::vector<unsigned> entryCounts;
   // How many objects have more than one entry.
   int listedMoreThanOnce;

@@ -2,7 +2,7 @@
 
 #include "core/Creatable.h"
 #include "core/GameServices.h"
-#include "game/QorObjMan.h"
+#include "core/ObjectManager.h"
 
 SelfDestructing::SelfDestructing() : numRefs(0), bDestroyed(false), bSelfDestructCalled(false) {}
 
@@ -37,5 +37,5 @@ void SelfDestructing::deleteSelf() {
     recordError("Error: self destructing object is not in the object manager:", getType(this));
     return;
   }
-  objMan.deleteObject(obj, true);
+  getGameObjectManager().deleteObject(obj, true);
 }

@@ -4,7 +4,6 @@
 #include <cmath>
 
 #include "core/Debug.h"
-#include "core/Prefetch.h"
 #include "core/RecordText.h"
 #include "core/TypedLists.h"
 #include "editor/Editor.h"
@@ -136,13 +135,7 @@ void FenceNode::activateDefaultCommand() {
 // Building makes fences only, never posts: the index stays true through the loop.
 void buildAllFences(std::vector<std::unique_ptr<Fence>>* outside) {
   FenceNodeIndex const byId;
-  for (int i = 0; i < fenceNodes.size(); i++) {
-    // A fence is stood between the centres of its posts: the rectangle of the post two on
-    // is asked for now, so that reading it does not wait.
-    if (i + 2 < fenceNodes.size())
-      prefetchBytes(static_cast<SimpleRect*>(fenceNodes.at(i + 2)), sizeof(SimpleRect), false);
-    fenceNodes.at(i)->buildFences(byId, outside);
-  }
+  for (int i = 0; i < fenceNodes.size(); i++) fenceNodes.at(i)->buildFences(byId, outside);
 }
 
 void FenceNode::buildFences() { buildFences(FenceNodeIndex()); }

@@ -4,6 +4,7 @@
 #include <functional>
 #include <unordered_map>
 
+#include "core/GameServices.h"
 #include "core/TypedLists.h"
 #include "game/Fence.h"
 #include "game/FenceNode.h"
@@ -114,4 +115,11 @@ bool isSightClear(Point const& p1, Point const& p2) {
     if (segmentsIntersect(line.a, line.b, p1, p2)) return false;
   }
   return true;
+}
+
+// The answer is a yes or no over all fences, so testing only those the index leaves in gives
+// the same answer as the scan of the whole list.
+bool isClearOfFences(Point const& p1, Point const& p2) {
+  if (!bReady) return lineOfSightThrough(fences.getVect(), p1, p2);
+  return isSightClear(p1, p2);
 }

@@ -26,6 +26,8 @@ LocalState localState;
 CommandState commandState;
 TransState transState;
 GameState* gameState = nullptr;
+
+std::string getGameStateType() { return getType(gameState); }
 ProgressBar progressBar;
 float dist_player_to_bottom = 30.0f;
 

@@ -15,8 +15,6 @@
 #include "game/Ship.h"
 #include "presentation/View.h"
 
-bool bMoveShootersInPlace = false;
-
 namespace {
 // The shooter's first entry erased from the plain list, as the marks of the list must answer.
 bool takeOutInPlace(Shootable* shooter) {

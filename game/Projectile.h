@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/Creatable.h"
+#include "core/ReferenceSwitches.h"
 #include "core/Xml.h"
 #include "game/Visible.h"
 #include "geometry/Collisions.h"
@@ -16,10 +17,6 @@
 #include "presentation/Sprite.h"
 
 class GunUser;
-
-// Moves each shooter in the plain list of ships, one erase and one append per shot, instead of
-// marking its entry: the reference the marks are checked against.
-extern bool bMoveShootersInPlace;
 
 class Projectile : public Sprite, public Visible, public Creatable2d {
  public:

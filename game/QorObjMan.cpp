@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "core/GameServices.h"
 #include "core/GetParents.h"
 #include "core/MultiListed.h"
 #include "game/Prototypes.h"
@@ -10,6 +11,8 @@
 QorObjMan objMan;
 
 QorObjMan::QorObjMan() : ObjMan2d(getPrototypes()) {}
+
+ObjectManager& getGameObjectManager() { return objMan; }
 
 void QorObjMan::newObject(Creatable2d* obj) {
   ObjectManager::newObject(obj);

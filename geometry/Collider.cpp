@@ -7,8 +7,6 @@
 #include "game/Obstacle.h"
 #include "geometry/RectCorners.h"
 
-bool bCollideWithRects = false;
-
 namespace {
 // The rectangle getOrthoRect makes, as corners.
 RectCorners orthoOf(RectCorners const& c) {

@@ -4,14 +4,11 @@
 // pushes it back out with a gap of one unit. Height and rotation of the collider play no part.
 #pragma once
 
+#include "core/ReferenceSwitches.h"
 #include "geometry/Angle.h"
 #include "geometry/Rect.h"
 
 class Obstacle;
-
-// Runs every response on rectangles, as the steps are written, instead of on plain corners:
-// the reference the corner response is checked against. Off in the game.
-extern bool bCollideWithRects;
 
 class Collider : public Rect {
  public:

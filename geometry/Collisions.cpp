@@ -3,10 +3,6 @@
 #include "core/Debug.h"
 #include "core/GameServices.h"
 #include "core/GetParents.h"
-#include "core/TypedLists.h"
-#include "game/Fence.h"
-#include "game/FenceSightIndex.h"
-#include "game/GameStates.h"
 #include "geometry/Rect.h"
 
 std::vector<Collidable*> collideTestResults;
@@ -14,7 +10,7 @@ std::vector<Collidable*> collideTestResults;
 void getCollision(std::vector<Collidable*> const& collidableList, Point const& pointA,
                   Point const& pointB) {
   if (bDebugFunction) {
-    debugFunc("getType(currState):", getType(gameState));
+    debugFunc("getType(currState):", getGameStateType());
     debugFunc("collidableList.size():", collidableList.size());
     for (Collidable* candidate : collidableList) debugFunc(getType(candidate));
     debugFunc("");
@@ -34,12 +30,8 @@ void getCollision(ObjectVector<Collidable*>& collidableList, Point const& pointA
   getCollision(collidableList.getVect(), pointA, pointB);
 }
 
-// The answer is a yes or no over all fences, so testing only those the index leaves in
-// gives the same answer as the scan of the whole list.
-bool lineOfSight(Point const& p1, Point const& p2) {
-  if (!isFenceSightIndexReady()) return lineOfSightThrough(fences.getVect(), p1, p2);
-  return isSightClear(p1, p2);
-}
+// Game play keeps the fences, and the index that narrows the test to those near the line.
+bool lineOfSight(Point const& p1, Point const& p2) { return isClearOfFences(p1, p2); }
 
 Point getCollisionPoint(Point const& /*start*/, float /*angle*/) {
   recordError("Error: getCollisionPoint not implemented");

@@ -59,7 +59,7 @@ bool clearShot(std::vector<Collidable*>& collidableList, Point& p1, Point& p2, R
 // Nearest object: the nearest element strictly within maxDist (-1: no limit), the first in
 // list order on a tie; null for an empty list or none within maxDist.
 template <class T>
-T* getNearest(std::vector<T*>& objects, Point const& p, float maxDist = -1) {
+T* getNearest(std::vector<T*> const& objects, Point const& p, float maxDist = -1) {
   float leastDist = -1;
   T* closest = nullptr;
   for (size_t i = 0; i < objects.size(); i++) {

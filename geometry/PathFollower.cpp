@@ -34,7 +34,6 @@ PathFollower& PathFollower::operator=(PathFollower const& other) {
 
 PathFollower::~PathFollower() {
   // All linked nodes belong to this path, so they are deleted without unlinking.
-  prefetchNodes(true);
   for (int i = 0; i < pathNodes.size(); i++) delete pathNodes.at(i);
   pathNodes.clear();
 }
@@ -130,14 +129,12 @@ void PathFollower::initFromFile(std::istream& in) {
 }
 
 void PathFollower::saveToFile(std::ostream& out) {
-  prefetchNodes(false);
+  // The nodes lie apart from the follower and from each other; asked for together, their
+  // waits overlap. Measured with the same ask in LoadableSprite::saveToFile: qor_level_bench
+  // BM_LevelText/100000 takes about 100 ms of CPU instead of 150 (medians of four runs).
+  prefetchEach(pathNodes.getVect());
   RecordText text(out);
   appendPathRecord(text);
-}
-
-void PathFollower::prefetchNodes(bool bForWrite) {
-  for (int i = 0; i < pathNodes.size(); i++)
-    prefetchBytes(pathNodes.at(i), sizeof(PathNode), bForWrite);
 }
 
 void PathFollower::appendPathRecord(RecordText& text) {

@@ -65,10 +65,6 @@ class PathFollower : public VerletMobile {
   // Snaps onto the destination and picks the next one, unless the destination is an arrow.
   void beginMovingToNextPoint();
   float calcMoveSpeed();
-  // The nodes lie apart from the follower and from each other: a pass that reads or destroys
-  // them all asks for every one first, so that the waits for memory overlap.
-  void prefetchNodes(bool bForWrite);
-
   // Distance to the destination at the previous step; -1 when there is none.
   float prevDist;
   VectorInterface<PathNode*> pathNodes;

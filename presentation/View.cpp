@@ -13,7 +13,6 @@
 
 View view;
 Rect worldBounds;
-bool bCullOffScreen = true;
 
 namespace {
 // Screen pixels kept around the screen when culling: lines are a pixel wide and rasterised on

@@ -4,6 +4,7 @@
 // extent.
 #pragma once
 
+#include "core/ReferenceSwitches.h"
 #include "geometry/Rect.h"
 
 class GameState;
@@ -79,10 +80,6 @@ class View : public Rect {
   ShownBox const& getShownBox();
   ShownBox shown;
 };
-
-// Set (the default), drawing through the camera skips what cannot reach the screen; cleared,
-// everything is drawn, as the tests that compare both frames need.
-extern bool bCullOffScreen;
 
 extern View view;
 // The extent of the current level.

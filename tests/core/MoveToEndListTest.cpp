@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <random>
+#include <type_traits>
 #include <vector>
 
 #include "core/MoveToEndList.h"
@@ -96,4 +97,12 @@ TEST(MoveToEndListTest, ReadsAsErasingTheFirstEntryAndAppendingWould) {
     }
     EXPECT_EQ(list.getVect(), model) << "seed " << seed;
   }
+}
+
+// A caller holding the list as a plain typed list would read it before the marked entries are
+// dropped: the list offers no such base.
+TEST(MoveToEndListTest, CannotBeHeldAsAPlainList) {
+  using List = MoveToEndList<MoveTestEntry*>;
+  EXPECT_FALSE((std::is_convertible<List*, ObjectVector<MoveTestEntry*>*>::value));
+  EXPECT_FALSE((std::is_convertible<List*, VectorInterface<MoveTestEntry*>*>::value));
 }

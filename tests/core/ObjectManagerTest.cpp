@@ -4,6 +4,8 @@
 #include <random>
 #include <sstream>
 #include <string>
+#include <type_traits>
+#include <utility>
 #include <vector>
 
 #include "core/DebugObject.h"
@@ -125,8 +127,8 @@ TEST_F(ObjectManagerTest, ObjectEmptyingTheManagerEndsThePassCleanly) {
 
 // The visiting order of the plain rescan: after every object, scan again from the start.
 namespace {
-void processByRescan(ObjectManager& manager) {
-  std::vector<Creatable2d*>& list = manager.getList();
+void processByRescan(ObjectManager const& manager) {
+  std::vector<Creatable2d*> const& list = manager.getList();
   int minLayer = 0;
   int maxLayer = 0;
   for (Creatable2d* obj : list) {
@@ -459,10 +461,9 @@ TEST_F(ObjectManagerTest, DebugObjectIsFoundByIdInTheGameManager) {
 }
 
 // The manager's list against a plain model: objects come (now and then one already listed),
-// go by deleteObject (the first entry of each), and the list is also changed behind the
-// manager's back; passes run in between. The manager must keep the model's list and process
-// its objects in its order.
-TEST_F(ObjectManagerTest, ListKeepsItsOrderUnderRepeatsRemovalsAndChangesBehindItsBack) {
+// go by deleteObject (the first entry of each) or by position (erase); passes run in between.
+// The manager must keep the model's list and process its objects in its order.
+TEST_F(ObjectManagerTest, ListKeepsItsOrderUnderRepeatsAndRemovals) {
   for (unsigned seed = 1; seed <= 30; seed++) {
     std::mt19937 random(seed);
     auto pick = [&random](int low, int high) {
@@ -490,17 +491,10 @@ TEST_F(ObjectManagerTest, ListKeepsItsOrderUnderRepeatsRemovalsAndChangesBehindI
         m.deleteObject(gone, false);
         model.erase(std::find(model.begin(), model.end(), gone));
       } else if (action == 7) {
-        // Behind the manager's back: straight into its list, or out of it.
-        if (pick(0, 1) == 0) {
-          ManagedTestObj* obj = new ManagedTestObj(std::to_string(made++));
-          owned.push_back(obj);
-          m.getList().push_back(obj);
-          model.push_back(obj);
-        } else {
-          int const at = pick(0, static_cast<int>(model.size()) - 1);
-          m.getList().erase(m.getList().begin() + at);
-          model.erase(model.begin() + at);
-        }
+        // Out of the list by position: the object stays in its typed lists.
+        int const at = pick(0, static_cast<int>(model.size()) - 1);
+        m.erase(m.begin() + at);
+        model.erase(model.begin() + at);
       } else {
         managedTestEvents().clear();
         m.processObjects();
@@ -521,6 +515,17 @@ TEST_F(ObjectManagerTest, ListKeepsItsOrderUnderRepeatsRemovalsAndChangesBehindI
       delete obj;
     }
   }
+}
+
+// The list is the manager's own: outside code reads it but cannot write it, so every change
+// goes through the manager, which keeps its pass entries beside the list.
+TEST(ObjectManagerListTest, OutsideCodeReadsTheListButCannotWriteIt) {
+  using List = decltype(std::declval<ObjectManager&>().getList());
+  using Vect = decltype(std::declval<ObjectManager&>().getVect());
+  using Element = decltype(*std::declval<ObjectManager&>().begin());
+  EXPECT_TRUE(std::is_const<std::remove_reference_t<List>>::value);
+  EXPECT_TRUE(std::is_const<std::remove_reference_t<Vect>>::value);
+  EXPECT_TRUE(std::is_const<std::remove_reference_t<Element>>::value);
 }
 
 TEST_F(ObjectManagerTest, AnObjectListedTwiceLosesItsFirstEntryFirst) {
@@ -551,16 +556,15 @@ TEST_F(ObjectManagerTest, LevelBindingFollowsTheClassTableOfThePass) {
   persistants.clear();
 }
 
-TEST_F(ObjectManagerTest, ListChangedBehindItsBackDuringAPassIsPassedAsItStands) {
+TEST_F(ObjectManagerTest, ListChangedByPositionDuringAPassIsPassedAsItStands) {
   ManagedTestObj* a = add("a");
   ManagedTestObj* b = add("b");
   add("c");
   ManagedTestObj* late = new ManagedTestObj("late");
   a->onProcess = [this, late](ManagedTestObj* self) {
     self->onProcess = nullptr;
-    std::vector<Creatable2d*>& list = manager.getList();
-    list.erase(list.begin() + 1);
-    list.push_back(late);
+    manager.erase(manager.begin() + 1);
+    manager.newObject(late);
   };
   EXPECT_EQ(pass(), (Lines{"a", "c", "late"}));
   EXPECT_EQ(pass(), (Lines{"a", "c", "late"}));

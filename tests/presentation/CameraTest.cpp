@@ -169,11 +169,10 @@ class TestCameraDot : public Creatable2d {
 class SeeAllTest : public CameraTest {
  protected:
   void TearDown() override {
-    for (Creatable2d* object : editObjMan.getList()) delete object;
-    editObjMan.getList().clear();
+    editObjMan.deleteObjects();
     setZoom(2);
   }
-  void add(Creatable2d* object) { editObjMan.getList().push_back(object); }
+  void add(Creatable2d* object) { editObjMan.newObject(object); }
 };
 }  // namespace
 
