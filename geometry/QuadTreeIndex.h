@@ -1,0 +1,93 @@
+// The compact copy of a built quad tree that its queries walk: every node's bounding box in one
+// array, the four children of a split side by side, and the leaves' objects laid out depth
+// first, so that the objects of any branch form one range. It is made from the nodes and holds
+// no state of its own; the tree makes a new one whenever its nodes change.
+#pragma once
+
+#include <vector>
+
+class QuadTreeNode;
+class QuadTreeObject;
+class Rect;
+
+// An axis-aligned box, and whether the rectangle it bounds is that box (upright).
+struct QuadTreeBox {
+  double left, top, right, bottom;
+  bool bUpright;
+};
+
+// Where the tree decides from boxes what the separating-axis test of isCollision (touching
+// counts) would answer, to save that test in the common cases. The test works on
+// single-precision projections, so the boxes must be clear of each other by a margin that
+// covers their rounding (MARGIN does so for coordinates up to about 100,000):
+// - boxes apart by more than MARGIN: the rectangles do not meet;
+// - two upright rectangles overlapping by more than MARGIN on both axes: they meet.
+// A box that is not finite may hide a corner that the test would see: such boxes take the test.
+double const QUAD_TREE_MARGIN = 0.01;
+
+inline bool quadTreeBoxesApart(QuadTreeBox const& a, QuadTreeBox const& b) {
+  return a.left > b.right + QUAD_TREE_MARGIN || b.left > a.right + QUAD_TREE_MARGIN ||
+         a.top > b.bottom + QUAD_TREE_MARGIN || b.top > a.bottom + QUAD_TREE_MARGIN;
+}
+
+inline bool quadTreeBoxesOverlap(QuadTreeBox const& a, QuadTreeBox const& b) {
+  return a.bUpright && b.bUpright && a.left < b.right - QUAD_TREE_MARGIN &&
+         b.left < a.right - QUAD_TREE_MARGIN && a.top < b.bottom - QUAD_TREE_MARGIN &&
+         b.top < a.bottom - QUAD_TREE_MARGIN;
+}
+
+class QuadTreeIndex {
+ public:
+  // The tree below root; each leaf object carries its place in the list the tree was built from.
+  explicit QuadTreeIndex(QuadTreeNode& root);
+
+  // Calls take(begin, end) for the objects of every leaf the query reaches, in child order
+  // (topLeft, topRight, bottomRight, bottomLeft), an object lying in several leaves once for
+  // each. With exact set, a branch is reached when its node meets exact by the separating-axis
+  // test (isCollision, touching counts), as the node-by-node walk decides; without it, when its
+  // area comes within MARGIN of box. The node the walk starts on is not tested.
+  template <class Take>
+  void walk(QuadTreeBox const& box, Rect* exact, Take&& take) const {
+    walkFrom(0, box, exact, take);
+  }
+
+  QuadTreeObject* objectAt(int k) const { return objects[k]; }
+  int orderAt(int k) const { return orders[k]; }
+
+ private:
+  struct Node {
+    QuadTreeBox box;
+    // The first of four consecutive children, or -1 for a leaf.
+    int firstChild;
+    // The objects of the leaves below.
+    int begin, end;
+    // For the exact test of the few queries that the boxes leave open.
+    QuadTreeNode* node;
+  };
+  enum Reach { NOT_REACHED, ENTERED, WHOLLY_INSIDE };
+
+  void add(QuadTreeNode& node, int id);
+  Reach reachOf(Node const& child, QuadTreeBox const& box, Rect* exact) const;
+  template <class Take>
+  void walkFrom(int id, QuadTreeBox const& box, Rect* exact, Take& take) const {
+    Node const& n = nodes[id];
+    if (n.firstChild < 0) {
+      if (n.begin < n.end) take(n.begin, n.end);
+      return;
+    }
+    for (int c = n.firstChild; c < n.firstChild + 4; c++) {
+      Node const& child = nodes[c];
+      // A branch without objects adds nothing, wherever it lies.
+      if (child.begin == child.end) continue;
+      Reach const reach = reachOf(child, box, exact);
+      if (reach == WHOLLY_INSIDE)
+        take(child.begin, child.end);
+      else if (reach == ENTERED)
+        walkFrom(c, box, exact, take);
+    }
+  }
+
+  std::vector<Node> nodes;
+  std::vector<QuadTreeObject*> objects;
+  std::vector<int> orders;
+};
