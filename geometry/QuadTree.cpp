@@ -41,15 +41,20 @@ bool isFinite(QuadTreeBox const& b) {
 }  // namespace
 
 // One build: every object's rectangle is asked for once, and its corners and box are carried
-// down the tree by the object's place in the list.
+// down the tree by the object's place in the list. Kept by the node built on, with the room of
+// its lists, for the next build.
 class QuadTreeNode::Builder {
  public:
-  Builder(VectorInterface<QuadTreeObject*>& list, float minWidth, float minPerNode)
-      : objects(list.getVect()), minWidth(minWidth), minPerNode(minPerNode) {
-    size_t const count = objects.size();
+  void run(QuadTreeNode& root, VectorInterface<QuadTreeObject*>& list, float newMinWidth,
+           float newMinPerNode) {
+    objects = list.getVect().data();
+    minWidth = newMinWidth;
+    minPerNode = newMinPerNode;
+    spares = &root.spareNodes;
+    size_t const count = list.getVect().size();
     corners.resize(count);
-    boxes.reserve(count);
-    ids.reserve(count * 4);
+    boxes.resize(count);
+    ids.resize(count);
     for (size_t j = 0; j < count; j++) {
       Rect const rect = objects[j]->getQuadTreeRect();
       Point(&c)[4] = corners[j].p;
@@ -57,11 +62,14 @@ class QuadTreeNode::Builder {
       c[1] = rect.cornerTopRight();
       c[2] = rect.cornerBottomRight();
       c[3] = rect.cornerBottomLeft();
-      boxes.push_back(boxOfCorners(c));
-      ids.push_back(static_cast<int>(j));
+      boxes[j] = boxOfCorners(c);
+      ids[j] = static_cast<int>(j);
     }
+    build(root, 0, count);
+    objects = nullptr;
   }
 
+ private:
   // Builds node over the objects whose places are ids[begin] to ids[end - 1].
   void build(QuadTreeNode& node, size_t begin, size_t end) {
     debugFunc("building quad tree...");
@@ -72,13 +80,15 @@ class QuadTreeNode::Builder {
       debugFunc("reached leaf, objectsInNode.size():", count);
       node.myObjects.clear();
       node.myOrders.clear();
+      node.myObjects.getVect().reserve(count);
+      node.myOrders.reserve(count);
       for (size_t k = begin; k < end; k++) {
         node.myObjects.push_back(objects[ids[k]]);
         node.myOrders.push_back(ids[k]);
       }
       return;
     }
-    node.createChildren();
+    node.split(spares);
     debugFunc("created children");
     // Each child's list goes above the lists of the nodes being built, in list order; ids may
     // grow meanwhile, so places are kept rather than pointers.
@@ -118,8 +128,10 @@ class QuadTreeNode::Builder {
   struct Corners {
     Point p[4];
   };
-  std::vector<QuadTreeObject*> const& objects;
-  float const minWidth, minPerNode;
+  // The list being built, held by the caller for the build.
+  QuadTreeObject* const* objects = nullptr;
+  float minWidth = 0, minPerNode = 0;
+  std::vector<std::unique_ptr<QuadTreeNode>>* spares = nullptr;
   std::vector<Corners> corners;
   std::vector<QuadTreeBox> boxes;
   // The lists of the nodes on the path being built, each a range of places in the list.
@@ -140,13 +152,17 @@ QuadTreeNode::QuadTreeNode(QuadTreeNode const* rhs)
   setHeight(rhs->getHeight() / 2);
 }
 
-QuadTreeNode::~QuadTreeNode() { clear(); }
+QuadTreeNode::QuadTreeNode(Color const& color)
+    : Rect(color), topLeft(nullptr), topRight(nullptr), bottomRight(nullptr), bottomLeft(nullptr) {}
+
+// The children, the spares and the builder go with their owners.
+QuadTreeNode::~QuadTreeNode() = default;
 
 void QuadTreeNode::buildTree(VectorInterface<QuadTreeObject*>& objectsInNode, float minWidth,
                              float minPerNode) {
   treeChanges++;
-  Builder builder(objectsInNode, minWidth, minPerNode);
-  builder.build(*this, 0, static_cast<size_t>(objectsInNode.size()));
+  if (!builder) builder.reset(new Builder);
+  builder->run(*this, objectsInNode, minWidth, minPerNode);
   // The index is made now rather than by the first query.
   currentIndex();
 }
@@ -160,11 +176,11 @@ std::vector<QuadTreeNode*> QuadTreeNode::getChildren() const {
 QuadTreeBox QuadTreeNode::boxOf() const { return boxOfRect(*this); }
 
 QuadTreeIndex const& QuadTreeNode::currentIndex() {
-  if (!index || indexedAt != treeChanges) {
-    index.reset(new QuadTreeIndex(*this));
+  if (indexedAt != treeChanges) {
+    index.rebuild(*this);
     indexedAt = treeChanges;
   }
-  return *index;
+  return index;
 }
 
 // Gathered first and entered in address order, so that each entry goes in at the set's end.
@@ -231,17 +247,24 @@ void QuadTreeNode::remove(QuadTreeObject* object) {
   }
 }
 
+// The nodes below leave the tree, emptied, and are kept as spares for the next build started
+// here.
 void QuadTreeNode::clear() {
-  for (auto& child : children) {
-    child->clear();
-    child.reset();
-  }
+  size_t next = spareNodes.size();
+  for (auto& child : children) spareNodes.push_back(std::move(child));
   children.clear();
+  for (; next < spareNodes.size(); next++) {
+    QuadTreeNode& node = *spareNodes[next];
+    for (auto& child : node.children) spareNodes.push_back(std::move(child));
+    node.children.clear();
+    node.topLeft = node.topRight = node.bottomRight = node.bottomLeft = nullptr;
+    node.myObjects.clear();
+    node.myOrders.clear();
+  }
   topLeft = topRight = bottomRight = bottomLeft = nullptr;
   // Nothing may be answered from obstacles of a level that is going away.
   myObjects.clear();
   myOrders.clear();
-  index.reset();
   treeChanges++;
 }
 
@@ -250,7 +273,19 @@ void QuadTreeNode::draw() {
   for (auto const& child : children) child->draw();
 }
 
-void QuadTreeNode::createChildren() {
+void QuadTreeNode::createChildren() { split(nullptr); }
+
+std::unique_ptr<QuadTreeNode> QuadTreeNode::makeChild(
+    std::vector<std::unique_ptr<QuadTreeNode>>* spares) {
+  if (!spares || spares->empty()) return std::unique_ptr<QuadTreeNode>(new QuadTreeNode(nodeColor));
+  std::unique_ptr<QuadTreeNode> node = std::move(spares->back());
+  spares->pop_back();
+  // The corners a node of that colour is made with.
+  node->setRect(0, 10, 0, 10);
+  return node;
+}
+
+void QuadTreeNode::split(std::vector<std::unique_ptr<QuadTreeNode>>* spares) {
   if (!children.empty()) {
     recordError("Error: tree node already has children");
     return;
@@ -259,10 +294,19 @@ void QuadTreeNode::createChildren() {
   debugFunc("bouta get random color");
   Color const color = nodeColor;
   debugFunc("got color");
+  children.reserve(4);
   for (int i = 0; i < 4; i++) {
-    children.emplace_back(new QuadTreeNode(this));
+    children.push_back(makeChild(spares));
+    // Each child comes out as QuadTreeNode(this) makes it: the first is sized so, the others
+    // take its corners.
+    if (i == 0) {
+      children[0]->setWidth(getWidth() / 2);
+      children[0]->setHeight(getHeight() / 2);
+    } else {
+      children[i]->setRect(*children[0]);
+    }
     debugFunc("bouta set color of child");
-    children.back()->setColor(color);
+    children[i]->setColor(color);
     debugFunc("set color");
   }
   debugFunc("created children");

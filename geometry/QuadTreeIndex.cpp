@@ -2,12 +2,32 @@
 
 #include "geometry/QuadTree.h"
 
-QuadTreeIndex::QuadTreeIndex(QuadTreeNode& root) {
-  nodes.push_back(Node{root.boxOf(), -1, 0, 0, &root});
-  add(root, 0);
+void QuadTreeIndex::rebuild(QuadTreeNode& root) {
+  nodes.clear();
+  treeNodes.clear();
+  objects.clear();
+  orders.clear();
+  add(root);
+  lay(root, 0);
 }
 
-void QuadTreeIndex::add(QuadTreeNode& node, int id) {
+void QuadTreeIndex::add(QuadTreeNode& node) {
+  QuadTreeBox const b = node.boxOf();
+  Node n{static_cast<float>(b.left),
+         static_cast<float>(b.top),
+         static_cast<float>(b.right),
+         static_cast<float>(b.bottom),
+         -1,
+         0,
+         0,
+         b.bUpright,
+         false};
+  n.bExact = n.left == b.left && n.top == b.top && n.right == b.right && n.bottom == b.bottom;
+  nodes.push_back(n);
+  treeNodes.push_back(&node);
+}
+
+void QuadTreeIndex::lay(QuadTreeNode& node, int id) {
   nodes[id].begin = static_cast<int>(objects.size());
   if (node.isLeaf()) {
     std::vector<QuadTreeObject*> const& list = node.myObjects.getVect();
@@ -16,22 +36,23 @@ void QuadTreeIndex::add(QuadTreeNode& node, int id) {
   } else {
     int const first = static_cast<int>(nodes.size());
     nodes[id].firstChild = first;
-    for (auto const& child : node.children)
-      nodes.push_back(Node{child->boxOf(), -1, 0, 0, child.get()});
-    for (int i = 0; i < 4; i++) add(*node.children[i], first + i);
+    for (auto const& child : node.children) add(*child);
+    for (int i = 0; i < 4; i++) lay(*node.children[i], first + i);
   }
   nodes[id].end = static_cast<int>(objects.size());
 }
 
 // The box rules of QuadTreeIndex.h first. A node wholly inside an upright query meets it, and
 // so does every node below it.
-QuadTreeIndex::Reach QuadTreeIndex::reachOf(Node const& child, QuadTreeBox const& box,
-                                            Rect* exact) const {
-  QuadTreeBox const& a = child.box;
+QuadTreeIndex::Reach QuadTreeIndex::reachOf(int c, QuadTreeBox const& box, Rect* exact) const {
+  Node const& child = nodes[c];
+  QuadTreeBox const a =
+      child.bExact ? QuadTreeBox{child.left, child.top, child.right, child.bottom, child.bUpright}
+                   : treeNodes[c]->boxOf();
   if (quadTreeBoxesApart(a, box)) return NOT_REACHED;
   if (box.bUpright && a.left >= box.left && a.right <= box.right && a.top >= box.top &&
       a.bottom <= box.bottom)
     return WHOLLY_INSIDE;
   if (!exact || quadTreeBoxesOverlap(a, box)) return ENTERED;
-  return child.node->isCollision(*exact) ? ENTERED : NOT_REACHED;
+  return treeNodes[c]->isCollision(*exact) ? ENTERED : NOT_REACHED;
 }

@@ -38,8 +38,9 @@ inline bool quadTreeBoxesOverlap(QuadTreeBox const& a, QuadTreeBox const& b) {
 
 class QuadTreeIndex {
  public:
-  // The tree below root; each leaf object carries its place in the list the tree was built from.
-  explicit QuadTreeIndex(QuadTreeNode& root);
+  // Lays out the tree below root as it is now, keeping the room of the last layout; each leaf
+  // object carries its place in the list the tree was built from.
+  void rebuild(QuadTreeNode& root);
 
   // Calls take(begin, end) for the objects of every leaf the query reaches, in child order
   // (topLeft, topRight, bottomRight, bottomLeft), an object lying in several leaves once for
@@ -55,19 +56,22 @@ class QuadTreeIndex {
   int orderAt(int k) const { return orders[k]; }
 
  private:
+  // Half a cache line, so that the four children of a split take two. A split places its
+  // children's edges at single-precision values, so their boxes are held exactly in floats;
+  // a box that is not (bExact false) is read from its node.
   struct Node {
-    QuadTreeBox box;
+    float left, top, right, bottom;
     // The first of four consecutive children, or -1 for a leaf.
     int firstChild;
     // The objects of the leaves below.
     int begin, end;
-    // For the exact test of the few queries that the boxes leave open.
-    QuadTreeNode* node;
+    bool bUpright, bExact;
   };
   enum Reach { NOT_REACHED, ENTERED, WHOLLY_INSIDE };
 
-  void add(QuadTreeNode& node, int id);
-  Reach reachOf(Node const& child, QuadTreeBox const& box, Rect* exact) const;
+  void add(QuadTreeNode& node);
+  void lay(QuadTreeNode& node, int id);
+  Reach reachOf(int c, QuadTreeBox const& box, Rect* exact) const;
   template <class Take>
   void walkFrom(int id, QuadTreeBox const& box, Rect* exact, Take& take) const {
     Node const& n = nodes[id];
@@ -79,7 +83,7 @@ class QuadTreeIndex {
       Node const& child = nodes[c];
       // A branch without objects adds nothing, wherever it lies.
       if (child.begin == child.end) continue;
-      Reach const reach = reachOf(child, box, exact);
+      Reach const reach = reachOf(c, box, exact);
       if (reach == WHOLLY_INSIDE)
         take(child.begin, child.end);
       else if (reach == ENTERED)
@@ -88,6 +92,9 @@ class QuadTreeIndex {
   }
 
   std::vector<Node> nodes;
+  // Beside nodes: each entry's node, for the exact test of the few queries that the boxes leave
+  // open.
+  std::vector<QuadTreeNode*> treeNodes;
   std::vector<QuadTreeObject*> objects;
   std::vector<int> orders;
 };

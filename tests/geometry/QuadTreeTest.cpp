@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <iomanip>
+#include <limits>
 #include <memory>
 #include <random>
 #include <set>
@@ -572,4 +573,25 @@ TEST(QuadTreeTest, ListAndBoxQueriesAnswerAsTheSetQuery) {
       }
     }
   }
+}
+
+// Rectangles with infinite or not-a-number corners are filed where the separating-axis test of
+// each node files them, whatever their bounding boxes say.
+TEST(QuadTreeTest, ObjectsWithCornersBeyondTheNumbersAreFiledAsTheNodeByNodeTestsDo) {
+  float const inf = std::numeric_limits<float>::infinity();
+  float const nan = std::numeric_limits<float>::quiet_NaN();
+  Objects objects = boxesAlongTop(8, 1000);
+  objects.emplace_back(new TestQtObject(100, 100, inf, 200));
+  objects.emplace_back(new TestQtObject(-inf, 600, 300, 700));
+  objects.emplace_back(new TestQtObject(-inf, -inf, inf, inf));
+  objects.emplace_back(new TestQtObject(100, 100, nan, 200));
+  objects.emplace_back(new TestQtObject(nan, nan, nan, nan));
+  objects.emplace_back(new TestQtObject(700, inf, 800, inf));
+  QuadTreeNode root;
+  root.setRect(0, 0, 1000, 1000);
+  auto list = listOf(objects);
+  root.buildTree(list, 100.0f, 4.0f);
+  ASSERT_FALSE(root.isLeaf());
+  int leaves = 0;
+  expectFiledAsWrittenOut(root, list.getVect(), leaves);
 }
