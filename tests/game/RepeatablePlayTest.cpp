@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "core/GameServices.h"
 #include "game/Fence.h"
 #include "game/Level.h"
 #include "game/PlaythroughPilot.h"
@@ -41,8 +42,8 @@ class FrameDigest {
     for (unsigned char b : bytes) hash = (hash ^ b) * 1099511628211ull;
   }
   void add(SimpleRect const& r) {
-    for (Point const* p : {&r.cornerTopLeft(), &r.cornerTopRight(), &r.cornerBottomRight(),
-                           &r.cornerBottomLeft()}) {
+    for (Point const* p :
+         {&r.cornerTopLeft(), &r.cornerTopRight(), &r.cornerBottomRight(), &r.cornerBottomLeft()}) {
       add(p->x);
       add(p->y);
     }
@@ -101,6 +102,12 @@ class RepeatablePlayTest : public PlaythroughTest {
   }
 
   Runs playEveryLevel() {
+    // The program's first frame, in which rectangles answer their last place with the present
+    // one, lies behind every run.
+    if (bFirstCycle) {
+      input.nextFrame();
+      playFrame();
+    }
     Runs runs;
     for (char const* level : shippedLevels) runs.push_back(play(level));
     return runs;
