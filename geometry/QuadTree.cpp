@@ -110,7 +110,6 @@ class QuadTreeNode::Builder {
     ids.resize(base);
   }
 
- private:
   // Whether the child's rectangle collides with the object's (isCollision on both corner
   // lists), decided from the boxes where the rules of QuadTreeIndex.h allow.
   bool childMeets(QuadTreeNode const& child, QuadTreeBox const& childBox, int id) const {
