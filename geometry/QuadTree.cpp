@@ -29,9 +29,16 @@ QuadTreeBox boxOfCorners(Point const (&p)[4]) {
 }
 
 QuadTreeBox boxOfRect(SimpleRect const& r) {
-  Point const corners[4] = {r.cornerTopLeft(), r.cornerTopRight(), r.cornerBottomRight(),
-                            r.cornerBottomLeft()};
-  return boxOfCorners(corners);
+  Point const& a = r.cornerTopLeft();
+  Point const& b = r.cornerTopRight();
+  Point const& c = r.cornerBottomRight();
+  Point const& d = r.cornerBottomLeft();
+  // In corner order, as boxOfCorners takes them (the order matters for not-a-number).
+  return QuadTreeBox{std::min(std::min(std::min(a.x, b.x), c.x), d.x),
+                     std::min(std::min(std::min(a.y, b.y), c.y), d.y),
+                     std::max(std::max(std::max(a.x, b.x), c.x), d.x),
+                     std::max(std::max(std::max(a.y, b.y), c.y), d.y),
+                     a.y == b.y && c.y == d.y && a.x == d.x && b.x == c.x};
 }
 
 bool isFinite(QuadTreeBox const& b) {

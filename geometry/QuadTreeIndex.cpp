@@ -42,17 +42,18 @@ void QuadTreeIndex::lay(QuadTreeNode& node, int id) {
   nodes[id].end = static_cast<int>(objects.size());
 }
 
-// The box rules of QuadTreeIndex.h first. A node wholly inside an upright query meets it, and
-// so does every node below it.
-QuadTreeIndex::Reach QuadTreeIndex::reachOf(int c, QuadTreeBox const& box, Rect* exact) const {
-  Node const& child = nodes[c];
-  QuadTreeBox const a =
-      child.bExact ? QuadTreeBox{child.left, child.top, child.right, child.bottom, child.bUpright}
-                   : treeNodes[c]->boxOf();
+// A box the floats do not hold: the same rules on the node's own box.
+QuadTreeIndex::Reach QuadTreeIndex::reachOfInexact(int c, QuadTreeBox const& box,
+                                                   Rect* exact) const {
+  QuadTreeBox const a = treeNodes[c]->boxOf();
   if (quadTreeBoxesApart(a, box)) return NOT_REACHED;
   if (box.bUpright && a.left >= box.left && a.right <= box.right && a.top >= box.top &&
       a.bottom <= box.bottom)
     return WHOLLY_INSIDE;
   if (!exact || quadTreeBoxesOverlap(a, box)) return ENTERED;
-  return treeNodes[c]->isCollision(*exact) ? ENTERED : NOT_REACHED;
+  return meetsExactly(c, *exact) ? ENTERED : NOT_REACHED;
+}
+
+bool QuadTreeIndex::meetsExactly(int c, Rect& exact) const {
+  return treeNodes[c]->isCollision(exact);
 }

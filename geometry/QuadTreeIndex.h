@@ -71,7 +71,21 @@ class QuadTreeIndex {
 
   void add(QuadTreeNode& node);
   void lay(QuadTreeNode& node, int id);
-  Reach reachOf(int c, QuadTreeBox const& box, Rect* exact) const;
+  // How the walk goes on at child c. The box rules above first; a node wholly inside an upright
+  // query meets it, and so does every node below it.
+  Reach reachOf(int c, QuadTreeBox const& box, Rect* exact) const {
+    Node const& child = nodes[c];
+    if (!child.bExact) return reachOfInexact(c, box, exact);
+    QuadTreeBox const a{child.left, child.top, child.right, child.bottom, child.bUpright};
+    if (quadTreeBoxesApart(a, box)) return NOT_REACHED;
+    if (box.bUpright && a.left >= box.left && a.right <= box.right && a.top >= box.top &&
+        a.bottom <= box.bottom)
+      return WHOLLY_INSIDE;
+    if (!exact || quadTreeBoxesOverlap(a, box)) return ENTERED;
+    return meetsExactly(c, *exact) ? ENTERED : NOT_REACHED;
+  }
+  Reach reachOfInexact(int c, QuadTreeBox const& box, Rect* exact) const;
+  bool meetsExactly(int c, Rect& exact) const;
   template <class Take>
   void walkFrom(int id, QuadTreeBox const& box, Rect* exact, Take& take) const {
     Node const& n = nodes[id];
