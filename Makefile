@@ -15,7 +15,7 @@ SAN_ENV    = ASAN_OPTIONS=detect_leaks=1:abort_on_error=0:halt_on_error=1:interc
              LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0 \
              UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 SDL_AUDIODRIVER=dummy
 
-.PHONY: run lockdown build test test-build fuzz fuzz-build bench deps clean format-check
+.PHONY: run lockdown build test test-build test-release fuzz fuzz-build bench deps clean format-check
 
 run: build
 	cd $(BUILD)/run && ../qor
@@ -39,6 +39,17 @@ test: test-build fuzz-build
 	$(SAN_ENV) $(XVFB) tests/support/ctest-retry.sh $(TEST_BUILD) -j$(JOBS) --timeout 300
 	$(SAN_ENV) $(XVFB) tests/support/run-whole.sh $(TEST_BUILD) $(WHOLE_TESTS)
 	$(SAN_ENV) $(XVFB) fuzz/run.sh $(FUZZ_BUILD) 20 4
+
+# The equivalence tests (fast paths against the plain ones) and the repeatable-play test against
+# a library built as the game ships (release flags, no sanitizer), warnings as errors: the game
+# that ships must play as the tested one. Only the two test programs that hold them are built.
+RELEASE_CHECK_BUILD ?= build-release-check
+RELEASE_CHECK_TESTS = ColliderCorners|QuadTree|ObstacleTree|CollisionStepsEquivalence|ShooterOrderEquivalence|FenceRest|SightNarrowing|ShotCandidateOrder|RepeatablePlay
+test-release: deps
+	cmake -S . -B $(RELEASE_CHECK_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_FLAGS=-Werror
+	cmake --build $(RELEASE_CHECK_BUILD) -j$(JOBS) --target geometry_tests game_tests
+	cd $(RELEASE_CHECK_BUILD) && SDL_AUDIODRIVER=dummy $(XVFB) ctest --output-on-failure -j$(JOBS) \
+	  --timeout 300 -R '$(RELEASE_CHECK_TESTS)'
 
 fuzz: fuzz-build
 	$(SAN_ENV) $(XVFB) fuzz/run.sh $(FUZZ_BUILD) $(FUZZ_TIME) $(FUZZ_JOBS) $(TARGETS)
@@ -74,4 +85,4 @@ deps:
 	scripts/install-deps.sh
 
 clean:
-	rm -rf $(BUILD) $(TEST_BUILD) $(FUZZ_BUILD) build-bench
+	rm -rf $(BUILD) $(TEST_BUILD) $(FUZZ_BUILD) build-bench $(RELEASE_CHECK_BUILD)

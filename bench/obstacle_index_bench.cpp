@@ -85,19 +85,16 @@ BenchWall* wallOf(QuadTreeObject* object) {
   return static_cast<BenchWall*>(static_cast<Obstacle*>(object));
 }
 
-// The quad tree's exact answer: the candidates of the leaves reached that truly meet the
-// query, each once (an object lying in several leaves is met several times). Like Box2D's
-// answer it is left unsorted: a hit already found is not added again.
+// The quad tree's exact answer: the objects of the leaves reached (each once) that truly meet
+// the query.
 void quadTreeAnswer(QuadTreeNode& root, Rect& rect, Box const& q,
                     std::vector<QuadTreeObject*>& scratch, std::vector<void*>& hits) {
   scratch.clear();
   hits.clear();
-  root.getCandidates(rect, scratch);
+  root.getNearby(rect, scratch);
   for (QuadTreeObject* object : scratch) {
     BenchWall* wall = wallOf(object);
-    if (wall->meets(q.left, q.top, q.right, q.bottom) &&
-        std::find(hits.begin(), hits.end(), wall) == hits.end())
-      hits.push_back(wall);
+    if (wall->meets(q.left, q.top, q.right, q.bottom)) hits.push_back(wall);
   }
 }
 

@@ -29,12 +29,13 @@ void getNearbyObstacles(Rect rect, VectorInterface<Obstacle*>& list) {
   gatherNearbyObstacles(rect, list);
 }
 
-// The tree's sorted list gives the set's order without the set's allocations; the scratch list
-// is kept between queries.
+// Visited in the order of the obstacle list the tree was built from, not by address: the
+// collision responses run in this order, and the play must not depend on where the allocator put
+// the obstacles. The scratch list is kept between queries.
 void gatherNearbyObstacles(Rect& area, VectorInterface<Obstacle*>& list) {
   static std::vector<QuadTreeObject*> nearby;
   nearby.clear();
-  obstacleTree.getNearby(area, nearby);
+  obstacleTree.getNearbyInListOrder(area, nearby);
   // Only obstacles are put in the tree.
   for (QuadTreeObject* object : nearby) list.push_back(static_cast<Obstacle*>(object));
 }

@@ -14,7 +14,7 @@ extern float minPerNode;
 
 void clearObstacleTree();
 void buildObstacleTree();
-// Appends the obstacles near rect, each once, in ascending address order.
+// Appends the obstacles near rect, each once, in the order of the obstacles list at the build.
 void getNearbyObstacles(Rect rect, VectorInterface<Obstacle*>& list);
 // The same for a rectangle the caller holds, without copying it.
 void gatherNearbyObstacles(Rect& area, VectorInterface<Obstacle*>& list);

@@ -1,114 +1,101 @@
-// A rectangle's four corners as plain values, for hot paths that would otherwise build and
-// free whole rectangles (colours, corner caches, last-frame copies) for intermediate values.
+// A rectangle's corner steps, written once. SimpleRect runs them on its own corners, and
+// RectCorners (four plain corner values, for hot paths that would otherwise build and free whole
+// rectangles for intermediate values) on its own, so that both give the same numbers.
+//
+// Every step is out of line. Each takes or gives single-precision values that the corners
+// (doubles) must be rounded to; inlined into its caller, GCC 12 at -O2 merges such a step into
+// double-precision vector code and drops the rounding to float, and a release build then plays
+// other numbers than the test build. A float handed through a call is always rounded.
 #pragma once
 
+#include "geometry/Angle.h"
 #include "geometry/Point.h"
-#include "geometry/SimpleRect.h"
 
-// Each operation does exactly what the rectangle's own operation does (same float steps, same
-// order), so that both give the same numbers.
+class SimpleRect;
+
+// Reading four corners kept elsewhere, in the order topLeft, topRight, bottomRight, bottomLeft.
+struct CornerView {
+  Point const& topLeft;
+  Point const& topRight;
+  Point const& bottomRight;
+  Point const& bottomLeft;
+
+  // Heading from the bottom edge towards the top edge.
+  Angle getAngle() const;
+  float getWidth() const;
+  float getHeight() const;
+  // The true centre: the midpoint of the top and bottom edges' midpoints.
+  Point getCenter() const;
+  // The bounding box, each coordinate as a float, taken in corner order: a corner replaces the
+  // answer only when strictly beyond it.
+  float getLeft() const;
+  float getTop() const;
+  float getRight() const;
+  float getBottom() const;
+};
+
+// Setting four corners kept elsewhere.
+struct CornerSteps {
+  Point& topLeft;
+  Point& topRight;
+  Point& bottomRight;
+  Point& bottomLeft;
+
+  CornerView view() const { return CornerView{topLeft, topRight, bottomRight, bottomLeft}; }
+  void setRect(float left, float top, float right, float bottom) const;
+  // The rectangle whose top edge has its midpoint at a and bottom edge at b, width wide.
+  void setMidpoints(Point const& a, Point const& b, float width) const;
+  // Move the rectangle so that one edge lies at the value, keeping its size.
+  void setLeft(float x) const;
+  void setRight(float x) const;
+  void setTop(float y) const;
+  void setBottom(float y) const;
+  // Move one edge alone.
+  void setLeftIndep(float x) const;
+  void setTopIndep(float y) const;
+  void setRightIndep(float x) const;
+  void setBottomIndep(float y) const;
+  void move(float dx, float dy) const;
+  // Grow each edge on its own so that the box from left to right and top to bottom is covered.
+  void increaseTo(float left, float top, float right, float bottom) const;
+};
+
 struct RectCorners {
   Point topLeft, topRight, bottomRight, bottomLeft;
 
   RectCorners() = default;
-  explicit RectCorners(SimpleRect const& r)
-      : topLeft(r.cornerTopLeft()),
-        topRight(r.cornerTopRight()),
-        bottomRight(r.cornerBottomRight()),
-        bottomLeft(r.cornerBottomLeft()) {}
+  explicit RectCorners(SimpleRect const& r);
+
+  CornerSteps steps() { return CornerSteps{topLeft, topRight, bottomRight, bottomLeft}; }
+  CornerView view() const { return CornerView{topLeft, topRight, bottomRight, bottomLeft}; }
 
   void setRect(float left, float top, float right, float bottom) {
-    topLeft.setPoint(left, top);
-    topRight.setPoint(right, top);
-    bottomRight.setPoint(right, bottom);
-    bottomLeft.setPoint(left, bottom);
+    steps().setRect(left, top, right, bottom);
   }
   void setMidpoints(Point const& a, Point const& b, float width) {
-    Angle theta(::getAngle(a, b));
-    double half = width / 2;
-    topRight = a + getPointAtAngle(theta + 90, half);
-    topLeft = a + getPointAtAngle(theta - 90, half);
-    bottomRight = b + getPointAtAngle(theta + 90, half);
-    bottomLeft = b + getPointAtAngle(theta - 90, half);
+    steps().setMidpoints(a, b, width);
   }
-  void setLeft(float x) {
-    float w = static_cast<float>(topRight.x - topLeft.x);
-    topLeft.x = bottomLeft.x = x;
-    topRight.x = bottomRight.x = x + w;
-  }
-  void setRight(float x) {
-    float w = static_cast<float>(topRight.x - topLeft.x);
-    topRight.x = bottomRight.x = x;
-    topLeft.x = bottomLeft.x = x - w;
-  }
-  void setTop(float y) {
-    float h = static_cast<float>(bottomRight.y - topRight.y);
-    topLeft.y = topRight.y = y;
-    bottomLeft.y = bottomRight.y = y + h;
-  }
-  void setBottom(float y) {
-    float h = static_cast<float>(bottomRight.y - topRight.y);
-    bottomLeft.y = bottomRight.y = y;
-    topLeft.y = topRight.y = y - h;
+  void setLeft(float x) { steps().setLeft(x); }
+  void setRight(float x) { steps().setRight(x); }
+  void setTop(float y) { steps().setTop(y); }
+  void setBottom(float y) { steps().setBottom(y); }
+  void move(float dx, float dy) { steps().move(dx, dy); }
+  void increaseTo(RectCorners const& other) {
+    CornerView const o = other.view();
+    steps().increaseTo(o.getLeft(), o.getTop(), o.getRight(), o.getBottom());
   }
 
   Point getTopLeft() const { return topLeft; }
-  Angle getAngle() const { return Angle(::getAngle(bottomLeft, topLeft)); }
-  float getWidth() const { return dist(topRight, topLeft); }
-  float getHeight() const { return dist(topRight, bottomRight); }
-  Point getCenter() const {
-    return getMidpoint(getMidpoint(topLeft, topRight), getMidpoint(bottomRight, bottomLeft));
-  }
-  // The bounding box of the corners in the cache's order, each coordinate as a float.
-  float getLeft() const { return least(topLeft.x, topRight.x, bottomRight.x, bottomLeft.x); }
-  float getTop() const { return least(topLeft.y, topRight.y, bottomRight.y, bottomLeft.y); }
-  float getRight() const { return most(topLeft.x, topRight.x, bottomRight.x, bottomLeft.x); }
-  float getBottom() const { return most(topLeft.y, topRight.y, bottomRight.y, bottomLeft.y); }
-
-  void move(float dx, float dy) {
-    Point offset(dx, dy);
-    topLeft += offset;
-    topRight += offset;
-    bottomRight += offset;
-    bottomLeft += offset;
-  }
-  void setLeftIndep(float x) { topLeft.x = bottomLeft.x = x; }
-  void setTopIndep(float y) { topLeft.y = topRight.y = y; }
-  void setRightIndep(float x) { topRight.x = bottomRight.x = x; }
-  void setBottomIndep(float y) { bottomRight.y = bottomLeft.y = y; }
-  void increaseTo(RectCorners const& other) {
-    float left = other.getLeft();
-    float top = other.getTop();
-    float right = other.getRight();
-    float bottom = other.getBottom();
-    if (left < getLeft()) setLeftIndep(left);
-    if (right > getRight()) setRightIndep(right);
-    if (top < getTop()) setTopIndep(top);
-    if (bottom > getBottom()) setBottomIndep(bottom);
-  }
+  Angle getAngle() const { return view().getAngle(); }
+  float getWidth() const { return view().getWidth(); }
+  float getHeight() const { return view().getHeight(); }
+  Point getCenter() const { return view().getCenter(); }
+  float getLeft() const { return view().getLeft(); }
+  float getTop() const { return view().getTop(); }
+  float getRight() const { return view().getRight(); }
+  float getBottom() const { return view().getBottom(); }
   // The axis-aligned bounding box, as Rect::getBounds makes it.
-  RectCorners getBounds() const {
-    RectCorners result;
-    result.setRect(getLeft(), getTop(), getRight(), getBottom());
-    return result;
-  }
+  RectCorners getBounds() const;
 
-  void storeIn(SimpleRect& r) { r.setRect(topLeft, topRight, bottomRight, bottomLeft); }
-
-  static float least(double a, double b, double c, double d) {
-    float const v[4] = {static_cast<float>(a), static_cast<float>(b), static_cast<float>(c),
-                        static_cast<float>(d)};
-    float result = v[0];
-    for (int i = 1; i < 4; i++)
-      if (v[i] < result) result = v[i];
-    return result;
-  }
-  static float most(double a, double b, double c, double d) {
-    float const v[4] = {static_cast<float>(a), static_cast<float>(b), static_cast<float>(c),
-                        static_cast<float>(d)};
-    float result = v[0];
-    for (int i = 1; i < 4; i++)
-      if (v[i] > result) result = v[i];
-    return result;
-  }
+  void storeIn(SimpleRect& r);
 };

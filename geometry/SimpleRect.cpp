@@ -57,11 +57,7 @@ float SimpleRect::getXCenter() const { return static_cast<float>((topLeft.x + to
 float SimpleRect::getYCenter() const { return static_cast<float>((topLeft.y + bottomLeft.y) / 2); }
 
 void SimpleRect::move(float dx, float dy) {
-  Point offset(dx, dy);
-  topLeft += offset;
-  topRight += offset;
-  bottomRight += offset;
-  bottomLeft += offset;
+  cornerSteps().move(dx, dy);
   setPoints();
 }
 
@@ -160,7 +156,7 @@ void SimpleRect::drawFilled() {
   glPopMatrix();
 }
 
-Point SimpleRect::getCenter() const { return getMidpoint(getPointA(), getPointB()); }
+Point SimpleRect::getCenter() const { return cornerView().getCenter(); }
 
 bool SimpleRect::isPtIn(Point const& p) const {
   return isPtInRect(static_cast<float>(p.x), static_cast<float>(p.y));
@@ -172,10 +168,7 @@ void SimpleRect::setColorTo(Color const& c) {
 }
 
 void SimpleRect::setRect(float left, float top, float right, float bottom) {
-  topLeft.setPoint(left, top);
-  topRight.setPoint(right, top);
-  bottomRight.setPoint(right, bottom);
-  bottomLeft.setPoint(left, bottom);
+  cornerSteps().setRect(left, top, right, bottom);
   setPoints();
 }
 
@@ -216,50 +209,42 @@ void SimpleRect::setWidth(float w) { setDims(w, getHeight()); }
 void SimpleRect::setHeight(float h) { setDims(getWidth(), h); }
 
 void SimpleRect::setLeft(float x) {
-  float w = static_cast<float>(topRight.x - topLeft.x);
-  topLeft.x = bottomLeft.x = x;
-  topRight.x = bottomRight.x = x + w;
+  cornerSteps().setLeft(x);
   setPoints();
 }
 
 void SimpleRect::setRight(float x) {
-  float w = static_cast<float>(topRight.x - topLeft.x);
-  topRight.x = bottomRight.x = x;
-  topLeft.x = bottomLeft.x = x - w;
+  cornerSteps().setRight(x);
   setPoints();
 }
 
 void SimpleRect::setTop(float y) {
-  float h = static_cast<float>(bottomRight.y - topRight.y);
-  topLeft.y = topRight.y = y;
-  bottomLeft.y = bottomRight.y = y + h;
+  cornerSteps().setTop(y);
   setPoints();
 }
 
 void SimpleRect::setBottom(float y) {
-  float h = static_cast<float>(bottomRight.y - topRight.y);
-  bottomLeft.y = bottomRight.y = y;
-  topLeft.y = topRight.y = y - h;
+  cornerSteps().setBottom(y);
   setPoints();
 }
 
 void SimpleRect::setLeftIndep(float x) {
-  topLeft.x = bottomLeft.x = x;
+  cornerSteps().setLeftIndep(x);
   setPoints();
 }
 
 void SimpleRect::setTopIndep(float y) {
-  topLeft.y = topRight.y = y;
+  cornerSteps().setTopIndep(y);
   setPoints();
 }
 
 void SimpleRect::setRightIndep(float x) {
-  topRight.x = bottomRight.x = x;
+  cornerSteps().setRightIndep(x);
   setPoints();
 }
 
 void SimpleRect::setBottomIndep(float y) {
-  bottomRight.y = bottomLeft.y = y;
+  cornerSteps().setBottomIndep(y);
   setPoints();
 }
 
@@ -288,12 +273,7 @@ void SimpleRect::increaseTo(Rect& other) {
 }
 
 void SimpleRect::setMidpoints(Point const& a, Point const& b, float width) {
-  Angle theta(::getAngle(a, b));
-  double half = width / 2;
-  topRight = a + getPointAtAngle(theta + 90, half);
-  topLeft = a + getPointAtAngle(theta - 90, half);
-  bottomRight = b + getPointAtAngle(theta + 90, half);
-  bottomLeft = b + getPointAtAngle(theta - 90, half);
+  cornerSteps().setMidpoints(a, b, width);
   setPoints();
 }
 
@@ -303,7 +283,7 @@ Point SimpleRect::getPointA() const { return getMidpoint(topLeft, topRight); }
 
 Point SimpleRect::getPointB() const { return getMidpoint(bottomRight, bottomLeft); }
 
-Angle SimpleRect::getAngle() { return Angle(::getAngle(bottomLeft, topLeft)); }
+Angle SimpleRect::getAngle() { return cornerView().getAngle(); }
 
 float SimpleRect::getWidth() const {
   if (bDebugFunction) {
@@ -312,7 +292,7 @@ float SimpleRect::getWidth() const {
     corners << topRight << " " << topLeft;
     debugFunc("dist(topRight, topLeft):", corners.str());
   }
-  return dist(topRight, topLeft);
+  return cornerView().getWidth();
 }
 
 float SimpleRect::getHeight() const {
@@ -322,46 +302,22 @@ float SimpleRect::getHeight() const {
     corners << topRight << " " << bottomRight;
     debugFunc("dist(topRight, bottomRight):", corners.str());
   }
-  return dist(topRight, bottomRight);
+  return cornerView().getHeight();
 }
 
-namespace {
-// One edge of the bounding box: the corners' coordinates as floats, taken in corner order,
-// each replacing the answer only when strictly beyond it (as findMin and findMax do), without
-// a scratch list.
-template <bool bMax, class Points>
-float edgeOf(Points const& points, double Point::*coordinate) {
-  if (points.empty()) {
-    recordError(bMax ? "Error: Empty vector passed to findMax"
-                     : "Error: Empty vector passed to findMin");
-    return 0;
-  }
-  float result = static_cast<float>(points[0].*coordinate);
-  for (size_t i = 1; i < points.size(); i++) {
-    float value = static_cast<float>(points[i].*coordinate);
-    if (bMax ? value > result : value < result) result = value;
-  }
-  return result;
-}
-}  // namespace
-
-// Before the corner list is made it would only copy the corners: they are read in its order
-// instead, so that an edge asked for does not make the list (nor allocate it).
-float SimpleRect::getLeft() const {
-  return points.empty() ? edgeOf<false>(corners(), &Point::x) : edgeOf<false>(points, &Point::x);
+// The cache, once made, is what the edges are read from; before it is made they are read from
+// the corners, so that an edge asked for does not make the list (nor allocate it).
+CornerView SimpleRect::edgeCorners() const {
+  return points.empty() ? cornerView() : CornerView{points[0], points[1], points[2], points[3]};
 }
 
-float SimpleRect::getTop() const {
-  return points.empty() ? edgeOf<false>(corners(), &Point::y) : edgeOf<false>(points, &Point::y);
-}
+float SimpleRect::getLeft() const { return edgeCorners().getLeft(); }
 
-float SimpleRect::getRight() const {
-  return points.empty() ? edgeOf<true>(corners(), &Point::x) : edgeOf<true>(points, &Point::x);
-}
+float SimpleRect::getTop() const { return edgeCorners().getTop(); }
 
-float SimpleRect::getBottom() const {
-  return points.empty() ? edgeOf<true>(corners(), &Point::y) : edgeOf<true>(points, &Point::y);
-}
+float SimpleRect::getRight() const { return edgeCorners().getRight(); }
+
+float SimpleRect::getBottom() const { return edgeCorners().getBottom(); }
 
 std::vector<Point> const& SimpleRect::getPointsConst() const {
   cachedPoints();

@@ -5,11 +5,11 @@
 // the top and of the left edge: the motion parts, drawing and mouse tests use those as they are.
 #pragma once
 
-#include <array>
 #include <fstream>
 #include <string>
 #include <vector>
 
+#include "geometry/RectCorners.h"
 #include "geometry/Shape.h"
 #include "presentation/Colors.h"
 
@@ -136,8 +136,11 @@ class SimpleRect : public Shape {
   // The corner list, made when first read (see setPoints); read it through cachedPoints.
   mutable std::vector<Point> points;
   std::vector<Point>& cachedPoints() const;
-  // The corners in the order of the corner list.
-  std::array<Point, 4> corners() const { return {topLeft, topRight, bottomRight, bottomLeft}; }
+  // The corner steps of RectCorners.h, run on this rectangle's own corners.
+  CornerSteps cornerSteps() { return CornerSteps{topLeft, topRight, bottomRight, bottomLeft}; }
+  CornerView cornerView() const { return CornerView{topLeft, topRight, bottomRight, bottomLeft}; }
+  // The corners the bounding-box edges are read from.
+  CornerView edgeCorners() const;
   bool bSetPointA;
   bool bSetPointB;
   bool bWatchCorners = false;

@@ -291,7 +291,7 @@ TEST(FrameLoopTest, TheFpsCounterIsWhollyOnTheScreen) {
   bLockFps = false;
   runFrame();
   readShownFrame();
-  int left, top, right, bottom;
+  int left = 0, top = 0, right = 0, bottom = 0;
   ASSERT_TRUE(litBounds(0, 560, 800, 600, left, top, right, bottom));
   int const shownHeight = bottom - top;
   int const shownPixels = countLit(0, 560, 800, 600);

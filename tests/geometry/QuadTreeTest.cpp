@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <iomanip>
+#include <limits>
 #include <memory>
 #include <random>
 #include <set>
@@ -286,18 +287,13 @@ TEST(QuadTreeTest, RemoveTakesTheObjectOutOfItsLeaves) {
   root.remove(centre);
   EXPECT_EQ(leafCountHolding(root, centre), 0);
   EXPECT_EQ(leafCountHolding(root, objects[0].get()), 1);
-  // The filtered query still finds the others by their own boxes.
+  // The queries follow: the others are still found, in list order.
   std::vector<QuadTreeObject*> found;
   Rect everything(0, 0, 1000, 1000);
-  root.getCandidates(everything, found);
-  std::set<QuadTreeObject*> distinct(found.begin(), found.end());
-  EXPECT_EQ(distinct.size(), 5u);
-  EXPECT_EQ(distinct.count(centre), 0u);
-  found.clear();
-  Rect nearFirst(0, 0, 5, 5);
-  root.getCandidates(nearFirst, found);
-  EXPECT_EQ(std::set<QuadTreeObject*>(found.begin(), found.end()),
-            std::set<QuadTreeObject*>{objects[0].get()});
+  root.getNearbyInListOrder(everything, found);
+  std::vector<QuadTreeObject*> expected;
+  for (int i = 0; i < 5; i++) expected.push_back(objects[i].get());
+  EXPECT_EQ(found, expected);
 }
 
 // Property: on random boxes (fixed seed), every query answers a superset of the boxes that
@@ -388,28 +384,6 @@ bool boxesNear(Rect& a, double left, double top, double right, double bottom) {
   return !(l > right + 0.01 || left > r + 0.01 || t > bottom + 0.01 || top > b + 0.01);
 }
 
-// The candidates as written out: the leaves the full per-node test reaches, in child order,
-// each giving the objects whose rectangles' bounding boxes come near the query's.
-void referenceCandidates(QuadTreeNode& node, Rect& bounds, std::vector<QuadTreeObject*>& found) {
-  if (node.isLeaf()) {
-    for (QuadTreeObject* o : node.getObjects().getVect()) {
-      Rect r = o->getQuadTreeRect();
-      auto const& q = bounds.getPoints();
-      double l = q[0].x, rt = q[0].x, t = q[0].y, b = q[0].y;
-      for (Point const& c : q) {
-        l = std::min(l, c.x);
-        rt = std::max(rt, c.x);
-        t = std::min(t, c.y);
-        b = std::max(b, c.y);
-      }
-      if (boxesNear(r, l, t, rt, b)) found.push_back(o);
-    }
-    return;
-  }
-  for (QuadTreeNode* child : node.getChildren())
-    if (child->isCollision(bounds)) referenceCandidates(*child, bounds, found);
-}
-
 // The box query as written out: every leaf whose area comes near the box, in child order.
 void referenceNearBox(QuadTreeNode& node, double l, double t, double r, double b,
                       std::vector<QuadTreeObject*>& found) {
@@ -423,7 +397,17 @@ void referenceNearBox(QuadTreeNode& node, double l, double t, double r, double b
 }
 
 // Every query form on the tree answers what its written-out form answers, entry by entry.
-void expectQueryAsWrittenOut(QuadTreeNode& root, Rect& query, int q) {
+// The objects of the set in the order of the list the tree was built from.
+std::vector<QuadTreeObject*> inListOrder(std::set<QuadTreeObject*> const& set,
+                                         std::vector<QuadTreeObject*> const& list) {
+  std::vector<QuadTreeObject*> result;
+  for (QuadTreeObject* o : list)
+    if (set.count(o)) result.push_back(o);
+  return result;
+}
+
+void expectQueryAsWrittenOut(QuadTreeNode& root, std::vector<QuadTreeObject*> const& list,
+                             Rect& query, int q) {
   std::set<QuadTreeObject*> asSet, reference;
   root.getNearby(query, asSet);
   referenceNearby(root, query, reference);
@@ -431,10 +415,9 @@ void expectQueryAsWrittenOut(QuadTreeNode& root, Rect& query, int q) {
   std::vector<QuadTreeObject*> asList;
   root.getNearby(query, asList);
   EXPECT_EQ(asList, std::vector<QuadTreeObject*>(reference.begin(), reference.end()));
-  std::vector<QuadTreeObject*> candidates, expected;
-  root.getCandidates(query, candidates);
-  referenceCandidates(root, query, expected);
-  EXPECT_EQ(candidates, expected) << "query " << q;
+  std::vector<QuadTreeObject*> inOrder;
+  root.getNearbyInListOrder(query, inOrder);
+  EXPECT_EQ(inOrder, inListOrder(reference, list)) << "query " << q;
   double const bl = query.getLeft(), bt = query.getTop();
   double const br = query.getRight(), bb = query.getBottom();
   std::vector<QuadTreeObject*> near, nearExpected;
@@ -446,7 +429,8 @@ void expectQueryAsWrittenOut(QuadTreeNode& root, Rect& query, int q) {
   EXPECT_EQ(near, nearExpected) << "query " << q;
 }
 
-void expectQueriesAsWrittenOut(QuadTreeNode& root, std::mt19937& random) {
+void expectQueriesAsWrittenOut(QuadTreeNode& root, std::vector<QuadTreeObject*> const& list,
+                               std::mt19937& random) {
   std::uniform_real_distribution<float> position(-1200, 1100);
   std::uniform_real_distribution<float> size(0, 150);
   std::uniform_int_distribution<int> grid(-16, 16);
@@ -462,7 +446,7 @@ void expectQueriesAsWrittenOut(QuadTreeNode& root, std::mt19937& random) {
       query.setMidpoints(getPointAtAngle(c, Angle(turn(random)), 40),
                          getPointAtAngle(c, Angle(turn(random)), -40), size(random));
     }
-    expectQueryAsWrittenOut(root, query, q);
+    expectQueryAsWrittenOut(root, list, query, q);
   }
   // Queries wider than the leaves (which take the four-children-at-once tests) with edges on
   // the dividing lines, at the margin off them, or a hair inside or outside it, where the
@@ -475,7 +459,7 @@ void expectQueriesAsWrittenOut(QuadTreeNode& root, std::mt19937& random) {
     float const w = 62.5f * (2 + q % 11) + offsets[(q / 3) % 9];
     float const h = 62.5f * (2 + q % 7) + offsets[(q / 27) % 6];
     Rect query(l, t, l + w, t + h);
-    expectQueryAsWrittenOut(root, query, 1000 + q);
+    expectQueryAsWrittenOut(root, list, query, 1000 + q);
   }
 }
 }  // namespace
@@ -542,19 +526,18 @@ TEST(QuadTreeTest, BuildFilesEveryObjectAsTheNodeByNodeTestsDoInInputOrder) {
       int leaves = 0;
       expectFiledAsWrittenOut(root, list.getVect(), leaves);
       EXPECT_GT(leaves, 100);
-      expectQueriesAsWrittenOut(root, random);
+      expectQueriesAsWrittenOut(root, list.getVect(), random);
     }
     for (int i = 0; i < 600; i += 7) {
       root.remove(objects[i].get());
       EXPECT_EQ(leafCountHolding(root, objects[i].get()), 0) << i;
     }
-    expectQueriesAsWrittenOut(root, random);
+    expectQueriesAsWrittenOut(root, list.getVect(), random);
   }
 }
 
-// The list form answers the set form's objects in the same (address) order; the box form
-// and the candidates answer a superset of every object touching the query, the candidates
-// within the set form's answer.
+// The list forms answer the set form's objects in address order and in the order of the list
+// the tree was built from; the box form answers a superset of every object touching the query.
 TEST(QuadTreeTest, ListAndBoxQueriesAnswerAsTheSetQuery) {
   std::mt19937 random(77);
   std::uniform_real_distribution<float> inside(-1000, 900);
@@ -580,16 +563,35 @@ TEST(QuadTreeTest, ListAndBoxQueriesAnswerAsTheSetQuery) {
     std::vector<QuadTreeObject*> near;
     root.gatherNearBox(l, t, l + w, t + h, near);
     std::set<QuadTreeObject*> nearSet(near.begin(), near.end());
-    std::vector<QuadTreeObject*> candidates;
-    root.getCandidates(query, candidates);
-    std::set<QuadTreeObject*> candidateSet(candidates.begin(), candidates.end());
-    for (QuadTreeObject* o : candidateSet) EXPECT_EQ(asSet.count(o), 1u) << q;
+    std::vector<QuadTreeObject*> inOrder;
+    root.getNearbyInListOrder(query, inOrder);
+    EXPECT_EQ(inOrder, inListOrder(asSet, list.getVect())) << q;
     for (auto const& o : objects) {
       Rect r = o->getQuadTreeRect();
       if (query.isCollision(r)) {
         EXPECT_EQ(nearSet.count(o.get()), 1u) << q;
-        EXPECT_EQ(candidateSet.count(o.get()), 1u) << q;
       }
     }
   }
+}
+
+// Rectangles with infinite or not-a-number corners are filed where the separating-axis test of
+// each node files them, whatever their bounding boxes say.
+TEST(QuadTreeTest, ObjectsWithCornersBeyondTheNumbersAreFiledAsTheNodeByNodeTestsDo) {
+  float const inf = std::numeric_limits<float>::infinity();
+  float const nan = std::numeric_limits<float>::quiet_NaN();
+  Objects objects = boxesAlongTop(8, 1000);
+  objects.emplace_back(new TestQtObject(100, 100, inf, 200));
+  objects.emplace_back(new TestQtObject(-inf, 600, 300, 700));
+  objects.emplace_back(new TestQtObject(-inf, -inf, inf, inf));
+  objects.emplace_back(new TestQtObject(100, 100, nan, 200));
+  objects.emplace_back(new TestQtObject(nan, nan, nan, nan));
+  objects.emplace_back(new TestQtObject(700, inf, 800, inf));
+  QuadTreeNode root;
+  root.setRect(0, 0, 1000, 1000);
+  auto list = listOf(objects);
+  root.buildTree(list, 100.0f, 4.0f);
+  ASSERT_FALSE(root.isLeaf());
+  int leaves = 0;
+  expectFiledAsWrittenOut(root, list.getVect(), leaves);
 }
