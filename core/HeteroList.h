@@ -102,8 +102,11 @@ class HeteroList {
 
   // Reads records up to "END_OBJECTS" and leaves the stream right after it. False when a
   // record names a class without a prototype (the stream then stands after that name) or a
-  // prototype makes no object.
-  bool loadObjects(std::istream& in) {
+  // prototype makes no object. A record holding a number it cannot take (text that is no
+  // number, or one out of range) is refused with a log line naming source and the record, and
+  // reading goes on at the next record.
+  bool loadObjects(std::istream& in, std::string const& source = "") {
+    int record = 0;
     if (bDebugList) debug("Loading objects for HeteroList of type: ", typeid(Proto).name());
     while (true) {
       std::string objType;
@@ -136,7 +139,16 @@ class HeteroList {
         return false;
       }
       if (bDebugList) debug("loading ", getType(copy));
+      record++;
       copy->initFromFile(in);
+      if (in.fail() && !in.eof()) {
+        recordError("Error: level record refused:",
+                    (source.empty() ? "" : source + " ") + objType + " " + std::to_string(record));
+        delete copy;
+        in.clear();
+        skipToNextRecord(in);
+        continue;
+      }
       if (bDebugList) debug("bouta call new object");
       newObject(obj);
       if (bDebugList) debug("added object to hetero list");
@@ -191,6 +203,19 @@ class HeteroList {
   std::vector<Proto*> prototypes;
 
  private:
+  // Leaves the stream in front of the next record's class name, or of "END_OBJECTS".
+  void skipToNextRecord(std::istream& in) {
+    std::string word;
+    while (true) {
+      std::streampos const before = in.tellg();
+      if (!(in >> word)) return;
+      if (word == END_STRING || findPrototype(word)) {
+        in.seekg(before);
+        return;
+      }
+    }
+  }
+
   Proto* findPrototype(std::string const& objType) {
     for (size_t i = 0; i < prototypes.size(); i++)
       if (prototypes[i] && getType(prototypes[i]) == objType) return prototypes[i];

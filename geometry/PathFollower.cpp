@@ -1,6 +1,7 @@
 #include "geometry/PathFollower.h"
 
 #include <string>
+#include <unordered_map>
 
 #include "core/Debug.h"
 #include "core/GameServices.h"
@@ -52,7 +53,10 @@ void PathFollower::handleMovement() {
 }
 
 void PathFollower::connectPathNodes() {
-  for (int i = 0; i < pathNodes.size(); i++) pathNodes.at(i)->connect(pathNodes);
+  std::unordered_map<int, Node*> byId;
+  for (int i = 0; i < pathNodes.size(); i++)
+    byId.emplace(pathNodes.at(i)->getNodeId(), pathNodes.at(i));
+  for (int i = 0; i < pathNodes.size(); i++) pathNodes.at(i)->connect(byId);
   // Both ends of a link are written, so a node named by another names it back. A record that
   // does not would leave a link that unlinking the named node misses, and a dangling pointer
   // once it is deleted: the link is made on both sides.

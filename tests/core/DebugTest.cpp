@@ -21,6 +21,21 @@ TEST(DebugLog, AppendsOneLinePerCallWithOneBlankBetweenValues) {
   EXPECT_EQ(log.text(), "a 5\nb\nx 1\n \nf 2.5\nw 3\nbig 1.23457e+06\nit -1\n");
 }
 
+TEST(DebugLog, RepeatedLinesAreWrittenOnceWithTheirCount) {
+  LogCapture log;
+  for (int i = 0; i < 1000; i++) recordError("Error, unknown tag:", "x");
+  debug("other");
+  debug("other");
+  debug("last");
+  EXPECT_EQ(log.text(),
+            "Error, unknown tag: x\n(the line above came 999 more times)\nother\n"
+            "(the line above came 1 more times)\nlast\n");
+  // A count still held back is written when asked, and when the log moves elsewhere.
+  debug("last");
+  flushDebugLog();
+  EXPECT_EQ(log.lines().back(), "(the line above came 1 more times)");
+}
+
 TEST(DebugLog, SwitchesGateTheirFamilies) {
   LogCapture log;
   debugFunc("hidden");
