@@ -15,7 +15,8 @@ inline void writeLevelHead(std::ofstream& out) {
 
 inline void writeFencePost(std::ofstream& out, int id, float x, float y, int const* links,
                            int count) {
-  out << "FenceNode\n" << x << ' ' << y << "\n<angle>\n0\n</angle>\nPathFollower\n0\nNode\n"
+  out << "FenceNode\n"
+      << x << ' ' << y << "\n<angle>\n0\n</angle>\nPathFollower\n0\nNode\n"
       << id << '\n';
   for (int i = 0; i < count; i++) out << links[i] << '\n';
   out << "-1\n\n";
@@ -37,7 +38,8 @@ inline void writeLongPath(std::string const& path, int count) {
   writeLevelHead(out);
   out << "HoloDisplay\nglobal_pirate\n500 500\n<angle>\n0\n</angle>\nPathFollower\n";
   for (int i = 1; i <= count; i++) {
-    out << "1\n" << 100 + (i % 1000) * 10 << ' ' << 100 + (i / 1000) * 10 << "\n0.5\n0\nNode\n"
+    out << "1\n"
+        << 100 + (i % 1000) * 10 << ' ' << 100 + (i / 1000) * 10 << "\n0.5\n0\nNode\n"
         << i << '\n';
     if (i > 1) out << i - 1 << '\n';
     if (i < count) out << i + 1 << '\n';

@@ -106,8 +106,11 @@ void BM_ClassTableChain(benchmark::State& state) {
 }
 
 void sizes(benchmark::internal::Benchmark* bench, int largest) {
-  bench->Arg(largest / 100)->Arg(largest / 10)->Arg(largest)->Iterations(1)->Unit(
-      benchmark::kMillisecond);
+  bench->Arg(largest / 100)
+      ->Arg(largest / 10)
+      ->Arg(largest)
+      ->Iterations(1)
+      ->Unit(benchmark::kMillisecond);
 }
 }  // namespace
 

@@ -1,5 +1,6 @@
 #include "core/Debug.h"
 
+#include <cstdlib>
 
 char const* debugFile = "C:/C/error.txt";
 
@@ -15,8 +16,6 @@ namespace {
 // times it came again since.
 class LogFile {
  public:
-  ~LogFile() { close(); }
-
   void write(std::string const& line) {
     if (!isOpenAt(debugFile)) open(std::ios::app);
     if (bLastLine && line == lastLine) {
@@ -76,9 +75,14 @@ class LogFile {
   long repeats = 0;
 };
 
+// Never destroyed: the destructors of other globals still log at exit. The count held back is
+// written at exit.
 LogFile& logFile() {
-  static LogFile file;
-  return file;
+  static LogFile* file = [] {
+    std::atexit(flushDebugLog);
+    return new LogFile;
+  }();
+  return *file;
 }
 }  // namespace
 

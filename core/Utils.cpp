@@ -34,8 +34,7 @@ int randRange(int range) { return randRange(-range, range); }
 float randFloat() { return static_cast<float>((rand() % 100) / 100.0); }
 
 float randRange(double min, double max) {
-  return static_cast<float>(randRange(clampToInt(min), clampToInt(max - 1))) +
-         randFloat();
+  return static_cast<float>(randRange(clampToInt(min), clampToInt(max - 1))) + randFloat();
 }
 
 float randRange(double range) { return randRange(-range, range); }

@@ -91,7 +91,8 @@ void dropNumbersOutOfRange(Arguments& args, std::string const& where) {
 // The file and the definition's name, for log lines.
 std::string typeRecord(Arguments& args, std::string const& fileName, std::string const& kind) {
   std::string where = (fileName.empty() ? "xml" : fileName) + " " + kind;
-  if (args.size() > 0 && args.at(0).isElement()) where += " " + args.at(0).getAsElement().getStringArg();
+  if (args.size() > 0 && args.at(0).isElement())
+    where += " " + args.at(0).getAsElement().getStringArg();
   return where;
 }
 
@@ -115,8 +116,12 @@ void handleQorElement(XmlElement& root, std::string const& fileName) {
 void handleGlobalElements(Arguments& args, std::string const& fileName) {
   for (int i = 0; i < args.size(); i++) {
     XmlArgument& arg = args.at(i);
-    if (!arg.isElement())
+    // Loose text sets nothing: one line says so, rather than three per word, which a file of
+    // a million words turned into a log of hundreds of megabytes.
+    if (!arg.isElement()) {
       recordError("Error: global argument is not an element, getAsString():", arg.getAsString());
+      continue;
+    }
     XmlElement& element = arg.getAsElement();
     std::string const tag = element.getTag();
     float const f = element.getFloatArg();

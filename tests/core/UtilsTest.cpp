@@ -48,9 +48,9 @@ TEST(Clamp, ToIntTakesTheNearestIntOfAnyValue) {
   struct Case {
     double value;
     int expected;
-  } const cases[] = {{3e9, INT_MAX},          {-3e9, INT_MIN}, {std::nan(""), 0},
-                     {HUGE_VAL, INT_MAX},     {-HUGE_VAL, INT_MIN}, {-7.9, -7},
-                     {2147483647.0, INT_MAX}, {12.5, 12}};
+  } const cases[] = {
+      {3e9, INT_MAX},       {-3e9, INT_MIN}, {std::nan(""), 0},       {HUGE_VAL, INT_MAX},
+      {-HUGE_VAL, INT_MIN}, {-7.9, -7},      {2147483647.0, INT_MAX}, {12.5, 12}};
   for (Case const& c : cases) EXPECT_EQ(clampToInt(c.value), c.expected) << c.value;
 }
 

@@ -129,8 +129,9 @@ TEST_F(HostileNumbersTest, AShipTypeSpeedOutOfRangeIsRefused) {
   types.insert(types.begin(), added);
   bTypeAdded = true;
   reloadLevel();
-  EXPECT_NE(log.text().find("Error: number out of range: xml/ships.xml holodisplay player max_speed"),
-            std::string::npos)
+  EXPECT_NE(
+      log.text().find("Error: number out of range: xml/ships.xml holodisplay player max_speed"),
+      std::string::npos)
       << log.text();
   fly(90);
   EXPECT_TRUE(playerIsFinite());
@@ -150,8 +151,10 @@ TEST_F(HostileNumbersTest, LevelRecordsOutOfRangeAreSkippedAndTheRestKept) {
       {"outpost.lev", "PlayerShip\nplayer\n1200 2000\n", "PlayerShip\nplayer\n3e9 2000\n",
        " PlayerShip ", false},
       // A NaN used to stop the reading and drop the rest of the level, the player included.
-      {"outpost.lev", "FenceNode\n", "FenceNode\nnan 5\n<angle>\n0\n</angle>\nPathFollower\n0\n"
-                                     "Node\n900\n-1\nFenceNode\n", " FenceNode 1", true},
+      {"outpost.lev", "FenceNode\n",
+       "FenceNode\nnan 5\n<angle>\n0\n</angle>\nPathFollower\n0\n"
+       "Node\n900\n-1\nFenceNode\n",
+       " FenceNode 1", true},
       {"gauntlet.lev", "0 200 3700 1400 3700", "0 200 nan 1400 3700", " TriggerLine 1", true},
   };
   for (Case const& c : cases) {
