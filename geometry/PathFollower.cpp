@@ -9,6 +9,7 @@
 #include "core/NumberText.h"
 #include "core/Prefetch.h"
 #include "core/RecordText.h"
+#include "core/Utils.h"
 #include "geometry/PathNode.h"
 #include "geometry/Rect.h"
 
@@ -106,7 +107,7 @@ float PathFollower::calcMoveSpeed() {
     if (legLength != 0) alpha = dist(prevNode->getCenter(), getCenter()) / legLength;
   }
   float sum = (1 - alpha) * baseSpeed + alpha * baseSpeed;
-  if (getType(this) == "HoloDisplay") printInfo(7, "baseSpeed: %d", static_cast<int>(baseSpeed));
+  if (getType(this) == "HoloDisplay") printInfo(7, "baseSpeed: %d", clampToInt(baseSpeed));
   return baseSpeed * sum;
 }
 
