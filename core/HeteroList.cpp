@@ -1,3 +1,16 @@
 #include "core/HeteroList.h"
 
 char const* const END_STRING = "END_OBJECTS";
+
+void skipToNextRecord(std::istream& in,
+                      std::function<bool(std::string const&)> const& bStartsRecord) {
+  std::string word;
+  while (true) {
+    std::streampos const before = in.tellg();
+    if (!(in >> word)) return;
+    if (word == END_STRING || bStartsRecord(word)) {
+      in.seekg(before);
+      return;
+    }
+  }
+}

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <fstream>
+#include <functional>
 #include <istream>
 #include <ostream>
 #include <string>
@@ -16,6 +17,11 @@
 #include "core/Prefetch.h"
 
 extern char const* const END_STRING;
+
+// Leaves the stream in front of the next word that starts a record (bStartsRecord) or of
+// "END_OBJECTS": where reading goes on after a record that was refused.
+void skipToNextRecord(std::istream& in,
+                      std::function<bool(std::string const&)> const& bStartsRecord);
 
 namespace hetero_list_detail {
 // The copy a prototype makes, seen as the list's base: an upcast, or a tested downcast.
@@ -146,7 +152,7 @@ class HeteroList {
                     (source.empty() ? "" : source + " ") + objType + " " + std::to_string(record));
         delete copy;
         in.clear();
-        skipToNextRecord(in);
+        skipToNextRecord(in, [this](std::string const& word) { return findPrototype(word); });
         continue;
       }
       if (bDebugList) debug("bouta call new object");
@@ -203,19 +209,6 @@ class HeteroList {
   std::vector<Proto*> prototypes;
 
  private:
-  // Leaves the stream in front of the next record's class name, or of "END_OBJECTS".
-  void skipToNextRecord(std::istream& in) {
-    std::string word;
-    while (true) {
-      std::streampos const before = in.tellg();
-      if (!(in >> word)) return;
-      if (word == END_STRING || findPrototype(word)) {
-        in.seekg(before);
-        return;
-      }
-    }
-  }
-
   Proto* findPrototype(std::string const& objType) {
     for (size_t i = 0; i < prototypes.size(); i++)
       if (prototypes[i] && getType(prototypes[i]) == objType) return prototypes[i];
