@@ -1,5 +1,9 @@
 #include "core/Debug.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cstdlib>
 
 char const* debugFile = "C:/C/error.txt";
@@ -17,7 +21,7 @@ namespace {
 class LogFile {
  public:
   void write(std::string const& line) {
-    if (!isOpenAt(debugFile)) open(std::ios::app);
+    if (!isOpenAt(debugFile)) open(O_APPEND);
     if (bLastLine && line == lastLine) {
       repeats++;
       return;
@@ -30,18 +34,21 @@ class LogFile {
 
   void clear() {
     close();
-    open(std::ios::trunc);
+    open(O_TRUNC);
   }
 
   void close() {
     writeRepeats();
-    out.close();
+    if (fd >= 0) ::close(fd);
+    fd = -1;
     bOpenTried = false;
     bLastLine = false;
     lastLine.clear();
   }
 
+  // The count held back, after which the line is written in full again when it comes.
   void writeRepeats() {
+    bLastLine = false;
     if (repeats == 0) return;
     long const count = repeats;
     repeats = 0;
@@ -49,25 +56,36 @@ class LogFile {
   }
 
  private:
-  bool isOpenAt(char const* path) const { return bOpenTried && path && openPath == path; }
+  // Open at the path asked for, and still there: a log removed while open is made again.
+  bool isOpenAt(char const* path) {
+    if (!bOpenTried || !path || openPath != path) return false;
+    struct stat status;
+    if (fd >= 0 && fstat(fd, &status) == 0 && status.st_nlink == 0) return false;
+    return true;
+  }
 
   // A log that cannot be opened is not tried again until the path changes or it is cleared.
-  void open(std::ios::openmode mode) {
+  void open(int mode) {
     close();
     openPath = debugFile ? debugFile : "";
     bOpenTried = true;
-    out.open(openPath.c_str(), std::ios::out | mode);
+    fd = ::open(openPath.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC | mode, 0644);
   }
 
-  // A failed write loses the line; the stream is made usable again for the next.
+  // One write per line, so that the file is complete up to the last line; a failed write
+  // loses the line.
   void put(std::string const& line) {
-    if (!out.is_open()) return;
-    out << line << '\n';
-    out.flush();
-    if (!out) out.clear();
+    if (fd < 0) return;
+    std::string const text = line + '\n';
+    size_t done = 0;
+    while (done < text.size()) {
+      ssize_t const written = ::write(fd, text.data() + done, text.size() - done);
+      if (written <= 0) return;
+      done += static_cast<size_t>(written);
+    }
   }
 
-  std::ofstream out;
+  int fd = -1;
   std::string openPath;
   bool bOpenTried = false;
   std::string lastLine;

@@ -55,8 +55,6 @@ SettingRange const kTypeRanges[] = {
     {"max_health", {0, 1e6}},
     {"max_speed", {0, 1000}},
     {"face_player", {-kLargestFloat, kLargestFloat}},
-    {"shot_delay", {0, 1e6}},
-    {"loudness", {0, 1e6}},
     {"damage", {-1e6, 1e6}},
     {"speed", {0, 10000}},
     {"angle", kAngleRange},
