@@ -16,6 +16,10 @@ bool bDebugManager = false;
 bool bProfileProcesses = false;
 
 namespace {
+// Copies of one line written in a row before the rest are only counted: a hostile file can ask
+// for the same error a million times.
+long const kCopiesWritten = 100;
+
 // The log file held open at the path it was opened for, the last line written and how many
 // times it came again since.
 class LogFile {
@@ -23,13 +27,19 @@ class LogFile {
   void write(std::string const& line) {
     if (!isOpenAt(debugFile)) open(O_APPEND);
     if (bLastLine && line == lastLine) {
-      repeats++;
+      if (copies < kCopiesWritten) {
+        put(line);
+        copies++;
+      } else {
+        repeats++;
+      }
       return;
     }
     writeRepeats();
     put(line);
     lastLine = line;
     bLastLine = true;
+    copies = 1;
   }
 
   void clear() {
@@ -90,6 +100,7 @@ class LogFile {
   bool bOpenTried = false;
   std::string lastLine;
   bool bLastLine = false;
+  long copies = 0;
   long repeats = 0;
 };
 
