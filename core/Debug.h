@@ -1,6 +1,6 @@
 // The debug log: one family of functions that append one line each to a text file.
-// The file is opened once and each line is flushed as it is written, so the log is complete up
-// to the last call. A line equal to the one before is counted instead of written: a hostile
+// The file is opened once and each line is written as it comes, so the log is complete up to
+// the last call. Past a hundred copies of one line in a row the rest are only counted: a hostile
 // file can ask for the same error a million times, and the count tells it in one line.
 #pragma once
 
