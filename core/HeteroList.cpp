@@ -14,3 +14,14 @@ void skipToNextRecord(std::istream& in,
     }
   }
 }
+
+bool isCutShort(std::istream& in) {
+  in.clear();
+  std::streampos const at = in.tellg();
+  in >> std::ws;
+  bool const bAtEnd = in.peek() == std::char_traits<char>::eof();
+  in.clear();
+  in.seekg(at);
+  in.setstate(std::ios_base::failbit);
+  return bAtEnd;
+}

@@ -18,6 +18,10 @@
 
 extern char const* const END_STRING;
 
+// Whether nothing but white space follows in a stream that failed: its record was cut short by
+// the end of the file. The stream is left failed.
+bool isCutShort(std::istream& in);
+
 // Leaves the stream in front of the next word that starts a record (bStartsRecord) or of
 // "END_OBJECTS": where reading goes on after a record that was refused.
 void skipToNextRecord(std::istream& in,
@@ -147,7 +151,8 @@ class HeteroList {
       if (bDebugList) debug("loading ", getType(copy));
       record++;
       copy->initFromFile(in);
-      if (in.fail() && !in.eof()) {
+      // A record cut short by the end of the file keeps what was read, as the last one.
+      if (in.fail() && !in.eof() && !isCutShort(in)) {
         recordError("Error: level record refused:",
                     (source.empty() ? "" : source + " ") + objType + " " + std::to_string(record));
         delete copy;
