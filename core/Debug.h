@@ -1,8 +1,12 @@
 // The debug log: one family of functions that append one line each to a text file.
-// The file is opened and closed for every line, so the log is complete up to the last call.
+// The file is opened once and each line is written as it comes, so the log is complete up to
+// the last call. Past a hundred copies of one line in a row the rest are only counted: a hostile
+// file can ask for the same error a million times, and the count tells it in one line.
 #pragma once
 
 #include <fstream>
+#include <sstream>
+#include <string>
 
 // Path of the log; a variable so that tests can point it at a file of their own.
 extern char const* debugFile;
@@ -16,21 +20,26 @@ extern bool bProfileProcesses;
 
 // Empties the log (creating it when its folder exists).
 void clearDebugFile();
+// Appends one line (without its line end) to the log at debugFile; a log that cannot be
+// opened or written loses the line silently.
+void writeDebugLine(std::string const& line);
+// Writes the count of repeats held back, so that the file is complete as it stands.
+void flushDebugLog();
 
 template <class A>
 void debug(A a) {
   if (!bDebug) return;
-  std::ofstream out(debugFile, std::ios::app);
-  if (!out) return;
-  out << a << std::endl;
+  std::ostringstream line;
+  line << a;
+  writeDebugLine(line.str());
 }
 
 template <class A, class B>
 void debug(A a, B b) {
   if (!bDebug) return;
-  std::ofstream out(debugFile, std::ios::app);
-  if (!out) return;
-  out << a << ' ' << b << std::endl;
+  std::ostringstream line;
+  line << a << ' ' << b;
+  writeDebugLine(line.str());
 }
 
 template <class A>

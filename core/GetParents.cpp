@@ -17,6 +17,10 @@ std::map<std::string, ParentList>& table() {
 // the entries already found where they are.
 unsigned tableGeneration = 0;
 
+// Ancestor names beyond the direct parents that the table may still take.
+long ancestorBudget = kMaxAncestorTotal;
+bool bBudgetReported = false;
+
 struct KnownType {
   std::string name;
   // The class's table entry as of generation; null until first asked.
@@ -116,6 +120,8 @@ void readHeirarchy(std::istream& in) {
 
 void setParentsOfParents() {
   debugFunc("setting parents of parents");
+  ancestorBudget = kMaxAncestorTotal;
+  bBudgetReported = false;
   std::map<std::string, ParentList>& table = ::table();
   for (std::map<std::string, ParentList>::iterator i = table.begin(); i != table.end(); ++i) {
     debugFunc("");
@@ -150,8 +156,18 @@ void beginClosing(std::vector<Closing>& stack, ParentList& entry, std::string co
 }
 
 // Appends names up to the bound; the first name that does not fit cuts the list for good.
-void appendBounded(Closing& closing, std::vector<std::string> const& names) {
+// Direct parents are kept while the list has room, whatever the table's budget.
+void appendBounded(Closing& closing, std::vector<std::string> const& names, bool bDirect) {
   for (std::string const& name : names) {
+    if (!bDirect && ancestorBudget <= 0) {
+      if (!bBudgetReported)
+        recordError("Error: class table holds more than " + intToString(kMaxAncestorTotal) +
+                        " ancestors, lists cut from class:",
+                    closing.type);
+      bBudgetReported = true;
+      closing.bCut = true;
+      return;
+    }
     if (static_cast<int>(closing.all.size()) >= kMaxAncestors) {
       if (!closing.bCut)
         recordError(
@@ -161,6 +177,7 @@ void appendBounded(Closing& closing, std::vector<std::string> const& names) {
       return;
     }
     closing.all.push_back(name);
+    if (!bDirect) ancestorBudget--;
   }
 }
 }  // namespace
@@ -185,7 +202,7 @@ std::vector<std::string> getParents(std::string const& type) {
     Closing& top = stack.back();
     if (top.next < top.direct.size() && !top.bCut) {
       std::string const parent = top.direct[top.next++];
-      appendBounded(top, std::vector<std::string>(1, parent));
+      appendBounded(top, std::vector<std::string>(1, parent), true);
       if (top.bCut) continue;
       debugFunc("gettingParents for:", parent);
       std::map<std::string, ParentList>::iterator entry = table.find(parent);
@@ -194,7 +211,7 @@ std::vector<std::string> getParents(std::string const& type) {
       } else if (entry->second.loadedAllParents()) {
         // Finished, or on a cycle back to a class still being built: its list as it stands.
         debugFunc("already loaded all parents");
-        appendBounded(top, entry->second.getParents());
+        appendBounded(top, entry->second.parentsRef(), false);
       } else {
         beginClosing(stack, entry->second, parent);
       }
@@ -204,7 +221,7 @@ std::vector<std::string> getParents(std::string const& type) {
     table[top.type].setParents(finished);
     stack.pop_back();
     if (stack.empty()) return finished;
-    appendBounded(stack.back(), finished);
+    appendBounded(stack.back(), finished, false);
   }
 }
 

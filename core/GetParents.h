@@ -38,6 +38,10 @@ std::map<std::string, ParentList>& getHeirarchy();
 // names one parent along many paths lists it once per path and doubles per level; past this
 // bound a list is cut with an error line, which bounds the table's time and memory.
 constexpr int kMaxAncestors = 256;
+// Most ancestor names kept by the whole table beyond the direct parents the file names: a
+// long chain of classes would otherwise keep the per-class bound for every class. Past it the
+// lists of the classes closed later hold their direct parents only, with an error line.
+constexpr long kMaxAncestorTotal = 1L << 18;
 
 void readHeirarchy();
 void readHeirarchy(std::istream& in);

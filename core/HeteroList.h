@@ -4,6 +4,7 @@
 #pragma once
 
 #include <fstream>
+#include <functional>
 #include <istream>
 #include <ostream>
 #include <string>
@@ -15,6 +16,15 @@
 #include "core/GetParents.h"
 
 extern char const* const END_STRING;
+
+// Whether nothing but white space follows in a stream that failed: its record was cut short by
+// the end of the file. The stream is left failed.
+bool isCutShort(std::istream& in);
+
+// Leaves the stream in front of the next word that starts a record (bStartsRecord) or of
+// "END_OBJECTS": where reading goes on after a record that was refused.
+void skipToNextRecord(std::istream& in,
+                      std::function<bool(std::string const&)> const& bStartsRecord);
 
 namespace hetero_list_detail {
 // The copy a prototype makes, seen as the list's base: an upcast, or a tested downcast.
@@ -104,8 +114,11 @@ class HeteroList {
 
   // Reads records up to "END_OBJECTS" and leaves the stream right after it. False when a
   // record names a class without a prototype (the stream then stands after that name) or a
-  // prototype makes no object.
-  bool loadObjects(std::istream& in) {
+  // prototype makes no object. A record holding a number it cannot take (text that is no
+  // number, or one out of range) is refused with a log line naming source and the record, and
+  // reading goes on at the next record.
+  bool loadObjects(std::istream& in, std::string const& source = "") {
+    int record = 0;
     if (bDebugList) debug("Loading objects for HeteroList of type: ", typeid(Proto).name());
     while (true) {
       std::string objType;
@@ -138,7 +151,17 @@ class HeteroList {
         return false;
       }
       if (bDebugList) debug("loading ", getType(copy));
+      record++;
       copy->initFromFile(in);
+      // A record cut short by the end of the file keeps what was read, as the last one.
+      if (in.fail() && !in.eof() && !isCutShort(in)) {
+        recordError("Error: level record refused:",
+                    (source.empty() ? "" : source + " ") + objType + " " + std::to_string(record));
+        delete copy;
+        in.clear();
+        skipToNextRecord(in, [this](std::string const& word) { return findPrototype(word); });
+        continue;
+      }
       if (bDebugList) debug("bouta call new object");
       newObject(obj);
       if (bDebugList) debug("added object to hetero list");

@@ -1,5 +1,6 @@
 #include "core/Utils.h"
 
+#include <climits>
 #include <cmath>
 #include <cstdlib>
 #include <ctime>
@@ -16,7 +17,16 @@ int randRange(int min, int max) {
     min = max;
     max = swap;
   }
-  return min + rand() % (max - min + 1);
+  // The width of the range may pass the int range.
+  long long const width = static_cast<long long>(max) - min + 1;
+  return static_cast<int>(min + rand() % width);
+}
+
+int clampToInt(double value) {
+  if (std::isnan(value)) return 0;
+  if (value <= static_cast<double>(INT_MIN)) return INT_MIN;
+  if (value >= static_cast<double>(INT_MAX)) return INT_MAX;
+  return static_cast<int>(value);
 }
 
 int randRange(int range) { return randRange(-range, range); }
@@ -24,8 +34,7 @@ int randRange(int range) { return randRange(-range, range); }
 float randFloat() { return static_cast<float>((rand() % 100) / 100.0); }
 
 float randRange(double min, double max) {
-  return static_cast<float>(randRange(static_cast<int>(min), static_cast<int>(max - 1))) +
-         randFloat();
+  return static_cast<float>(randRange(clampToInt(min), clampToInt(max - 1))) + randFloat();
 }
 
 float randRange(double range) { return randRange(-range, range); }

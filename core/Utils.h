@@ -10,6 +10,9 @@ int randRange(int range);
 float randFloat();
 float randRange(double min, double max);
 float randRange(double range);
+// The int nearest to value: a value past the int range gives the nearer limit and NaN gives 0,
+// where a plain conversion of either is undefined.
+int clampToInt(double value);
 
 template <class T>
 T clamp(T& value, T min, T max) {

@@ -19,7 +19,7 @@
 
 class FuzzInput : public InputSource {
  public:
-  bool isKeyDown(int key) override { return key == down; }
+  bool isKeyDown(int key) override { return key == down || key == held[0] || key == held[1]; }
   int getModState() override { return 0; }
   void setModState(int) override {}
   unsigned getMouseState(int& x, int& y) override {
@@ -28,7 +28,7 @@ class FuzzInput : public InputSource {
     return 0;
   }
   void getRelativeMouseState(int& x, int& y) override {
-    x = 0;
+    x = relX;
     y = 0;
   }
   // Every few polls a key of the modal screens goes down, then up: Space ends the win screen,
@@ -51,9 +51,18 @@ class FuzzInput : public InputSource {
   void reset() {
     polls = 0;
     down = 0;
+    hold(0, 0, 0);
+  }
+  // Keys held down as a player holds them (0 for none) and the mouse's sideways motion.
+  void hold(int first, int second, int newRelX) {
+    held[0] = first;
+    held[1] = second;
+    relX = newRelX;
   }
 
  private:
+  int held[2] = {0, 0};
+  int relX = 0;
   int polls = 0;
   int down = 0;
 };

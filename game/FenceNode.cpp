@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <unordered_set>
 
 #include "core/Debug.h"
 #include "core/RecordText.h"
@@ -143,6 +144,10 @@ void FenceNode::buildFences() { buildFences(FenceNodeIndex()); }
 void FenceNode::buildFences(FenceNodeIndex const& byId,
                             std::vector<std::unique_ptr<Fence>>* outside) {
   bBuiltFences = true;
+  // A post with many links asks a set whether it holds one: its list grows with each.
+  bool const bManyLinks = connectedIds.size() > kLinksSearchedInList;
+  std::unordered_set<Node*> linked;
+  if (bManyLinks) linked.insert(connected.getVect().begin(), connected.getVect().end());
   for (int i = 0; i < connectedIds.size(); i++) {
     int id = connectedIds.at(i);
     FenceNode* found = byId.find(id);
@@ -152,10 +157,11 @@ void FenceNode::buildFences(FenceNodeIndex const& byId,
     }
     // A link listed twice, or on both sides, is made and fenced once: by the first post to
     // resolve it.
-    if (isConnected(found)) continue;
+    if (bManyLinks ? linked.count(found) > 0 : isConnected(found)) continue;
     // A post of a chain is linked twice: room for both links at once.
     if (connected.size() == 0) connected.getVect().reserve(2);
     connected.push_back(found);
+    if (bManyLinks) linked.insert(found);
     if (found == this) continue;
     // Linked back, as path nodes are, so that the editor shows every fence of a file that
     // lists a link on one side only.

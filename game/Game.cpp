@@ -89,7 +89,7 @@ void Game::init() {
     readElement(in, root, "");
     roots.push_back(root);
   }
-  for (size_t i = 0; i < roots.size(); i++) handleQorElement(roots[i]);
+  for (size_t i = 0; i < roots.size(); i++) handleQorElement(roots[i], files[i]);
   loadNextLevel();
   view.setRect(worldBounds);
   gameState = commandModeIsSet() ? static_cast<GameState*>(&commandState)

@@ -87,6 +87,12 @@ void LocalState::process() {
     commandState.enter();
   }
   if (player) printInfo(6, "Health: %f", player->getHealth());
+  // A level read without a player's ship (none in the file, or its record refused) would
+  // otherwise show an empty screen without a word.
+  if (!player && !commandModeIsSet())
+    printInfo(kNoPlayerLine, "%s", kNoPlayerText);
+  else if (info.at(kNoPlayerLine) == kNoPlayerText)
+    clearInfo(kNoPlayerLine, kNoPlayerLine);
   if (getLevelTime() != -1) printInfo(5, "Level Time: %i", getLevelTime());
   if (getLevelTime() != -1 && getLevelTime() < 1) printInfo(5, "You've been supernova'd!");
   decreaseLevelTime();

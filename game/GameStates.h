@@ -50,6 +50,9 @@ extern ProgressBar progressBar;
 
 // World units kept between the player's ship and the lower edge of the camera.
 extern float dist_player_to_bottom;
+// The info line that tells of a level without a player's ship, and its text.
+constexpr int kNoPlayerLine = 9;
+constexpr char const* kNoPlayerText = "This level has no player's ship";
 void setDistPlayerToBottom(float value);
 
 // The world in play, back to front.

@@ -6,6 +6,7 @@
 #include "core/Debug.h"
 #include "core/GameServices.h"
 #include "core/GetParents.h"
+#include "core/NumberRange.h"
 #include "core/StringConversions.h"
 #include "core/TextStream.h"
 #include "core/TypedLists.h"
@@ -171,6 +172,12 @@ bool readInitialStuff(std::istream& in) {
     recordError("Error: level bounds could not be read");
     return false;
   }
+  // Bounds past the coordinates a level may use would overflow the conversions to int of the
+  // camera, the star field and the regions.
+  bool bInRange = true;
+  for (float bound : {left, top, right, bottom})
+    bInRange = checkNumber(bound, kCoordinateRange, "level bounds") && bInRange;
+  if (!bInRange) return false;
   // An empty or inverted level has no area to lay regions and the tree over.
   if (!(right > left) || !(bottom > top)) {
     recordError("Error: level bounds have no area:",
@@ -221,12 +228,12 @@ bool loadLevelFile(std::string const& name, bool bForEditing) {
     return false;
   }
   setUpRegions();
-  bool bLoaded = bEdit ? editObjMan.loadObjects(in) : objMan.loadObjects(in);
+  bool bLoaded = bEdit ? editObjMan.loadObjects(in, name) : objMan.loadObjects(in, name);
   if (!bLoaded) {
     // The loader stopped inside an unknown record; the lines after it are read as they come.
     in.clear();
   }
-  loadLines(in);
+  loadLines(in, name);
   setUp(name, bForEditing);
   // The editor's loads keep the place the game handed over: the player's ship is put back
   // there, not at the level's start.

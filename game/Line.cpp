@@ -1,7 +1,11 @@
 #include "game/Line.h"
 
+#include <memory>
+#include <sstream>
+
 #include "core/Debug.h"
 #include "core/GetParents.h"
+#include "core/NumberRange.h"
 #include "game/Level.h"
 #include "geometry/Overlap.h"
 #include "presentation/Draw.h"
@@ -73,7 +77,11 @@ void Line::handleMousePlacement() {
 
 void Line::load(std::istream& in) {
   float x1 = 0, y1 = 0, x2 = 0, y2 = 0;
-  in >> id >> x1 >> y1 >> x2 >> y2;
+  in >> id;
+  readNumberIn(in, x1, kCoordinateRange, "line x1");
+  readNumberIn(in, y1, kCoordinateRange, "line y1");
+  readNumberIn(in, x2, kCoordinateRange, "line x2");
+  readNumberIn(in, y2, kCoordinateRange, "line y2");
   a.set(x1, y1);
   b.set(x2, y2);
 }
@@ -133,35 +141,52 @@ bool readLineFlag(std::istream& in) {
   return false;
 }
 
+// Words of one line record: the id and the two ends.
+int const kLineRecordWords = 5;
+
 template <class T>
-void loadLineList(std::istream& in) {
+void loadLineList(std::istream& in, std::string const& where) {
+  int record = 0;
   while (readLineFlag(in)) {
-    T* line = new T();
-    line->load(in);
-    if (in.fail()) {
+    record++;
+    // The record's words are taken whole, so that one the line refuses is skipped alone.
+    std::string text, word;
+    int words = 0;
+    while (words < kLineRecordWords && in >> word) {
+      text += word + ' ';
+      words++;
+    }
+    if (words < kLineRecordWords) {
       // A record cut short: its partial line is not kept.
       recordError("Error: line record cut short in level file");
-      delete line;
       return;
     }
-    lines.push_back(line);
+    std::istringstream recordText(text);
+    std::unique_ptr<T> line(new T());
+    line->load(recordText);
+    if (recordText.fail()) {
+      recordError("Error: level record refused:", where + " " + std::to_string(record));
+      continue;
+    }
+    T* kept = line.release();
+    lines.push_back(kept);
   }
 }
 }  // namespace
 
-void loadLines(std::istream& in) {
-  loadLineList<TriggerLine>(in);
-  loadLineList<FinishLine>(in);
+void loadLines(std::istream& in, std::string const& source) {
+  std::string const prefix = source.empty() ? "" : source + " ";
+  loadLineList<TriggerLine>(in, prefix + "TriggerLine");
+  loadLineList<FinishLine>(in, prefix + "FinishLine");
 }
 
 void clearLines() {
-  while (lines.size() > 0) {
-    Line* first = lines.at(0);
-    delete first;
-    // A line the destructor could not find would otherwise be met again.
-    if (lines.size() > 0 && lines.at(0) == first) lines.eraseAt(0);
-  }
+  // The lists are emptied first, so that no destructor searches them: one search from the
+  // front per line made emptying a long list take minutes.
+  std::vector<Line*> old;
+  old.swap(lines.getVect());
   finishLines.clear();
+  for (Line* line : old) delete line;
 }
 
 void drawLines() {

@@ -74,7 +74,8 @@ extern bool bDrawInvisible;
 void storeLine(Line* line);
 void storeFinishLine(FinishLine* line);
 void saveLines(std::ostream& out);
-void loadLines(std::istream& in);
+// source names the level in log lines.
+void loadLines(std::istream& in, std::string const& source = "");
 void clearLines();
 void drawLines();
 void showInvisible();

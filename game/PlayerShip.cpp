@@ -5,6 +5,10 @@
 
 PlayerShip::PlayerShip() {}
 
+PlayerShip::~PlayerShip() {
+  if (player == this) player = nullptr;
+}
+
 void PlayerShip::init() {
   Ship::init();
   // The first frame's line test reads where the ship was.

@@ -12,6 +12,8 @@
 class PlayerShip : public XmlShip {
  public:
   PlayerShip();
+  // A ship the level loader refuses after it became the player's is no longer flown.
+  ~PlayerShip() override;
 
   void init() override;
   void initFromFile(std::istream& in) override;

@@ -104,7 +104,7 @@ void Ship::processControlled() {
   if (keyCounts['a']) leftThrust();
   if (keyCounts['d']) rightThrust();
   Point center = getCenter();
-  printInfo(1, "getCenter(): (%i, %i)", static_cast<int>(center.x), static_cast<int>(center.y));
+  printInfo(1, "getCenter(): (%i, %i)", clampToInt(center.x), clampToInt(center.y));
   if (justCrossed(center, getLastRect().getCenter())) {
     if (crossedFinishLine()) {
       // Only the last level of the last episode ends the game; any other goes on.

@@ -1,9 +1,11 @@
 #include "game/XmlHandlers.h"
 
 #include <cctype>
+#include <limits>
 
 #include "core/Debug.h"
 #include "core/GameServices.h"
+#include "core/NumberRange.h"
 #include "core/StringConversions.h"
 #include "editor/Editor.h"
 #include "editor/SnapGrid.h"
@@ -20,26 +22,117 @@
 VectorInterface<XmlParameters> holoTypes;
 VectorInterface<XmlParameters> weaponTypes;
 
-void handleQorElement(XmlElement& root) {
+namespace {
+float const kLargestFloat = std::numeric_limits<float>::max();
+
+// What each numeric setting may hold: factors of the motion steps stay where a step cannot
+// grow without bound, distances and sizes within the coordinates of a level.
+struct SettingRange {
+  char const* tag;
+  NumberRange range;
+};
+SettingRange const kSettingRanges[] = {
+    {"friction", {0, 1}},
+    {"air_density", {0, 1}},
+    {"strafe_mult", {0, 10}},
+    {"reverse_mult", {0, 10}},
+    {"mouse_sensitivity", {-100, 100}},
+    {"death_explosion_size", {0, 10000}},
+    {"max_rotation", {0, 360}},
+    {"far_dist", kSizeRange},
+    {"fence_speed", {0, 1000}},
+    {"grid_gap", {0.01, 1e6}},
+    {"zoom", {0.01, 1000}},
+    {"dist_player_to_bottom", kCoordinateRange},
+    {"snap_dist", kSizeRange},
+    {"command_mode", {-kLargestFloat, kLargestFloat}},
+    {"fence_width", {0, 10000}},
+    {"speed_multiplier", {0, 100}},
+};
+
+// What each number of a ship or weapon type may hold, in the same way.
+SettingRange const kTypeRanges[] = {
+    {"max_health", {0, 1e6}},
+    {"max_speed", {0, 1000}},
+    {"face_player", {-kLargestFloat, kLargestFloat}},
+    {"damage", {-1e6, 1e6}},
+    {"speed", {0, 10000}},
+    {"angle", kAngleRange},
+    {"origin_x", kCoordinateRange},
+    {"origin_y", kCoordinateRange},
+};
+
+// Drops from a type definition, and the definitions within it, every number out of its range,
+// with a log line naming the file and the record; the type keeps its default there.
+void dropNumbersOutOfRange(Arguments& args, std::string const& where) {
+  std::vector<XmlArgument>& list = args.getVect();
+  for (size_t i = 0; i < list.size();) {
+    if (!list[i].isElement()) {
+      i++;
+      continue;
+    }
+    XmlElement& element = list[i].getAsElement();
+    std::string const tag = element.getTag();
+    bool bInRange = true;
+    for (SettingRange const& number : kTypeRanges)
+      if (tag == number.tag)
+        bInRange = checkNumber(element.getFloatArg(), number.range, where + " " + tag);
+    if (!bInRange) {
+      list.erase(list.begin() + static_cast<long>(i));
+      continue;
+    }
+    dropNumbersOutOfRange(element.getArguments(), where);
+    i++;
+  }
+}
+
+// The file and the definition's name, for log lines.
+std::string typeRecord(Arguments& args, std::string const& fileName, std::string const& kind) {
+  std::string where = (fileName.empty() ? "xml" : fileName) + " " + kind;
+  if (args.size() > 0 && args.at(0).isElement())
+    where += " " + args.at(0).getAsElement().getStringArg();
+  return where;
+}
+
+// False, with a log line naming the file and the tag, for a numeric setting out of its range.
+bool isSettingInRange(std::string const& tag, float value, std::string const& fileName) {
+  for (SettingRange const& setting : kSettingRanges)
+    if (tag == setting.tag)
+      return checkNumber(value, setting.range, (fileName.empty() ? "xml" : fileName) + " " + tag);
+  return true;
+}
+}  // namespace
+
+void handleQorElement(XmlElement& root, std::string const& fileName) {
   if (root.getTag() != "xml") {
     recordError("Error: the first tag in the file should be <xml>, instead found:", root.getTag());
     return;
   }
-  handleGlobalElements(root.getArguments());
+  handleGlobalElements(root.getArguments(), fileName);
 }
 
-void handleGlobalElements(Arguments& args) {
+void handleGlobalElements(Arguments& args, std::string const& fileName) {
   for (int i = 0; i < args.size(); i++) {
     XmlArgument& arg = args.at(i);
-    if (!arg.isElement())
+    // Loose text sets nothing: one line says so, rather than three per word, which a file of
+    // a million words turned into a log of hundreds of megabytes.
+    if (!arg.isElement()) {
       recordError("Error: global argument is not an element, getAsString():", arg.getAsString());
+      continue;
+    }
     XmlElement& element = arg.getAsElement();
     std::string const tag = element.getTag();
     float const f = element.getFloatArg();
     std::string const s = element.getStringArg();
+    // A number out of range leaves the setting as it was.
+    if (!isSettingInRange(tag, f, fileName)) continue;
     if (tag == "holodisplay") {
+      dropNumbersOutOfRange(element.getArguments(),
+                            typeRecord(element.getArguments(), fileName, tag));
       holoTypes.push_back(XmlParameters(element.getArguments()));
     } else if (tag == "weapon") {
+      dropNumbersOutOfRange(element.getArguments(),
+                            typeRecord(element.getArguments(), fileName, tag));
       weaponTypes.push_back(XmlParameters(element.getArguments()));
     } else if (tag == "episode") {
       handleEpisode(element.getArguments());

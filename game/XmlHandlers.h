@@ -12,8 +12,9 @@
 extern VectorInterface<XmlParameters> holoTypes;
 extern VectorInterface<XmlParameters> weaponTypes;
 
-void handleQorElement(XmlElement& root);
-void handleGlobalElements(Arguments& args);
+// fileName names the file in log lines.
+void handleQorElement(XmlElement& root, std::string const& fileName = "");
+void handleGlobalElements(Arguments& args, std::string const& fileName = "");
 void handleGlobalEvent(std::string const& event);
 void handleTriggerLines();
 void handleEffect(Arguments& effects);

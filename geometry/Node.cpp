@@ -2,6 +2,7 @@
 
 #include <climits>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 #include "core/NumberText.h"
@@ -65,6 +66,32 @@ void Node::drawConnection(Node* otherNode) {
 void Node::setNodeId() {
   nodeId = nextNodeId;
   if (nextNodeId < INT_MAX) nextNodeId++;
+}
+
+void Node::connect(std::unordered_map<int, Node*> const& byId) {
+  bConnected = true;
+  connected.getVect().reserve(connected.getVect().size() +
+                              static_cast<size_t>(connectedIds.size()));
+  // A node with many links asks a set whether it holds one: its list grows with each.
+  bool const bManyLinks = connectedIds.size() > kLinksSearchedInList;
+  std::unordered_set<Node*> linked;
+  if (bManyLinks) linked.insert(connected.getVect().begin(), connected.getVect().end());
+  for (int i = 0; i < connectedIds.size(); i++) {
+    int id = connectedIds.at(i);
+    auto entry = byId.find(id);
+    Node* found = entry == byId.end() ? nullptr : entry->second;
+    if (!found) {
+      recordError("Error: could not find fence with id:", id);
+    } else if (bManyLinks ? linked.count(found) > 0 : isConnected(found)) {
+      // A record listing an id twice must not link twice: unlinking removes one link only.
+      recordError("Error: already connected to the node");
+    } else {
+      connected.push_back(found);
+      if (bManyLinks) linked.insert(found);
+    }
+  }
+  // Resolved once: a second connect must not link the same nodes again.
+  connectedIds.clear();
 }
 
 void Node::connectTo(Node* node) {

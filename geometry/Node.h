@@ -4,6 +4,7 @@
 
 #include <istream>
 #include <ostream>
+#include <unordered_map>
 
 #include "core/Debug.h"
 #include "core/VectorUtils.h"
@@ -14,6 +15,9 @@ class RecordText;
 
 // The next id to hand out. It only grows, so ids of new nodes never repeat one seen earlier.
 extern int nextNodeId;
+
+// Links of one node past which a set answers whether a node is among them.
+constexpr int kLinksSearchedInList = 16;
 
 class Node {
  public:
@@ -52,6 +56,9 @@ class Node {
   // Turns the ids read from the record into links to the nodes of the list with those ids.
   template <class T>
   void connect(VectorInterface<T*> const& nodes);
+  // The same, with the nodes found through an index by id made once for the whole list (the
+  // first node of each id): searching the list per link made a long path take minutes.
+  void connect(std::unordered_map<int, Node*> const& byId);
   template <class T>
   void removeConnection(T* node) {
     connected.erase(static_cast<Node*>(node));
@@ -69,25 +76,9 @@ class Node {
 
 template <class T>
 void Node::connect(VectorInterface<T*> const& nodes) {
-  bConnected = true;
-  connected.getVect().reserve(connected.getVect().size() +
-                              static_cast<size_t>(connectedIds.size()));
-  for (int i = 0; i < connectedIds.size(); i++) {
-    int id = connectedIds.at(i);
-    Node* found = nullptr;
-    for (int j = 0; j < nodes.size() && !found; j++)
-      if (nodes.getAt(j)->getNodeId() == id) found = nodes.getAt(j);
-    if (!found) {
-      recordError("Error: could not find fence with id:", id);
-    } else if (isConnected(found)) {
-      // A record listing an id twice must not link twice: unlinking removes one link only.
-      recordError("Error: already connected to the node");
-    } else {
-      connected.push_back(found);
-    }
-  }
-  // Resolved once: a second connect must not link the same nodes again.
-  connectedIds.clear();
+  std::unordered_map<int, Node*> byId;
+  for (int j = 0; j < nodes.size(); j++) byId.emplace(nodes.getAt(j)->getNodeId(), nodes.getAt(j));
+  connect(byId);
 }
 
 // Draws a graph: every link once, by whichever end is visited first, each node after its own

@@ -49,7 +49,7 @@ Rect rectOf(Obstacle* obstacle) {
 
 int rowCount() { return static_cast<int>(pathGrid.size()); }
 
-int truncated(float value) { return static_cast<int>(value); }
+int truncated(float value) { return clampToInt(value); }
 }  // namespace
 
 void makePathGrid() {

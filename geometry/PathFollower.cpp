@@ -1,6 +1,7 @@
 #include "geometry/PathFollower.h"
 
 #include <string>
+#include <unordered_map>
 
 #include "core/Debug.h"
 #include "core/GameServices.h"
@@ -8,6 +9,7 @@
 #include "core/NumberText.h"
 #include "core/Prefetch.h"
 #include "core/RecordText.h"
+#include "core/Utils.h"
 #include "geometry/PathNode.h"
 #include "geometry/Rect.h"
 
@@ -51,7 +53,10 @@ void PathFollower::handleMovement() {
 }
 
 void PathFollower::connectPathNodes() {
-  for (int i = 0; i < pathNodes.size(); i++) pathNodes.at(i)->connect(pathNodes);
+  std::unordered_map<int, Node*> byId;
+  for (int i = 0; i < pathNodes.size(); i++)
+    byId.emplace(pathNodes.at(i)->getNodeId(), pathNodes.at(i));
+  for (int i = 0; i < pathNodes.size(); i++) pathNodes.at(i)->connect(byId);
   // Both ends of a link are written, so a node named by another names it back. A record that
   // does not would leave a link that unlinking the named node misses, and a dangling pointer
   // once it is deleted: the link is made on both sides.
@@ -101,7 +106,7 @@ float PathFollower::calcMoveSpeed() {
     if (legLength != 0) alpha = dist(prevNode->getCenter(), getCenter()) / legLength;
   }
   float sum = (1 - alpha) * baseSpeed + alpha * baseSpeed;
-  if (getType(this) == "HoloDisplay") printInfo(7, "baseSpeed: %d", static_cast<int>(baseSpeed));
+  if (getType(this) == "HoloDisplay") printInfo(7, "baseSpeed: %d", clampToInt(baseSpeed));
   return baseSpeed * sum;
 }
 

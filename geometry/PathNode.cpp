@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 
+#include "core/NumberRange.h"
 #include "core/NumberText.h"
 #include "core/RecordText.h"
 #include "presentation/Draw.h"
@@ -26,11 +27,12 @@ PathNode::PathNode(std::istream& in) : PathNode(Point(0, 0), false) { PathNode::
 void PathNode::initFromFile(std::istream& in) {
   float x = 0, y = 0, mult = 0;
   int arrow = 0;
-  if (!readNumber(readNumber(in, x), y)) {
+  if (!readNumberIn(readNumberIn(in, x, kCoordinateRange, "path node x"), y, kCoordinateRange,
+                    "path node y")) {
     recordError("Error: PathNode record ended before its position");
     return;
   }
-  if (!readNumber(readNumber(in, mult), arrow)) {
+  if (!readNumber(readNumberIn(in, mult, kSpeedFactorRange, "path node speed factor"), arrow)) {
     recordError("Error: PathNode record ended before its speed factor and arrow mark");
     setCenter(x, y);
     return;

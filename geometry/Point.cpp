@@ -114,8 +114,8 @@ Point randomPointNear(Point const& base, double range) {
 
 Point randomPointInView() {
   // A camera side shorter than one unit truncates to 0, which must not become a divisor.
-  int height = static_cast<int>(view.getHeight());
-  int width = static_cast<int>(view.getWidth());
+  int height = clampToInt(view.getHeight());
+  int width = clampToInt(view.getWidth());
   int y = height > 0 ? rand() % height : 0;
   int x = width > 0 ? rand() % width : 0;
   return Point(x, y);

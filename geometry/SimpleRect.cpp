@@ -9,6 +9,7 @@
 #include "core/Debug.h"
 #include "core/GameServices.h"
 #include "core/GetParents.h"
+#include "core/Utils.h"
 #include "geometry/Overlap.h"
 #include "geometry/Rect.h"
 #include "presentation/Draw.h"
@@ -363,11 +364,10 @@ bool SimpleRect::isCollision(SimpleRect& other) {
   bool bHit = polygonIntersect(cachedPoints(), other.cachedPoints());
   if (getPlayerRect() && getPlayerRect() == this) {
     printInfo(2, "poly intersection: %d", bHit ? 1 : 0);
-    printInfo(3, "rect 1: %d %d %d %d", static_cast<int>(getLeft()), static_cast<int>(getTop()),
-              static_cast<int>(getRight()), static_cast<int>(getBottom()));
-    printInfo(4, "rect 2: %d %d %d %d", static_cast<int>(other.getLeft()),
-              static_cast<int>(other.getTop()), static_cast<int>(other.getRight()),
-              static_cast<int>(other.getBottom()));
+    printInfo(3, "rect 1: %d %d %d %d", clampToInt(getLeft()), clampToInt(getTop()),
+              clampToInt(getRight()), clampToInt(getBottom()));
+    printInfo(4, "rect 2: %d %d %d %d", clampToInt(other.getLeft()), clampToInt(other.getTop()),
+              clampToInt(other.getRight()), clampToInt(other.getBottom()));
   }
   return bHit;
 }

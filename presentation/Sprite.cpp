@@ -10,6 +10,7 @@
 #include "core/Files.h"
 #include "core/GameServices.h"
 #include "core/GetParents.h"
+#include "core/NumberRange.h"
 #include "core/NumberText.h"
 #include "core/Prefetch.h"
 #include "core/RecordText.h"
@@ -393,7 +394,8 @@ void ParallaxSprite::draw() {
 // still shows; the path record is read only after a complete centre and angle.
 void LoadableSprite::initFromFile(std::istream& in) {
   float x = 0, y = 0;
-  if (!readNumber(readNumber(in, x), y)) {
+  if (!readNumberIn(readNumberIn(in, x, kCoordinateRange, "sprite x"), y, kCoordinateRange,
+                    "sprite y")) {
     recordError("Error: sprite record ended before its centre");
     loadDefaultFrames();
     return;
@@ -403,7 +405,7 @@ void LoadableSprite::initFromFile(std::istream& in) {
   std::string word;
   if (in >> word && word == "<angle>") {
     float newAngle = 0;
-    if (!readNumber(in, newAngle)) {
+    if (!readNumberIn(in, newAngle, kAngleRange, "sprite angle")) {
       recordError("Error: sprite record ended before its angle");
       loadDefaultFrames();
       return;

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "core/Debug.h"
 #include "core/VectorUtils.h"
@@ -19,6 +20,23 @@ TEST(DebugLog, AppendsOneLinePerCallWithOneBlankBetweenValues) {
   It it;
   debug("it", it);
   EXPECT_EQ(log.text(), "a 5\nb\nx 1\n \nf 2.5\nw 3\nbig 1.23457e+06\nit -1\n");
+}
+
+TEST(DebugLog, ALineRepeatedPastAHundredCopiesIsCounted) {
+  LogCapture log;
+  for (int i = 0; i < 1000; i++) recordError("Error, unknown tag:", "x");
+  debug("other");
+  debug("other");
+  debug("last");
+  std::vector<std::string> expected(100, "Error, unknown tag: x");
+  expected.insert(expected.end(),
+                  {"(the line above came 900 more times)", "other", "other", "last"});
+  EXPECT_EQ(log.lines(), expected);
+  // A count still held back is written when asked.
+  for (int i = 0; i < 150; i++) debug("last");
+  flushDebugLog();
+  EXPECT_EQ(log.lines().size(), expected.size() + 99 + 1);
+  EXPECT_EQ(log.lines().back(), "(the line above came 51 more times)");
 }
 
 TEST(DebugLog, SwitchesGateTheirFamilies) {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <climits>
+#include <cmath>
 #include <cstdlib>
 #include <set>
 
@@ -30,6 +32,26 @@ TEST(RandomRanges, FloatRangesStepInHundredths) {
     EXPECT_GE(r, 0.0f);
     EXPECT_LE(r, 0.99f + 1e-6f);
   }
+}
+
+TEST(RandomRanges, BoundsPastTheIntRangeStayWithinTheirLimits) {
+  for (int i = 0; i < 100; i++) {
+    float const x = randRange(0.0, 3e9);
+    EXPECT_GE(x, 0.0f);
+    EXPECT_LE(x, 3e9f);
+    int const wide = randRange(-2000000000, 2000000000);
+    EXPECT_GE(wide, -2000000000);
+  }
+}
+
+TEST(Clamp, ToIntTakesTheNearestIntOfAnyValue) {
+  struct Case {
+    double value;
+    int expected;
+  } const cases[] = {
+      {3e9, INT_MAX},       {-3e9, INT_MIN}, {std::nan(""), 0},       {HUGE_VAL, INT_MAX},
+      {-HUGE_VAL, INT_MIN}, {-7.9, -7},      {2147483647.0, INT_MAX}, {12.5, 12}};
+  for (Case const& c : cases) EXPECT_EQ(clampToInt(c.value), c.expected) << c.value;
 }
 
 TEST(Clamp, ChangesTheVariable) {

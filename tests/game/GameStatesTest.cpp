@@ -116,20 +116,20 @@ TEST_F(GameStatesTest, AKillAllLevelWithOnlyAnEnemyIsNotWon) {
   EXPECT_EQ(allShips.size(), 1);
 }
 
-// A swapped level file may hold any bounds; command mode shows them whole and the mouse keeps
-// sane ints over them.
+// A swapped level file may hold bounds as large as the coordinates go (larger ones are
+// refused); command mode shows them whole and the mouse keeps sane ints over them.
 TEST_F(GameStatesTest, CommandModeOverHugeBoundsKeepsTheMouseInRange) {
-  write("huge.lev", "<triggerRoot> </triggerRoot>\n-3e9 -3e9 3e9 3e9\n-1\n\n" + playerRecord +
+  write("huge.lev", "<triggerRoot> </triggerRoot>\n-1e7 -1e7 1e7 1e7\n-1\n\n" + playerRecord +
                         enemyRecord + "END_OBJECTS\n0\n0\n");
   input.moveTo(0, 0);
   start("<episode> <level> <name> huge.lev </name> </level> </episode>",
         "<command_mode> 1 </command_mode>");
   ASSERT_EQ(gameState, &commandState);
   runFrame();
-  EXPECT_EQ(mouse.maxX, 1 << 30);
-  EXPECT_EQ(mouse.maxY, 1 << 30);
-  EXPECT_EQ(mouse.x, -(1 << 30));
-  EXPECT_EQ(mouse.y, -(1 << 30));
+  EXPECT_EQ(mouse.maxX, 20000000);
+  EXPECT_EQ(mouse.maxY, 20000000);
+  EXPECT_EQ(mouse.x, -10000000);
+  EXPECT_EQ(mouse.y, -10000000);
 }
 
 // The last level of the last episode won by destruction: the win screen runs in that frame,

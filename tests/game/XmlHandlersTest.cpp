@@ -55,11 +55,19 @@ TEST(XmlHandlersTest, CommandModeIsOnForAnyValueButZeroAndForAMissingValue) {
   }
 }
 
-TEST(XmlHandlersTest, AMissingValueSetsAFloatSettingToMinusOne) {
-  handleText("<xml> <speed_multiplier> </speed_multiplier> </xml>");
-  EXPECT_FLOAT_EQ(speedMultiplier, -1.0f);
+TEST(XmlHandlersTest, AMissingValueReadsAsMinusOneWhichASettingTakesOnlyInItsRange) {
+  LogCapture log;
   handleText("<xml> <speed_multiplier> 1.25 </speed_multiplier> </xml>");
   EXPECT_FLOAT_EQ(getXmlSpeedMultiplier(), 1.25f);
+  // A speed factor of -1 would turn every motion step around: it is refused.
+  handleText("<xml> <speed_multiplier> </speed_multiplier> </xml>");
+  EXPECT_FLOAT_EQ(speedMultiplier, 1.25f);
+  EXPECT_NE(log.text().find("Error: number out of range: xml speed_multiplier -1"),
+            std::string::npos);
+  handleText("<xml> <dist_player_to_bottom> </dist_player_to_bottom> </xml>");
+  EXPECT_FLOAT_EQ(dist_player_to_bottom, -1.0f);
+  handleText("<xml> <speed_multiplier> 1 </speed_multiplier> </xml>");
+  setDistPlayerToBottom(30);
 }
 
 TEST(XmlHandlersTest, UnknownTagsAndLooseTextsAreReportedAndSkipped) {
