@@ -177,8 +177,8 @@ def turret(c, frame):
             edge = px in (0, c.w - 1) or py in (0, c.h - 1)
             if index is not None and not (frame and edge and (px * 7 + py * 3 + frame) % (5 - frame) == 0):
                 c.put(px, py, index)
-    c.disc(cx, cy, 2.9, INK)
-    c.disc(cx, cy, 2.1, TURRET_DOMES[frame])
+    # No dark rim: the barrel is dark, and shows from the dome's edge.
+    c.disc(cx, cy, 2.3, TURRET_DOMES[frame])
     if frame == 2:
         c.put(cx + 1, cy - 1, INK)
         c.put(cx - 1, cy + 1, INK)
@@ -352,21 +352,22 @@ def tile(c, frame):
 
 def stairs(c, frame):
     """A catwalk: a grated top with a yellow and grey hazard edge over a cross-braced frame;
-    frame 1 braces the other way. Middle tones again, for the bullets that fly through."""
+    frame 1 braces the other way. Middle tones again, for the bullets that fly through, and
+    lighter than the play background so that the frame shows against it."""
     w, h = c.w, c.h
-    c.rect(0, 0, w - 1, 3, grey(10))
+    c.rect(0, 0, w - 1, 3, grey(12))
     for px in range(0, w, 3):
-        c.put(px, 1, grey(13))
-        c.put(px, 2, grey(13))
+        c.put(px, 1, grey(9))
+        c.put(px, 2, grey(9))
     for px in range(w):
         c.put(px, 4, 248 if (px // 4) % 2 == 0 else grey(9))
         c.put(px, 5, 248 if (px // 4) % 2 == 0 else grey(9))
-    c.rect(0, 6, 1, h - 1, grey(10))
-    c.rect(w - 2, 6, w - 1, h - 1, grey(10))
+    c.rect(0, 6, 1, h - 1, grey(13))
+    c.rect(w - 2, 6, w - 1, h - 1, grey(13))
     if frame == 0:
-        c.line(2, 7, w - 3, h - 1, 1.5, grey(10))
+        c.line(2, 7, w - 3, h - 1, 1.5, grey(13))
     else:
-        c.line(w - 3, 7, 2, h - 1, 1.5, grey(10))
+        c.line(w - 3, 7, 2, h - 1, 1.5, grey(13))
 
 
 # --- guards ------------------------------------------------------------------------------
