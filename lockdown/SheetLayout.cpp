@@ -39,14 +39,6 @@ bool CutSprite(Sprite& sprite, const char* name) {
                      cell->perRow, cell->rows, cell->bReflections, nullptr);
 }
 
-}  // namespace lockdown
-
-namespace lockdown {
-
-int SheetSchemeCount() { return static_cast<int>(Schemes().size()); }
-
-const SheetScheme& SheetSchemeAt(int i) { return Schemes().at(static_cast<size_t>(i)); }
-
 void AddSheetSchemes(Sprite& sprite, const char* name) {
   for (const SheetScheme& scheme : Schemes())
     if (!std::strcmp(scheme.name, name)) sprite.NewColorScheme(scheme.from, scheme.to);

@@ -29,8 +29,6 @@ struct SheetScheme {
   std::vector<int> from, to;
 };
 
-int SheetSchemeCount();
-const SheetScheme& SheetSchemeAt(int i);
 // Adds the named sprite's schemes to it in table order, so that its n-th is scheme n.
 void AddSheetSchemes(Sprite& sprite, const char* name);
 

@@ -16,6 +16,8 @@ int FramesOf(const char* name) {
 
 int TileLookCount() { return FramesOf("tile"); }
 
+int StairsLookCount() { return FramesOf("stairs"); }
+
 int TurretScheme(int direction, bool bActive) {
   int scheme = 1 + direction + (bActive ? 0 : 4);
   return direction >= 0 && direction <= 3 && scheme < worldSprites.turret.SchemeCount() ? scheme
@@ -23,7 +25,6 @@ int TurretScheme(int direction, bool bActive) {
 }
 
 int TankScheme(bool bActive) { return !bActive && worldSprites.tank.SchemeCount() > 1 ? 1 : 0; }
-int StairsLookCount() { return FramesOf("stairs"); }
 
 bool WorldSprites::Cut() {
   bool bOk = true;
