@@ -66,6 +66,11 @@ TEST_F(OverrideMenu, StaysOnScreenAndClickableWhereverTheMouseGoes) {
   Frames(2);
   EXPECT_EQ(door->state, Door::kOpening);
   EXPECT_STREQ(game.statusLine, "Open all doors - 0");
+  // A right click ends the override, and the view follows the zizuzu again.
+  RightClickAt(input.x, input.y);
+  Frames(2);
+  EXPECT_FALSE(game.computer.bTerminalChosen);
+  EXPECT_EQ(game.cameraMode, 0);
 }
 
 }  // namespace
