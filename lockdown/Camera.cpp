@@ -61,6 +61,18 @@ void Camera::Follow(int x, int y) {
   KeepInLevel();
 }
 
+void Camera::KeepInView(int x, int y) {
+  if (x < view.left)
+    view.Offset(x - view.left, 0);
+  else if (x >= view.right)
+    view.Offset(x - view.right + 1, 0);
+  if (y < view.top)
+    view.Offset(0, y - view.top);
+  else if (y >= view.bottom)
+    view.Offset(0, y - view.bottom + 1);
+  KeepInLevel();
+}
+
 void Camera::KeepInLevel() {
   if (view.left < 0) view.MoveLeftTo(0);
   if (view.top < 0) view.MoveTopTo(0);

@@ -15,6 +15,9 @@ class Camera {
   Camera();
   // Moves the view toward the point by the follow mode, then keeps it in the level.
   void Follow(int x, int y);
+  // Holds the view still while the point lies in it; a point that has left it pulls the
+  // view just far enough to be on its edge again. Then keeps the view in the level.
+  void KeepInView(int x, int y);
   // Leaves the shifted position in the sprite: callers set it before every draw.
   void DrawSprite(Sprite& sprite) const;
   void FillRect(Rect& rect) const;

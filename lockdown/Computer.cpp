@@ -47,6 +47,13 @@ void Menu::Close() {
   hovered = -1;
 }
 
+void Menu::MoveTo(int x, int y) {
+  if (!bOpen) return;
+  for (int i = 0; i < items.Count(); ++i) items.At(i).rect.Offset(x - openX, y - openY);
+  openX = x;
+  openY = y;
+}
+
 void Menu::HandleClick() {
   if (!bOpen) return;
   hovered = -1;

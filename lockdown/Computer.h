@@ -46,6 +46,8 @@ class Menu {
   void AddItem(const char* name, int requiredLevel);
   void Open(int x, int y, Terminal* fromTerminal, Controllable* forDevice);
   void Close();
+  // Moves an open menu so that its first item's top-left lies at (x, y).
+  void MoveTo(int x, int y);
   void HandleClick();
   void Draw();
   virtual void Run() {}

@@ -141,7 +141,13 @@ void Game::PauseWhileInactive() {
 }
 
 void Game::UpdateCamera() {
-  if (cameraMode == 2) {
+  if (cameraMode == 2 && !bEditing) {
+    // The security override: a view that followed the mouse would carry the cursor along
+    // and leave the menus behind, so it holds still until the cursor pushes past an edge,
+    // and the terminal menu keeps its corner of the screen.
+    camera.KeepInView(input.x, input.y);
+    terminalMenu.MoveTo(camera.view.left + 10, camera.view.top + 10);
+  } else if (cameraMode == 2) {
     camera.Follow(input.x, input.y);
   } else if (cameraMode == 0) {
     if (zizuzu)

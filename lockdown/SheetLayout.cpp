@@ -10,6 +10,13 @@ namespace {
 constexpr SheetCell kCells[] = {
 #include "SheetLayout.inc"
 };
+
+const std::vector<SheetScheme>& Schemes() {
+  static const std::vector<SheetScheme> schemes = {
+#include "SpriteSchemes.inc"
+  };
+  return schemes;
+}
 }  // namespace
 
 int SheetCellCount() { return static_cast<int>(sizeof kCells / sizeof kCells[0]); }
@@ -30,6 +37,11 @@ bool CutSprite(Sprite& sprite, const char* name) {
   }
   return sprite.Init(cell->width, cell->height, cell->sheetX, cell->sheetY, cell->frames,
                      cell->perRow, cell->rows, cell->bReflections, nullptr);
+}
+
+void AddSheetSchemes(Sprite& sprite, const char* name) {
+  for (const SheetScheme& scheme : Schemes())
+    if (!std::strcmp(scheme.name, name)) sprite.NewColorScheme(scheme.from, scheme.to);
 }
 
 }  // namespace lockdown

@@ -2,6 +2,8 @@
 // time from data/lockdown/sheet_layout.txt, the same table the sheet is drawn from.
 #pragma once
 
+#include <vector>
+
 namespace lockdown {
 
 class Sprite;
@@ -20,5 +22,14 @@ const SheetCell& SheetCellAt(int i);
 const SheetCell* FindSheetCell(const char* name);
 // Cuts the named sprite from the loaded sheet; false (logged) when it cannot.
 bool CutSprite(Sprite& sprite, const char* name);
+
+// A colour scheme that the art gives a sprite after it is cut (generated with the sheet).
+struct SheetScheme {
+  const char* name;
+  std::vector<int> from, to;
+};
+
+// Adds the named sprite's schemes to it in table order, so that its n-th is scheme n.
+void AddSheetSchemes(Sprite& sprite, const char* name);
 
 }  // namespace lockdown

@@ -176,6 +176,7 @@ void Tank::Draw() {
   }
   Sprite& s = worldSprites.tank;
   s.frame = frame;
+  s.colorScheme = TankScheme(bActive);
   s.x = rect.left;
   s.y = rect.top;
   camera.DrawSprite(s);

@@ -107,6 +107,7 @@ void Turret::Draw() {
   camera.DrawGun(gun);
   Sprite& s = worldSprites.turret;
   s.frame = damageFrame;
+  s.colorScheme = TurretScheme(direction, bActive);
   s.x = body.left;
   s.y = body.top;
   camera.DrawSprite(s);

@@ -15,7 +15,16 @@ int FramesOf(const char* name) {
 }  // namespace
 
 int TileLookCount() { return FramesOf("tile"); }
+
 int StairsLookCount() { return FramesOf("stairs"); }
+
+int TurretScheme(int direction, bool bActive) {
+  int scheme = 1 + direction + (bActive ? 0 : 4);
+  return direction >= 0 && direction <= 3 && scheme < worldSprites.turret.SchemeCount() ? scheme
+                                                                                        : 0;
+}
+
+int TankScheme(bool bActive) { return !bActive && worldSprites.tank.SchemeCount() > 1 ? 1 : 0; }
 
 bool WorldSprites::Cut() {
   bool bOk = true;
@@ -35,6 +44,9 @@ bool WorldSprites::Cut() {
                                                               {&dying, "guard_dying"},
                                                               {&dead, "guard_dead"}})
     bOk = CutSprite(*sprite, name) && bOk;
+  // The machines' looks by side and by state (TurretScheme, TankScheme).
+  AddSheetSchemes(turret, "turret");
+  AddSheetSchemes(tank, "tank");
   // The shared layer is also the body's own picture, drawn under the looks.
   bOk = standBody.Cut("guard_stand_body_2",
                       {"guard_stand_body_0", "guard_stand_body_1", "guard_stand_body_2"}) &&

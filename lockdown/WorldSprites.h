@@ -38,5 +38,10 @@ extern WorldSprites worldSprites;
 // A tile look index kept within the looks the sheet has.
 int TileLookCount();
 int StairsLookCount();
+// The turret's scheme shows the mounting plate on the side of its tile (its direction),
+// dimmed while it is switched off; the tank's is greyed while switched off. Scheme 0 when
+// the sheet has none.
+int TurretScheme(int direction, bool bActive);
+int TankScheme(bool bActive);
 
 }  // namespace lockdown

@@ -5,8 +5,9 @@ usage: generate_lockdown_data.py SOURCE_DIR OUT_DIR
 
 Writes OUT_DIR/g.dat (an 8-bit BMP sprite sheet: the cells of sheet_layout.txt, each
 painted by sprite_art.py),
-OUT_DIR/PALDATA2.PAL (256 lines "red green blue flags"), the levels *.fly (copied) and
-OUT_DIR/SheetLayout.inc (the layout table as C++ initialisers for the game).
+OUT_DIR/PALDATA2.PAL (256 lines "red green blue flags"), the levels *.fly (copied),
+OUT_DIR/SheetLayout.inc (the layout table as C++ initialisers for the game) and
+OUT_DIR/SpriteSchemes.inc (the colour schemes of sprite_art.SCHEMES, likewise).
 """
 import os
 import shutil
@@ -162,6 +163,12 @@ def main():
         for name, w, h, x, y, frames, per_row, rows_, refl in layout:
             f.write('{"%s", %d, %d, %d, %d, %d, %d, %d, %s},\n'
                     % (name, w, h, x, y, frames, per_row, rows_, "true" if refl else "false"))
+
+    with open(os.path.join(out, "SpriteSchemes.inc"), "w") as f:
+        f.write("// Generated from data/lockdown/sprite_art.py; do not edit.\n")
+        for name, pairs in sprite_art.SCHEMES:
+            f.write('{"%s", {%s}, {%s}},\n' % (name, ", ".join(str(a) for a, _ in pairs),
+                                              ", ".join(str(b) for _, b in pairs)))
 
     for name in sorted(os.listdir(source)):
         if name.endswith(".fly"):

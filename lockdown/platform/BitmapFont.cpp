@@ -105,13 +105,22 @@ constexpr const char* kGlyphs[95][kRows] = {
     {".....", ".....", "#...#", "#...#", "#...#", "#...#", ".####", "....#", ".###."},  // y
     {".....", ".....", "#####", "...#.", "..#..", ".#...", "#####", ".....", "....."},  // z
     {"..#", ".#.", ".#.", "#..", ".#.", ".#.", "..#", "...", "..."},  // {
-    {"#", "#", "#", "#", "#", "#", "#", ".", "."},  // |
+    {"#", "#", "#", "#", "#", "#", "#", "#", "#"},  // |
     {"#..", ".#.", ".#.", "..#", ".#.", ".#.", "#..", "...", "..."},  // }
     {".....", ".....", ".#...", "#.#.#", "...#.", ".....", ".....", ".....", "....."},  // ~
 };
 
 // Glyphs sit this far below the cell's top, roughly where a 16-pixel system font puts them.
 constexpr int kBaselineOffset = 4;
+
+// Ascenders rise one row above the capitals (their top row is drawn twice), so that 'l'
+// is told from 'I' within the same one-column advance, and '|' from both.
+bool RisesAboveCapitals(char c) {
+  switch (c) {
+    case 'b': case 'd': case 'h': case 'k': case 'l': case '|': return true;
+    default: return false;
+  }
+}
 
 }  // namespace
 
@@ -143,12 +152,13 @@ void DrawBitmapText(Surface& surface, int x, int y, std::string_view text, int c
       // Centred in the advance, rounding left, so the last column of every advance stays
       // empty and separates this letter from the next.
       int left = x + (advance - width) / 2;
-      for (int row = 0; row < kRows; ++row) {
+      for (int row = RisesAboveCapitals(c) ? -1 : 0; row < kRows; ++row) {
         int py = y + kBaselineOffset + row;
         if (py < clip.top || py >= clip.bottom) continue;
+        const char* ink = glyph[row < 0 ? 0 : row];
         for (int col = 0; col < width; ++col) {
           int px = left + col;
-          if (glyph[row][col] != '#' || px < clip.left || px >= clip.right) continue;
+          if (ink[col] != '#' || px < clip.left || px >= clip.right) continue;
           pixels[static_cast<size_t>(py) * pitch + px] = static_cast<uint8_t>(colour);
         }
       }

@@ -2,7 +2,9 @@
 // a pixel column, and descenders hang below the line.
 #include <gtest/gtest.h>
 
+#include <map>
 #include <string>
+#include <vector>
 
 #include "lockdown/Messages.h"
 #include "lockdown/Screen.h"
@@ -77,6 +79,39 @@ TEST(GameText, EveryCharacterBetweenTwoOthersSharesNoColumnWithThem) {
       }
       if (HasFailure()) return;
     }
+}
+
+// The ink of one character as rows of '#' and '.', its first inked column taken as column 0,
+// so that two glyphs compare by shape and height, not by where they sit in their advance.
+std::string ShapeOf(char c) {
+  platform::Surface surface(30, 24);
+  surface.Fill(0);
+  DrawTextGdi(std::string(1, c).c_str(), 4, 4, kInk, &surface);
+  Columns ink;
+  for (int py = 0; py < surface.Height(); ++py)
+    for (int px = 0; px < surface.Width(); ++px)
+      if (surface.At(px, py) == kInk) {
+        ink.first = std::min(ink.first, px);
+        ink.last = std::max(ink.last, px);
+      }
+  std::string shape;
+  for (int py = 0; py < surface.Height() && !ink.Empty(); ++py) {
+    for (int px = ink.first; px <= ink.last; ++px) shape += surface.At(px, py) == kInk ? '#' : '.';
+    shape += '\n';
+  }
+  return shape;
+}
+
+TEST(GameText, NoTwoCharactersLookAlike) {
+  std::map<std::string, char> seen;
+  for (int c = 33; c <= 126; ++c) {
+    std::string shape = ShapeOf(static_cast<char>(c));
+    EXPECT_FALSE(shape.empty()) << static_cast<char>(c) << " draws nothing";
+    auto [at, bNew] = seen.emplace(shape, static_cast<char>(c));
+    EXPECT_TRUE(bNew) << "'" << at->second << "' and '" << static_cast<char>(c)
+                      << "' look the same:\n"
+                      << shape;
+  }
 }
 
 TEST(GameText, DescendersHangBelowTheLine) {
