@@ -66,6 +66,11 @@ int windowHeight = 600;
 uint32_t lastFrameEnd = 0;
 uint32_t lastMiniLoopFrameEnd = 0;
 
+// The FPS counter's second: frames counted since it began, at tick lastMeasurement.
+bool bFirstFpsCall = true;
+uint32_t lastMeasurement = 0;
+int frameCount = 0;
+
 void clearBuffers() { glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT); }
 }  // namespace
 
@@ -345,12 +350,9 @@ void drawInfo() {
 }
 
 void drawFps() {
-  static bool bFirstCall = true;
-  static uint32_t lastMeasurement = 0;
-  static int frameCount = 0;
-  if (bFirstCall) {
+  if (bFirstFpsCall) {
     lastMeasurement = getTicks();
-    bFirstCall = false;
+    bFirstFpsCall = false;
   }
   frameCount++;
   if (getTicks() > lastMeasurement + 1000) {
@@ -363,4 +365,13 @@ void drawFps() {
   // Glyphs hang from the pen, down to about the font's height below it: the pen stands that
   // high above the bottom edge, so that the lowest rows stay on the screen.
   drawText(text, 10, static_cast<float>(getTextHeight(0)), 16, 0);
+}
+
+void restartFrameClocks() {
+  lastFrameEnd = 0;
+  lastMiniLoopFrameEnd = 0;
+  bFirstFpsCall = true;
+  lastMeasurement = 0;
+  frameCount = 0;
+  currentFps = 0;
 }

@@ -70,6 +70,9 @@ void runFrame();
 void lockFrameRate(uint32_t& lastFrameEnd);
 // 1/fps seconds in whole milliseconds, rounded up.
 uint32_t getFrameLength();
+// For tests that start the game again in one process: the frame loops and the FPS counter
+// start as in a new one.
+void restartFrameClocks();
 
 // Ends the process with the status; tests install a hook instead (null restores exit).
 void endProgram(int status);

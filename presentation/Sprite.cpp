@@ -188,8 +188,17 @@ void Sprite::process() {
 // answer is kept once everything in it loaded: loaded textures and the answers of
 // imageFileExists stay for the run. A load that failed somewhere is not kept, so that it is
 // tried, and logged, again as before.
+namespace {
+std::unordered_map<std::string, Sprite::FrameLoad>& resolvedFrames() {
+  static std::unordered_map<std::string, Sprite::FrameLoad> resolved;
+  return resolved;
+}
+}  // namespace
+
+void Sprite::forgetResolvedFrames() { resolvedFrames().clear(); }
+
 void Sprite::loadFrame(std::string const& s, bool bHandleError) {
-  static std::unordered_map<std::string, FrameLoad> resolved;
+  std::unordered_map<std::string, FrameLoad>& resolved = resolvedFrames();
   auto found = resolved.find(s);
   if (found != resolved.end()) {
     if (isCurrent(found->second)) {

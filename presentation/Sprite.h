@@ -91,6 +91,8 @@ class Sprite : public Collider {
     int index = -1;
     std::vector<FrameLoad> variants;
   };
+  // For tests, which write images between runs of the game: every name is resolved afresh.
+  static void forgetResolvedFrames();
 
  protected:
   // The frame position draw starts from, before the variants are looked up.

@@ -101,14 +101,23 @@ int getTextureIndex(std::string const& file, bool bHandleError) {
   return static_cast<int>(textures.size()) - 1;
 }
 
-bool imageFileExists(std::string const& file) {
+namespace {
+std::unordered_map<std::string, bool>& imageFileAnswers() {
   static std::unordered_map<std::string, bool> answers;
+  return answers;
+}
+}  // namespace
+
+bool imageFileExists(std::string const& file) {
+  std::unordered_map<std::string, bool>& answers = imageFileAnswers();
   auto found = answers.find(file);
   if (found != answers.end()) return found->second;
   bool exists = fileExists(file);
   answers.emplace(file, exists);
   return exists;
 }
+
+void forgetImageFileAnswers() { imageFileAnswers().clear(); }
 
 Uint32 getPixelSurf32(SDL_Surface* surface, int x, int y) {
   int bpp = surface->format->BytesPerPixel;

@@ -45,6 +45,8 @@ int getTextureIndex(std::string const& file, bool bHandleError);
 // the textures are: the game's images don't change while it runs, and sprites ask for their
 // optional variants once per object loaded.
 bool imageFileExists(std::string const& file);
+// For tests, which write images between runs of the game: every name is asked afresh.
+void forgetImageFileAnswers();
 
 Uint32 getPixelSurf32(SDL_Surface* surface, int x, int y);
 void setPixelSurf32(SDL_Surface* surface, int x, int y, Uint32 pixel);

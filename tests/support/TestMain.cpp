@@ -18,6 +18,7 @@
 #include <system_error>
 
 #include "core/GetParents.h"
+#include "support/FreshQorGlobals.h"
 
 namespace {
 namespace fs = std::filesystem;
@@ -57,7 +58,17 @@ class FreshGlobals : public ::testing::EmptyTestEventListener {
     // Read again into the same table, a class keeps its first closure of ancestors: the
     // table starts empty, as in a new process, and the test reads the one it needs.
     getHeirarchy().clear();
+    std::error_code error;
+    runDirectory = fs::current_path(error);
   }
+  // A test that moved to a folder of its own comes back, and the devices and caches it used
+  // start afresh for the next one.
+  void OnTestEnd(::testing::TestInfo const&) override {
+    std::error_code error;
+    if (!runDirectory.empty()) fs::current_path(runDirectory, error);
+    putBackFreshQorGlobals();
+  }
+  fs::path runDirectory;
 };
 
 // Listing the tests needs no directory of its own, and a death test's child runs again in its
