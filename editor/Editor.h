@@ -82,6 +82,15 @@ void markLevelUnchanged();
 // changes of an earlier visit; leaving remembers whether it had changed.
 void noteLevelEntered(bool bFromScratchLevel);
 void noteLevelLeft();
+// Whether ending now would lose the designer's work: changes in the editor, or changes that
+// the game plays from the scratch level and that were never saved.
+bool holdsUnsavedWork();
+// True when nothing unsaved would be lost, or the designer agrees to quit anyway.
+bool confirmQuit();
+// On a termination request: unsaved work goes to the recovery file beside the current level
+// ("outpost.lev" is kept as "outpost-recovered.lev"), with a log line saying where.
+void keepUnsavedWork();
+std::string getRecoveryName(std::string const& level);
 
 // Level files of the editor. Writes the level with the given bounds to the file without
 // ever losing the old one (core/SafeSave.h); false, with a log line saying why and the old

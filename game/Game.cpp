@@ -55,7 +55,7 @@ void leaveEditor() {
   // A game that started in the editor has no state to return to.
   gameState = savedGameState ? savedGameState : &localState;
   setLevelIndex(0);
-  loadLevel("temp.lev");
+  loadLevel(getScratchLevelName());
   getInput().setModState(KMOD_NONE);
   gameState->enter();
 }

@@ -46,7 +46,7 @@ TEST_F(EditorCameraTest, HoldingMinusOrPlusStopsAtAZoomThatKeepsMouseAndBoundsSa
   // The scratch level keeps bounds of that size.
   tapKey('t');
   double left = 0, top = 0, right = 0, bottom = 0;
-  std::string const text = readFile("temp.lev");
+  std::string const text = readFile(getScratchLevelName());
   ASSERT_TRUE(readBounds(text, left, top, right, bottom)) << text;
   EXPECT_LE(right - left, 2 * widest);
   EXPECT_LE(bottom - top, 2 * widest);
@@ -79,7 +79,7 @@ TEST_F(EditorCameraTest, EnteringWithTheMouseAtTheTopEdgeNeverGrowsTheLevel) {
     tapKey('t');
     ASSERT_EQ(gameState, static_cast<GameState*>(&localState));
     double left = 0, top = 0, right = 0, bottom = 0;
-    std::string const text = readFile("temp.lev");
+    std::string const text = readFile(getScratchLevelName());
     ASSERT_TRUE(readBounds(text, left, top, right, bottom)) << text;
     EXPECT_FLOAT_EQ(static_cast<float>(top), bounds.getTop());
     EXPECT_FLOAT_EQ(static_cast<float>(left), bounds.getLeft());

@@ -3,10 +3,13 @@
 // or fails with a log line, and the old level is never lost.
 #include <gtest/gtest.h>
 #include <limits.h>
+#include <signal.h>
 #include <stdlib.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <set>
@@ -14,7 +17,9 @@
 #include <string>
 
 #include "core/Debug.h"
+#include "core/SafeSave.h"
 #include "editor/Editor.h"
+#include "game/Console.h"
 #include "support/ChildProcess.h"
 #include "support/LogCapture.h"
 
@@ -213,4 +218,116 @@ TEST_F(LevelSaveFailures, AFullDiskFailsTheSaveAndKeepsTheLink) {
   EXPECT_TRUE(isLink(level));
   EXPECT_NE(log.text().find("No space left on device"), std::string::npos) << log.text();
   expectOnly({"full.lev"});
+}
+
+namespace {
+// The step of the in-place write at which the saving child is killed.
+char const* killStep = "";
+void killAtStep(char const* step) {
+  if (std::strcmp(step, killStep) == 0) raise(SIGKILL);
+}
+
+bool isBlank(std::string const& text) {
+  return text.find_first_not_of(" \n") == std::string::npos;
+}
+}  // namespace
+
+TEST_F(LevelSaveFailures, AnInPlaceSaveKilledAtAnyStepLeavesTheOldOrTheNewLevel) {
+  // A shipped level, longer than the empty one saved over it: its tail outlasts the new text
+  // until the file is cut to size.
+  std::string const old = readFile("outpost.lev");
+  ASSERT_GT(old.size(), 1000u);
+  ASSERT_TRUE(save(path("new.lev")));
+  std::string const fresh = readFile(path("new.lev"));
+  ASSERT_LT(fresh.size(), old.size());
+  std::remove(path("new.lev").c_str());
+  std::string const level = path("in.lev");
+  for (char const* step : {"read", "opened", "written", "truncated", "synced"}) {
+    SCOPED_TRACE(step);
+    chmod(dir.c_str(), 0755);
+    writeFile(level, old);
+    child::giveToUser(level);
+    child::giveToUser(log.path);
+    ASSERT_EQ(chmod(dir.c_str(), 0555), 0);
+    killStep = step;
+    child::Options options;
+    options.bAsUser = true;
+    int const status = child::run(
+        [&] {
+          setSaveStepHook(killAtStep);
+          return save(level) ? 0 : 1;
+        },
+        options);
+    if (status == child::kCannotDrop) GTEST_SKIP() << "cannot run as an ordinary user";
+    EXPECT_EQ(status, 128 + SIGKILL);
+    // The readers skip blanks: what follows the new text must be blanks alone.
+    std::string const text = readFile(level);
+    bool const bOld = text == old;
+    bool const bNew = text.compare(0, fresh.size(), fresh) == 0 && isBlank(text.substr(fresh.size()));
+    EXPECT_TRUE(bOld || bNew) << text.substr(0, 400);
+  }
+  expectOnly({"in.lev"});
+}
+
+TEST_F(LevelSaveFailures, AnInPlaceSaveStoppedByALimitBelowTheOldSizeSaysTheOldLevelIsIntact) {
+  std::string const level = path("big.lev");
+  std::string const old = readFile("outpost.lev");
+  ASSERT_GT(old.size(), 2000u);
+  writeFile(level, old);
+  child::giveToUser(level);
+  ASSERT_EQ(chmod(dir.c_str(), 0555), 0);
+  child::LogPipe pipe;
+  std::string const pipePath = pipe.path();
+  child::Options options;
+  options.bAsUser = true;
+  options.fileSizeLimit = 1000;
+  int const status = child::run(
+      [&] {
+        debugFile = pipePath.c_str();
+        std::string why;
+        bool const bSaved = saveFileSafely(level, old + old, why);
+        recordError("why:", why);
+        return bSaved ? 0 : 1;
+      },
+      options);
+  if (status == child::kCannotDrop) GTEST_SKIP() << "cannot run as an ordinary user";
+  EXPECT_EQ(status, 1);
+  EXPECT_EQ(readFile(level), old);
+  std::string const childLog = pipe.text();
+  EXPECT_NE(childLog.find("the old contents were put back"), std::string::npos) << childLog;
+  EXPECT_EQ(childLog.find("could not be put back"), std::string::npos) << childLog;
+}
+
+TEST_F(LevelSaveFailures, LeftoversOfSavesKilledHalfWayAreRemovedWhenASaveStarts) {
+  pid_t const ended = fork();
+  if (ended == 0) _exit(0);
+  ASSERT_GT(ended, 0);
+  ASSERT_EQ(waitpid(ended, nullptr, 0), ended);
+  std::string const dead = ".qorsave" + std::to_string(ended) + "-0";
+  std::string const deadAgain = ".qorsave" + std::to_string(ended) + "-12";
+  // A process that still runs may be saving right now; other names are no leftovers.
+  std::string const running = ".qorsave" + std::to_string(getppid()) + "-0";
+  std::string const other = ".qorsave" + std::to_string(ended) + "-0.lev";
+  for (std::string const& name : {dead, deadAgain, running, other}) writeFile(path(name), "half");
+  ASSERT_TRUE(save(path("a.lev")));
+  expectOnly({"a.lev", running, other});
+}
+
+TEST_F(LevelSaveFailures, ManyFailedSavesUnderAFileSizeLimitNeverEndTheProgram) {
+  std::string const childLog = path("error.txt");
+  child::Options options;
+  options.fileSizeLimit = 1000;
+  int const status = child::run(
+      [&] {
+        debugFile = childLog.c_str();
+        startCoreServices();
+        for (int i = 0; i < 40; i++)
+          if (save(path("missing/level.lev"))) return 2;
+        return 0;
+      },
+      options);
+  EXPECT_EQ(status, 0) << "128 + SIGXFSZ (" << 128 + SIGXFSZ << ") is the program killed";
+  std::string const text = readFile(childLog);
+  EXPECT_GT(text.size(), 500u);
+  EXPECT_LE(text.size(), 1000u);
 }

@@ -166,7 +166,7 @@ TEST_F(GamePlayTest, TheEditorKeyHandsTheLevelToTheEditorAndBackThroughTheScratc
   EXPECT_EQ(iLevel, 0);
   ASSERT_NE(player, nullptr);
   EXPECT_EQ(allShips.size(), 3);
-  std::ifstream temp("temp.lev");
+  std::ifstream temp(getScratchLevelName());
   EXPECT_TRUE(temp.good());
 }
 

@@ -30,6 +30,10 @@ class Headless : public ::testing::Test {
   }
   void TearDown() override {
     game.Cleanup();
+    // The editor's record of the level edited and played.
+    game.testLevel.clear();
+    game.editor.unchangedText.clear();
+    game.editor.loadedName = "";
     DDrawShutdown();
     platform::SetBackend(nullptr);
     logFileName = "error.txt";

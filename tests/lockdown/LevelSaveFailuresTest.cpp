@@ -4,8 +4,11 @@
 // level is never lost.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
+#include <csignal>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <set>
@@ -16,6 +19,8 @@
 #include "WorldHarness.h"
 #include "lockdown/Editor.h"
 #include "lockdown/Log.h"
+#include "lockdown/Program.h"
+#include "lockdown/platform/SafeSave.h"
 #include "lockdown/platform/VirtualKeys.h"
 
 namespace lockdown {
@@ -209,6 +214,86 @@ TEST_F(LevelSaveFailures, AFullDiskFailsTheSaveAndKeepsTheLink) {
   EXPECT_TRUE(IsLink("full.fly"));
   EXPECT_NE(Log().find("No space left on device"), std::string::npos) << Log();
   ExpectOnly({"full.fly"});
+}
+
+// The step of the in-place write at which the saving child is killed.
+const char* killStep = "";
+void KillAtStep(const char* step) {
+  if (std::strcmp(step, killStep) == 0) std::raise(SIGKILL);
+}
+
+TEST_F(LevelSaveFailures, AnInPlaceSaveKilledAtAnyStepLeavesTheOldOrTheNewLevel) {
+  // The edited level as saved, and as the shipped level 1, longer, that it replaces: its tail
+  // outlasts the new text until the file is cut to size.
+  ASSERT_TRUE(Save("new.fly"));
+  ASSERT_TRUE(game.LoadLevel("new.fly"));
+  std::string fresh = game.editor.LevelText("in.fly");
+  std::string shipped = ReadFile(std::string(here) + "/1.fly");
+  ASSERT_GT(shipped.size(), ReadFile("new.fly").size());
+  std::remove("new.fly");
+  ASSERT_TRUE(game.LoadLevel((std::string(here) + "/1.fly").c_str()));
+  std::string old = game.editor.LevelText("in.fly");
+  for (const char* step : {"read", "opened", "written", "truncated", "synced"}) {
+    SCOPED_TRACE(step);
+    chmod(level.c_str(), 0755);
+    ASSERT_TRUE(game.LoadLevel("../edited.fly"));
+    {
+      std::ofstream out("in.fly");
+      out << shipped;
+    }
+    child::giveToUser("in.fly");
+    ASSERT_EQ(chmod(level.c_str(), 0555), 0);
+    killStep = step;
+    child::Options options;
+    options.bAsUser = true;
+    int status = child::run(
+        [&] {
+          platform::SetSaveStepHook(KillAtStep);
+          return Save("in.fly") ? 0 : 1;
+        },
+        options);
+    if (status == child::kCannotDrop) GTEST_SKIP() << "cannot run as an ordinary user";
+    EXPECT_EQ(status, 128 + SIGKILL);
+    // Loaded and written out again, it is one of the two.
+    ASSERT_TRUE(game.LoadLevel("in.fly"));
+    std::string loaded = game.editor.LevelText("in.fly");
+    EXPECT_TRUE(loaded == old || loaded == fresh) << loaded.substr(0, 300);
+  }
+  ExpectOnly({"in.fly"});
+}
+
+TEST_F(LevelSaveFailures, LeftoversOfSavesKilledHalfWayAreRemovedWhenASaveStarts) {
+  pid_t ended = fork();
+  if (ended == 0) _exit(0);
+  ASSERT_GT(ended, 0);
+  ASSERT_EQ(waitpid(ended, nullptr, 0), ended);
+  std::string dead = ".lockdownsave" + std::to_string(ended) + "-0";
+  std::string deadAgain = ".lockdownsave" + std::to_string(ended) + "-7";
+  // A process that still runs may be saving right now; other names are no leftovers.
+  std::string running = ".lockdownsave" + std::to_string(getppid()) + "-0";
+  std::string other = ".lockdownsave" + std::to_string(ended) + "-0.fly";
+  for (const std::string& name : {dead, deadAgain, running, other}) std::ofstream(name) << "half";
+  EXPECT_TRUE(Save("a.fly"));
+  ExpectOnly({"a.fly", running, other});
+}
+
+TEST_F(LevelSaveFailures, ManyFailedSavesUnderAFileSizeLimitNeverEndTheGame) {
+  std::string childLog = level + "/error.txt";
+  child::Options options;
+  options.fileSizeLimit = 500;
+  int status = child::run(
+      [&] {
+        logFileName = childLog.c_str();
+        InitSystems();
+        for (int i = 0; i < 20; ++i)
+          if (Save("missing/7.fly")) return 2;
+        return 0;
+      },
+      options);
+  EXPECT_EQ(status, 0) << "128 + SIGXFSZ (" << 128 + SIGXFSZ << ") is the game killed";
+  std::string text = ReadFile(childLog);
+  EXPECT_GT(text.size(), 300u);
+  EXPECT_LE(text.size(), 500u);
 }
 
 }  // namespace
