@@ -35,6 +35,14 @@ void switchToState(GameState* newState) {
   if (gameState) gameState->enter();
 }
 
+// The shift that brings the span [low, high] inside [min, max] where it fits.
+float shiftInside(float low, float high, float min, float max) {
+  if (high - low > max - min) return 0;
+  if (low < min) return min - low;
+  if (high > max) return max - high;
+  return 0;
+}
+
 void enterEditor() {
   // Without a player ship (command mode after it was lost) the last position stays.
   if (player) {
@@ -45,6 +53,13 @@ void enterEditor() {
   savedView.setRect(view);
   switchToState(editorState);
   view.setCenter(savedPlayerPosition);
+  // Every scroll grows the level to the camera: a camera that opened over the level's edge
+  // would grow it there at the first scroll, wherever the designer scrolls to.
+  float const dx =
+      shiftInside(view.getLeft(), view.getRight(), worldBounds.getLeft(), worldBounds.getRight());
+  float const dy =
+      shiftInside(view.getTop(), view.getBottom(), worldBounds.getTop(), worldBounds.getBottom());
+  view.setCenter(view.getXCenter() + dx, view.getYCenter() + dy);
 }
 
 void leaveEditor() {

@@ -75,7 +75,7 @@ void Editor::Update() {
   if (keyCounters[int{'L'}]) LoadLevel();
   // Held, C clears again each frame; the question comes only with the press.
   if (keyCounters[int{'C'}] == 1 ? MayDropChanges("The level has unsaved changes. Clear it?")
-                                  : keyCounters[int{'C'}] && !Changed())
+                                 : keyCounters[int{'C'}] && !Changed())
     ClearLevel();
   if (keyCounters[int{'P'}]) command = kPlace;
   if (keyCounters[int{'A'}]) command = kAdjust;

@@ -7,6 +7,7 @@
 
 #include "EditorFixture.h"
 #include "game/Level.h"
+#include "game/Ship.h"
 
 namespace {
 // The bounds line of a level file: the line after the trigger tree's closing tag.
@@ -84,4 +85,20 @@ TEST_F(EditorCameraTest, EnteringWithTheMouseAtTheTopEdgeNeverGrowsTheLevel) {
     EXPECT_FLOAT_EQ(static_cast<float>(top), bounds.getTop());
     EXPECT_FLOAT_EQ(static_cast<float>(left), bounds.getLeft());
   }
+}
+
+TEST_F(EditorCameraTest, EnteringNearTheLevelsEdgeScrollsWithoutGrowingTheFarSide) {
+  // The ship near the bottom of the level, the pointer at the top of the window: the editor's
+  // camera opens on the ship and scrolls up.
+  ASSERT_NE(player, nullptr);
+  Rect const bounds = worldBounds;
+  player->setCenter(Point(bounds.getXCenter(), bounds.getBottom() - 50));
+  input.moveTo(getWindowWidth() / 2, 1);
+  frame();
+  tapKey('t');
+  ASSERT_EQ(gameState, static_cast<GameState*>(&editor));
+  frame(3);
+  EXPECT_EQ(worldBounds.getBottom(), bounds.getBottom());
+  EXPECT_EQ(worldBounds.getLeft(), bounds.getLeft());
+  EXPECT_EQ(worldBounds.getRight(), bounds.getRight());
 }

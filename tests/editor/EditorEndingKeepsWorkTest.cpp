@@ -82,6 +82,7 @@ TEST_F(EditorEndingKeepsWorkTest, ClosingTheWindowWithNothingUnsavedEndsAtOnce) 
   EXPECT_FALSE(closeAndAnswer('n'));
   EXPECT_EQ(endedWith, 0);
   endedWith = -1;
+  frame();
   tapKey('t');
   ASSERT_EQ(gameState, static_cast<GameState*>(&editor));
   EXPECT_FALSE(closeAndAnswer('n'));

@@ -63,6 +63,7 @@ class UnsavedWork : public testing::World {
   }
   // Into the editor, and a tile placed high up, away from everything.
   void EditATile() {
+    Frames(1);  // an F11 before let go
     Press(VK_F11);
     ASSERT_TRUE(game.bEditing);
     ASSERT_EQ(TileAt(580, 80), nullptr);
@@ -137,11 +138,13 @@ TEST_F(UnsavedWork, TestPlayComesBackToTheEditedLevelAfterAnExitADeathOrAGameOve
     ASSERT_NE(game.zizuzu, nullptr);
     EXPECT_EQ(game.zizuzu->Get("x"), 100);
     EXPECT_EQ(game.zizuzu->Get("y"), 300);
+    Frames(1);
     Press(VK_F11);
     ASSERT_FALSE(game.bEditing);
   }
 
   // Saved, the level is no longer held: play goes on from the file.
+  Frames(1);
   Press(VK_F11);
   int f = machine.Frame();
   machine.PressKey('S', f);
@@ -181,9 +184,8 @@ TEST_F(UnsavedWork, LoadAndClearAskFirstOnlyWhenTheLevelChanged) {
     int answer;
     int width;
   };
-  const Case cases[] = {{"L, no", 'L', 'N', 800},
-                        {"C, no", 'C', 'N', 800},
-                        {"L, yes", 'L', 'Y', 900}};
+  const Case cases[] = {
+      {"L, no", 'L', 'N', 800}, {"C, no", 'C', 'N', 800}, {"L, yes", 'L', 'Y', 900}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     bAsked = false;
@@ -219,9 +221,11 @@ TEST_F(UnsavedWork, EscapeInPlayAndTheWindowsCloseAskWhenEditsAreUnsaved) {
   EXPECT_TRUE(CloseAndAnswer('N'));
   EXPECT_TRUE(bAsked);
   EXPECT_TRUE(game.bEditing);
+  Frames(1);
   Press(VK_F11);
   ASSERT_FALSE(game.bEditing);
   // In play with the edits unsaved: Escape and the close ask; Y quits.
+  ASSERT_FALSE(game.testLevel.empty());
   EXPECT_TRUE(PressAndAnswer(VK_ESCAPE, 'N'));
   EXPECT_TRUE(bAsked);
   EXPECT_TRUE(CloseAndAnswer('N'));
