@@ -50,10 +50,11 @@ int RunProgram(const ProgramOptions& options) {
   screen.onQuit = [] { game.bCloseRequested = true; };
   platform::SetBackend(&screen);
   // SIGTERM ends the game through its frame loop, which keeps unsaved work first.
-  std::signal(SIGTERM, RequestTermination);
+  auto oldTermination = std::signal(SIGTERM, RequestTermination);
   bWindowed = options.bWindowed;
   bQuit = false;
   if (InitSystems() != 0) {
+    if (oldTermination != SIG_ERR) std::signal(SIGTERM, oldTermination);
     platform::SetBackend(nullptr);
     screen.Close();
     std::fprintf(stderr, "lockdown: cannot set up the screen\n");
@@ -65,6 +66,7 @@ int RunProgram(const ProgramOptions& options) {
     screen.WaitForWork(2);
   }
   gameThread.join();
+  if (oldTermination != SIG_ERR) std::signal(SIGTERM, oldTermination);
   platform::SetBackend(nullptr);
   screen.Close();
   return 0;
