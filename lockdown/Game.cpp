@@ -330,7 +330,7 @@ bool Game::HandleGlobalKeys() {
     ToggleEditor();
   }
   if (keyCounters[VK_ESCAPE] == 1) {
-    if (!bEditing) return !UnsavedWork() ? false : !AskYesNo(kQuitAnyway, true);
+    if (!bEditing) return UnsavedWork() && !AskYesNo(kQuitAnyway, true);
     return !AskYesNo("Are you sure you want to quit?", true);
   }
   return true;
