@@ -29,13 +29,19 @@ int countPosts(ObjectManager& manager) {
 class EditorEndingKeepsWorkTest : public EditorFixture {
  protected:
   void SetUp() override {
+    episode = iEpisode;
+    level = iLevel;
     EditorFixture::SetUp();
     setExitHook([this](int status) { endedWith = status; });
   }
   void TearDown() override {
+    // The program went on after each end: back to play, and to the level it started on.
+    if (gameState == static_cast<GameState*>(&editor)) tapKey('t');
     setExitHook(nullptr);
     signal(SIGTERM, SIG_DFL);
     EditorFixture::TearDown();
+    iEpisode = episode;
+    iLevel = level;
   }
   // 't' into the editor, then a fence post in the middle of the camera.
   void enterAndPlacePost() {
@@ -58,6 +64,8 @@ class EditorEndingKeepsWorkTest : public EditorFixture {
     return bAsked;
   }
   int endedWith = -1;
+  int episode = 0;
+  int level = 0;
 };
 
 TEST_F(EditorEndingKeepsWorkTest, ClosingTheWindowAsksWhenTheEditorHoldsChanges) {
@@ -91,8 +99,8 @@ TEST_F(EditorEndingKeepsWorkTest, ClosingTheWindowWithNothingUnsavedEndsAtOnce) 
 
 TEST_F(EditorEndingKeepsWorkTest, SigtermKeepsTheEditsInARecoveryFileBesideTheLevel) {
   catchTermination();
+  EXPECT_EQ(getRecoveryName("outpost.lev"), "outpost-recovered.lev");
   std::string const recovery = getRecoveryName(getCurrLevel());
-  EXPECT_EQ(recovery, "outpost-recovered.lev");
   std::remove(recovery.c_str());
 
   // In the editor: the level as edited.

@@ -31,6 +31,7 @@ class Headless : public ::testing::Test {
   void TearDown() override {
     game.Cleanup();
     // The editor's record of the level edited and played.
+    game.bEditing = false;
     game.testLevel.clear();
     game.editor.unchangedText.clear();
     game.editor.loadedName = "";
