@@ -86,6 +86,7 @@ void Editor::LoadLevel() {
   String name = PromptFileName(".fly");
   if (!std::ifstream(name.CStr())) {
     AskYesNo("File not found.", false);
+    if (!ghost) Enter();
     return;
   }
   if (!MayDropChanges("The level has unsaved changes. Load anyway?")) return;

@@ -32,6 +32,7 @@ class Headless : public ::testing::Test {
     game.Cleanup();
     // The editor's record of the level edited and played.
     game.bEditing = false;
+    game.editor.command = Editor::kPlace;
     game.testLevel.clear();
     game.editor.unchangedText.clear();
     game.editor.loadedName = "";
