@@ -110,7 +110,7 @@ void Editor::enter() {
     loadLevelForEditing(getCurrLevel());
     useTempLev = true;
   } else {
-    loadLevelForEditing("temp.lev");
+    loadLevelForEditing(getScratchLevelName());
   }
   // The editor draws links itself: nothing of the game's may outlive posts it deletes.
   dropGameObjects();
@@ -129,8 +129,8 @@ void Editor::exit() {
   // world or an old scratch level, and the edits would be gone. The editor stays open instead
   // (bEdit stays set, which tells the game).
   if (!writeScratchLevelAndNoteLeft()) {
-    recordError("Error: could not write the level file:", "temp.lev");
-    std::vector<std::string> lines = {"Could not write temp.lev.",
+    recordError("Error: could not write the level file:", getScratchLevelName());
+    std::vector<std::string> lines = {"Could not write " + getScratchLevelName() + ".",
                                       "The level stays in the editor."};
     message(lines, false);
     return;

@@ -86,6 +86,10 @@ void noteLevelLeft();
 // Whether the level last left held changes not saved under its name (they went to the
 // scratch level only).
 bool scratchLevelHoldsEdits();
+// On a termination request: unsaved work goes to the recovery file beside the current level
+// ("outpost.lev" is kept as "outpost-recovered.lev"), with a log line saying where.
+void keepUnsavedWork();
+std::string getRecoveryName(std::string const& level);
 
 // Level files of the editor. Writes the level with the given bounds to the file without
 // ever losing the old one (core/SafeSave.h); false, with a log line saying why and the old

@@ -1,5 +1,6 @@
 // The editor's level files: explicit saves, the scratch level written on leaving, loading a
 // level by a typed name and clearing the level.
+#include <cstdlib>
 #include <fstream>
 #include <sstream>
 
@@ -125,6 +126,34 @@ void noteLevelLeft() { bChangedOnEarlierVisit = levelChanged(); }
 
 bool scratchLevelHoldsEdits() { return bChangedOnEarlierVisit; }
 
+std::string getRecoveryName(std::string const& level) {
+  std::string const extension = getLevelExtension();
+  std::string stem = level.empty() ? "level" : level;
+  if (stem.size() > extension.size() &&
+      stem.compare(stem.size() - extension.size(), extension.size(), extension) == 0)
+    stem.resize(stem.size() - extension.size());
+  return stem + "-recovered" + extension;
+}
+
+void keepUnsavedWork() {
+  if (!hasUnsavedWork()) return;
+  std::string const name = getRecoveryName(getCurrLevel());
+  bool bKept = false;
+  if (bEdit) {
+    bKept = writeLevelText(name, makeLevelText(), worldBounds.getLeft(), worldBounds.getTop(),
+                           worldBounds.getRight(), worldBounds.getBottom());
+  } else {
+    // In play the changes live in the scratch level, which goes at exit.
+    std::ifstream scratch(getScratchLevelName().c_str(), std::ios::binary);
+    std::stringstream text;
+    text << scratch.rdbuf();
+    std::string why;
+    bKept = scratch && saveFileSafely(name, text.str(), why);
+    if (!bKept) recordError("Error: level not saved:", name + " (" + why + ")");
+  }
+  if (bKept) debug("Unsaved level kept in", name);
+}
+
 bool writeLevelFile(std::string const& name, float left, float top, float right, float bottom) {
   return writeLevelText(name, makeLevelText(), left, top, right, bottom);
 }
@@ -132,7 +161,10 @@ bool writeLevelFile(std::string const& name, float left, float top, float right,
 // The level is written out once: the same text serves the file and the change check.
 bool writeScratchLevelAndNoteLeft() {
   LevelText const text = makeLevelText();
-  if (!writeLevelText("temp.lev", text, worldBounds.getLeft(), worldBounds.getTop(),
+  // The scratch level is this process's own, and goes with it.
+  static bool const bRemovedAtExit = std::atexit(removeScratchLevel) == 0;
+  static_cast<void>(bRemovedAtExit);
+  if (!writeLevelText(getScratchLevelName(), text, worldBounds.getLeft(), worldBounds.getTop(),
                       worldBounds.getRight(), worldBounds.getBottom()))
     return false;
   bChangedOnEarlierVisit = bChangedOnEarlierVisit || !isContentOf(unchangedContent, text);

@@ -2,6 +2,7 @@
 
 #include <GL/gl.h>
 #include <SDL_mixer.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -16,6 +17,7 @@
 #include "core/StringConversions.h"
 #include "core/Ticks.h"
 #include "editor/UnsavedWork.h"
+#include "editor/Editor.h"
 #include "game/Game.h"
 #include "game/GameStates.h"
 #include "game/LeakChecking.h"
@@ -61,6 +63,22 @@ std::function<void(int)>& exitHook() {
 
 int windowWidth = 800;
 int windowHeight = 600;
+
+// The window's close and SIGTERM wait for the frame loop, which keeps unsaved work first.
+bool bCloseRequested = false;
+volatile sig_atomic_t bTerminateRequested = 0;
+
+void requestTermination(int) { bTerminateRequested = 1; }
+
+// Ends the program at a termination request, unsaved work kept in a recovery file; true when
+// a test's exit hook came back.
+bool endOnTermination() {
+  if (!bTerminateRequested) return false;
+  bTerminateRequested = 0;
+  keepUnsavedWork();
+  endProgram(128 + SIGTERM);
+  return true;
+}
 
 // Each loop keeps its own end of the last frame, so the first frame of each never waits.
 uint32_t lastFrameEnd = 0;
@@ -175,7 +193,12 @@ bool checkRunFolder() {
   return missing.empty();
 }
 
+void catchTermination() { signal(SIGTERM, requestTermination); }
+
 void startCoreServices() {
+  // A file-size limit would end the program at the first log line past it; ignored, the
+  // write fails instead and the line is lost.
+  signal(SIGXFSZ, SIG_IGN);
   clearDebugFile();
   readHeirarchy();
   srand(static_cast<unsigned>(time(nullptr)));
@@ -199,6 +222,7 @@ void init() {
     fflush(stdout);
     bSound = false;
   }
+  catchTermination();
   // They run in reverse: shutdown first, then SDL's quit.
   atexit(SDL_Quit);
   atexit(shutdown);
@@ -272,8 +296,13 @@ void handleEvents() {
         handleKeyUp(event.key.keysym.sym);
         break;
       case SDL_QUIT:
-        endProgram(0);
-        return;
+        // Nothing to lose: the program ends at once, from any loop.
+        if (!hasUnsavedWork()) {
+          endProgram(0);
+          return;
+        }
+        bCloseRequested = true;
+        break;
       case SDL_VIDEORESIZE:
         screen = SDL_SetVideoMode(event.resize.w, event.resize.h, 0, videoFlags);
         if (!screen) {
@@ -308,6 +337,7 @@ bool miniLoop(GameState* state) {
   SDL_GL_SwapBuffers();
   updateKeyTablesFromCounts();
   handleEvents();
+  if (endOnTermination()) return true;
   mouse.process();
   clearBuffers();
   if (state) state->draw();
@@ -319,6 +349,19 @@ void runFrame() {
   if (bGeneralProfile) profiler.start("start");
   updateKeyTables();
   handleEvents();
+  if (endOnTermination()) return;
+  // The window was closed while the editor held changes: asked as Escape asks. Closed again
+  // while asked, the program ends, the work kept in the recovery file.
+  if (bCloseRequested) {
+    bCloseRequested = false;
+    bool const bQuit = mayDropUnsavedWork("The level has unsaved changes. Quit anyway?");
+    if (bQuit || bCloseRequested) {
+      if (!bQuit) keepUnsavedWork();
+      bCloseRequested = false;
+      endProgram(0);
+      return;
+    }
+  }
   mouse.process();
   if (bGeneralProfile) profiler.setPoint("-processing time");
   if (!bPaused) myGame.process();

@@ -64,6 +64,9 @@ bool checkRunFolder();
 void reportStartUpFailure(std::string const& reason, bool bRunFolderHint);
 // One pass of the frame loop.
 void runFrame();
+// SIGTERM no longer ends the program at once: the frame loop ends it, keeping unsaved work
+// in a recovery file (keepUnsavedWork). Part of start-up.
+void catchTermination();
 
 // Sleeps until 1/fps seconds have passed since lastFrameEnd, then stores a fresh tick count in
 // it. The first frame (lastFrameEnd 0) does not wait.

@@ -37,6 +37,14 @@ void switchToState(GameState* newState) {
   if (gameState) gameState->enter();
 }
 
+// The shift that brings the span [low, high] inside [min, max] where it fits.
+float shiftInside(float low, float high, float min, float max) {
+  if (high - low > max - min) return 0;
+  if (low < min) return min - low;
+  if (high > max) return max - high;
+  return 0;
+}
+
 void enterEditor() {
   // Without a player ship (command mode after it was lost) the last position stays.
   if (player) {
@@ -47,6 +55,13 @@ void enterEditor() {
   savedView.setRect(view);
   switchToState(editorState);
   view.setCenter(savedPlayerPosition);
+  // Every scroll grows the level to the camera: a camera that opened over the level's edge
+  // would grow it there at the first scroll, wherever the designer scrolls to.
+  float const dx =
+      shiftInside(view.getLeft(), view.getRight(), worldBounds.getLeft(), worldBounds.getRight());
+  float const dy =
+      shiftInside(view.getTop(), view.getBottom(), worldBounds.getTop(), worldBounds.getBottom());
+  view.setCenter(view.getXCenter() + dx, view.getYCenter() + dy);
 }
 
 void leaveEditor() {
@@ -58,7 +73,7 @@ void leaveEditor() {
   gameState = savedGameState ? savedGameState : &localState;
   // The level index stays: the edited level is still the one the episode was at, and the
   // level after it still follows.
-  loadLevel("temp.lev");
+  loadLevel(getScratchLevelName());
   getInput().setModState(KMOD_NONE);
   gameState->enter();
 }

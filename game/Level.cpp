@@ -1,5 +1,8 @@
 #include "game/Level.h"
 
+#include <unistd.h>
+
+#include <cstdio>
 #include <fstream>
 #include <sstream>
 
@@ -36,7 +39,12 @@ Arguments triggerEvents;
 bool useTempLev = false;
 bool bEdit = false;
 
+std::string getScratchLevelName() { return "temp-" + std::to_string(getpid()) + ".lev"; }
+
+void removeScratchLevel() { std::remove(getScratchLevelName().c_str()); }
+
 namespace {
+// The system's name of the scratch level, which no episode may name either.
 char const* const tempLevel = "temp.lev";
 
 bool validEpisode(int index) { return index >= 0 && index < episodes.size(); }
@@ -64,7 +72,8 @@ bool handleLevel(Arguments& levelArgs) {
     if (tag == "name") {
       bNamed = true;
       std::string const name = element.getStringArg();
-      if (name == tempLevel) recordError("Error: loading temp level");
+      if (name == tempLevel || name == getScratchLevelName())
+        recordError("Error: loading temp level");
       if (!loadLevel(name)) {
         recordError("Error: failed to load level:", name);
         return false;
@@ -203,7 +212,7 @@ void setUp(std::string const& level, bool bForEditing) {
   // What the tree asks of each obstacle, which these fences would have been, last.
   for (std::unique_ptr<Fence> const& fence : unused) fence->getQuadTreeRect();
   unused.clear();
-  if (level != tempLevel) currLevel = level;
+  if (level != tempLevel && level != getScratchLevelName()) currLevel = level;
   resetStars();
   // The level time shown belongs to the level before.
   printInfo(5, " ");
@@ -237,7 +246,7 @@ bool loadLevelFile(std::string const& name, bool bForEditing) {
   setUp(name, bForEditing);
   // The editor's loads keep the place the game handed over: the player's ship is put back
   // there, not at the level's start.
-  if (name != tempLevel && !bEdit) {
+  if (name != getScratchLevelName() && !bEdit) {
     if (getPlayerRect()) savedPlayerPosition = getPlayerRect()->getCenter();
     savedPlayerAngle = 0;
   }

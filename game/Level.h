@@ -28,6 +28,11 @@ extern Arguments triggerEvents;
 // Set when the editor is left, so that its next entry loads the scratch level; cleared by
 // every level or episode step.
 extern bool useTempLev;
+// The scratch level through which the editor hands its level to the game: "temp.lev" with
+// this process's id ("temp-1234.lev"), so that two games in one folder keep apart. Removed
+// at exit.
+std::string getScratchLevelName();
+void removeScratchLevel();
 // Set while the editor edits: levels then load into the editor's manager.
 extern bool bEdit;
 

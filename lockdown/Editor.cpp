@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -23,6 +24,9 @@
 namespace lockdown {
 
 namespace {
+// Below the file-name prompt.
+constexpr int kSaveFailureLine = 11;
+
 bool IsTileType(const Object* o) { return o->objectType == kTile || o->objectType == kStairs; }
 
 void DrawMarker(int x, int y) {
@@ -69,7 +73,10 @@ void Editor::Update() {
   if (keyCounters[VK_SHIFT]) ResizeLevel();
   if (keyCounters[int{'S'}]) SaveLevel(PromptFileName(".fly"));
   if (keyCounters[int{'L'}]) LoadLevel();
-  if (keyCounters[int{'C'}]) ClearLevel();
+  // Held, C clears again each frame; the question comes only with the press.
+  if (keyCounters[int{'C'}] == 1 ? MayDropChanges("The level has unsaved changes. Clear it?")
+                                 : keyCounters[int{'C'}] && !Changed())
+    ClearLevel();
   if (keyCounters[int{'P'}]) command = kPlace;
   if (keyCounters[int{'A'}]) command = kAdjust;
   DrawCommandBar();
@@ -77,13 +84,44 @@ void Editor::Update() {
 
 void Editor::LoadLevel() {
   String name = PromptFileName(".fly");
+  if (!std::ifstream(name.CStr())) {
+    AskYesNo("File not found.", false);
+    if (!ghost) Enter();
+    return;
+  }
+  if (!MayDropChanges("The level has unsaved changes. Load anyway?")) return;
   // The old ghost must not stay behind as a level object when the load fails.
   RemoveGhost();
   lastTile = nullptr;
   selection.Clear();
-  if (!game.LoadLevel(name)) AskYesNo("File not found.", false);
+  if (game.LoadLevel(name)) {
+    loadedName = name;
+    game.testLevel.clear();
+  } else {
+    AskYesNo("File not found.", false);
+  }
   Enter();
+  MarkUnchanged();
 }
+
+std::string Editor::LevelText(const String& savedName) const {
+  std::ostringstream out;
+  out << game.levelWidth << " " << game.levelHeight;
+  WriteLevelObjects(out, ghost);
+  out << "\n" << std::flush << -1 << "\n" << std::flush;
+  WriteNextLevelName(out, savedName);
+  return out.str();
+}
+
+void Editor::MarkUnchanged() { unchangedText = LevelText(String()); }
+
+bool Editor::Changed() const { return LevelText(String()) != unchangedText; }
+
+bool Editor::MayDropChanges(const char* question) const {
+  return !Changed() || AskYesNo(question, true);
+}
+
+String Editor::LevelFile() const { return loadedName.Length() > 0 ? loadedName : game.levelName; }
 
 void Editor::DrawCommandBar() {
   game.SetMessage(0,
@@ -245,6 +283,8 @@ void Editor::ClearLevel() {
   game.ApplyLevelSize();
   camera.view.CenterAt(400, 300);
   Enter();
+  game.testLevel.clear();
+  MarkUnchanged();
 }
 
 void Editor::Draw() {
@@ -256,11 +296,13 @@ void Editor::Draw() {
   }
 }
 
-void WriteLevelObjects(std::ostream& out) {
+void WriteLevelObjects(std::ostream& out, const Object* skip) {
   for (int pass = 0; pass < 2; ++pass)
     for (PtrList<Object>::Cursor c(objectList); !c.AtEnd(); c.Next()) {
       Object* o = c.Current();
-      if (!Live(o) || o->objectType == kBullet || (o->objectType == kDoor) != (pass == 1)) continue;
+      if (!Live(o) || o == skip || o->objectType == kBullet ||
+          (o->objectType == kDoor) != (pass == 1))
+        continue;
       out << "\n" << o->objectType << " ";
       o->Save(out);
     }
@@ -285,6 +327,8 @@ void WriteNextLevelName(std::ostream& out, const String& savedName) {
 }
 
 bool Editor::SaveLevel(const String& name) {
+  // Nothing typed: the prompt gave the suffix alone, which would be a hidden file.
+  if (name.Length() == 0 || std::strcmp(name.CStr(), ".fly") == 0) return false;
   if (!game.zizuzu) {
     AskYesNo("You need to place the zizuzu.", false);
     return false;
@@ -293,18 +337,19 @@ bool Editor::SaveLevel(const String& name) {
   bool bSaved = false;
   bool bExists = static_cast<bool>(std::ifstream(name.CStr()));
   if (!bExists || AskYesNo("File with this name already exists. Overwrite?", true)) {
-    std::ostringstream out;
-    out << game.levelWidth << " " << game.levelHeight;
-    WriteLevelObjects(out);
-    out << "\n" << std::flush << -1 << "\n" << std::flush;
-    WriteNextLevelName(out, name);
     // The old file is never lost: see SaveFileSafely.
     std::string why;
-    bSaved = platform::SaveFileSafely(name.CStr(), out.str(), why);
+    bSaved = platform::SaveFileSafely(name.CStr(), LevelText(name), why);
     if (bSaved) {
+      loadedName = name;
+      game.testLevel.clear();
+      MarkUnchanged();
+      game.SetMessage(kSaveFailureLine, "");
       AskYesNo("Saved.", false);
     } else {
       LogMessage(std::string("Error: level ") + name.CStr() + " could not be saved: " + why);
+      // The log may be out of reach too (a read-only folder holds it): the reason shows.
+      game.SetMessage(kSaveFailureLine, ("Not saved: " + why).c_str());
       AskYesNo("Could not save the level.", false);
     }
   }

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstring>
 #include <fstream>
+#include <sstream>
 #include <string>
 
 #include "lockdown/Bitmap.h"
@@ -20,6 +21,7 @@
 #include "lockdown/WorldSprites.h"
 #include "lockdown/Zizuzu.h"
 #include "lockdown/platform/Backend.h"
+#include "lockdown/platform/SafeSave.h"
 #include "lockdown/platform/VirtualKeys.h"
 
 namespace lockdown {
@@ -29,6 +31,7 @@ Game game;
 namespace {
 // Escape also leaves the title (every modal screen ends on it), but into the game.
 const char* const kCreditLine = "lockdown - Enter, Space or a click starts; Escape quits in play";
+const char* const kQuitAnyway = "The level has unsaved changes. Quit anyway?";
 }  // namespace
 
 Game::Game() : levelName(ConcatStrings("1", ".fly")) {
@@ -294,8 +297,34 @@ void Game::LevelTransition() {
   }
 }
 
+bool Game::UnsavedWork() { return bEditing ? editor.Changed() : !testLevel.empty(); }
+
+void Game::KeepUnsavedWork() {
+  if (!UnsavedWork()) return;
+  std::string text = bEditing ? editor.LevelText(editor.LevelFile()) : testLevel;
+  std::string name = editor.LevelFile().CStr();
+  // Beside the level: "4.fly" is kept as "4recovered.fly", a name the prompt can type.
+  std::string::size_type slash = name.rfind('/');
+  std::string::size_type dot = name.find('.', slash == std::string::npos ? 0 : slash + 1);
+  std::string recovery = name.substr(0, dot) + "recovered.fly";
+  std::string why;
+  if (platform::SaveFileSafely(recovery, text, why))
+    LogMessage("Unsaved level kept in " + recovery);
+  else
+    LogMessage("Error: unsaved level could not be kept in " + recovery + ": " + why);
+}
+
 bool Game::HandleGlobalKeys() {
-  if (bCloseRequested) return false;
+  if (bTerminateRequested) {
+    KeepUnsavedWork();
+    return false;
+  }
+  if (bCloseRequested) {
+    if (!UnsavedWork()) return false;
+    bCloseRequested = false;
+    // A second close while asked ends the game.
+    if (AskYesNo(kQuitAnyway, true) || bCloseRequested) return false;
+  }
   if ((platform::GetAsyncKeyState(VK_SHIFT) & 0x8000) &&
       (platform::GetAsyncKeyState(VK_CONTROL) & 0x8000))
     LoadGraphics();
@@ -307,7 +336,7 @@ bool Game::HandleGlobalKeys() {
     ToggleEditor();
   }
   if (keyCounters[VK_ESCAPE] == 1) {
-    if (!bEditing) return false;
+    if (!bEditing) return UnsavedWork() && !AskYesNo(kQuitAnyway, true);
     return !AskYesNo("Are you sure you want to quit?", true);
   }
   return true;
@@ -318,13 +347,21 @@ void Game::ToggleEditor() {
   if (zizuzu)
     input.SetPosition(static_cast<int>(zizuzu->Get("x")), static_cast<int>(zizuzu->Get("y")));
   if (bEditing) {
+    // Play from the editor comes back to the level as edited, not as played.
+    if (!testLevel.empty()) {
+      std::istringstream in(testLevel);
+      ReadLevel(in, "the edited level");
+      ResetMouseToZizuzu();
+    }
     // The editor places on the tiles the level is made of, not on the walls merged for play.
     SplitTiles();
     FindAllEdges();
     ClearRegionGrid();
     editor.Enter();
+    if (testLevel.empty()) editor.MarkUnchanged();
     cameraMode = 2;
   } else {
+    testLevel = editor.Changed() ? editor.LevelText(editor.LevelFile()) : std::string();
     editor.Leave();
     cameraMode = 0;
     ClearMessages();
@@ -335,7 +372,12 @@ void Game::ToggleEditor() {
 }
 
 void Game::RestartLevel() {
-  LoadLevel(levelName);
+  if (testLevel.empty()) {
+    LoadLevel(levelName);
+  } else {
+    std::istringstream in(testLevel);
+    ReadLevel(in, "the edited level");
+  }
   if (!zizuzu) {
     LogMessage("No Zizuzu.");
     return;
@@ -344,8 +386,12 @@ void Game::RestartLevel() {
 }
 
 bool Game::LoadLevel(const String& name) {
-  std::ifstream in(name.CStr());
-  if (!in) return false;
+  std::ifstream file(name.CStr());
+  if (!file) return false;
+  return ReadLevel(file, name);
+}
+
+bool Game::ReadLevel(std::istream& in, const String& name) {
   nextLevelName = "";
   computer.Reset();
   ClearRegionGrid();

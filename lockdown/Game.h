@@ -4,6 +4,8 @@
 
 #include <atomic>
 #include <cstdint>
+#include <istream>
+#include <string>
 
 #include "lockdown/CheckedVector.h"
 #include "lockdown/Computer.h"
@@ -35,7 +37,14 @@ class Game {
   void Cleanup();
 
   bool LoadLevel(const String& name);
+  // LoadLevel from a stream; the name is for the log.
+  bool ReadLevel(std::istream& in, const String& name);
   void RestartLevel();
+  // Whether quitting now would lose the designer's work: edits in the editor, or a level
+  // played from the editor that was not saved.
+  bool UnsavedWork();
+  // On a termination request: unsaved work goes to the recovery file beside the level.
+  void KeepUnsavedWork();
   bool LoadGraphics();
   void ReleaseGraphics();
   void ToggleEditor();
@@ -71,7 +80,13 @@ class Game {
   std::atomic<bool> bPaused{false};
   // Set by the window thread when the window is closed.
   std::atomic<bool> bCloseRequested{false};
+  // Set on SIGTERM (which also requests the close): the game ends without questions.
+  std::atomic<bool> bTerminateRequested{false};
   Editor editor;
+  // The level as the editor last handed it to play while it held unsaved changes: entering
+  // the editor and restarting the level come back to it, until the editor loads, clears or
+  // saves. Empty when there is none.
+  std::string testLevel;
   int counter = 0;
   String levelName;
   String nextLevelName;

@@ -1,5 +1,6 @@
 #include "lockdown/Program.h"
 
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <thread>
@@ -13,9 +14,17 @@ namespace lockdown {
 std::atomic<bool> bQuit{false};
 
 int InitSystems() {
+  // A file-size limit would end the game at the first log line past it; ignored, the write
+  // fails instead and the line is lost.
+  std::signal(SIGXFSZ, SIG_IGN);
   if (!DDrawInit(800, 600, 8, bWindowed)) return 3;
   std::srand(StartClock());
   return 0;
+}
+
+void RequestTermination(int) {
+  game.bTerminateRequested = true;
+  game.bCloseRequested = true;
 }
 
 void ShutdownSystems() {
@@ -40,9 +49,12 @@ int RunProgram(const ProgramOptions& options) {
   screen.onActivate = [](bool bGain) { game.bPaused = !bGain; };
   screen.onQuit = [] { game.bCloseRequested = true; };
   platform::SetBackend(&screen);
+  // SIGTERM ends the game through its frame loop, which keeps unsaved work first.
+  auto oldTermination = std::signal(SIGTERM, RequestTermination);
   bWindowed = options.bWindowed;
   bQuit = false;
   if (InitSystems() != 0) {
+    if (oldTermination != SIG_ERR) std::signal(SIGTERM, oldTermination);
     platform::SetBackend(nullptr);
     screen.Close();
     std::fprintf(stderr, "lockdown: cannot set up the screen\n");
@@ -54,6 +66,7 @@ int RunProgram(const ProgramOptions& options) {
     screen.WaitForWork(2);
   }
   gameThread.join();
+  if (oldTermination != SIG_ERR) std::signal(SIGTERM, oldTermination);
   platform::SetBackend(nullptr);
   screen.Close();
   return 0;

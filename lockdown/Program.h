@@ -19,6 +19,8 @@ int RunProgram(const ProgramOptions& options);
 // 0 on success, 3 when the screen could not be set up.
 int InitSystems();
 void ShutdownSystems();
+// SIGTERM's handler: the game ends through its frame loop, unsaved work kept first.
+void RequestTermination(int signal);
 void GameThreadProc();
 
 }  // namespace lockdown

@@ -1,5 +1,6 @@
 #include "lockdown/platform/SafeSave.h"
 
+#include <dirent.h>
 #include <errno.h>
 #include <fcntl.h>
 #include <limits.h>
@@ -7,11 +8,20 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 namespace lockdown::platform {
 namespace {
+
+char const* const temporaryPrefix = ".lockdownsave";
+void (*stepHook)(char const* step) = nullptr;
+
+void ReachStep(char const* step) {
+  if (stepHook) stepHook(step);
+}
 
 // Longest chain of symbolic links followed, as the kernel allows.
 int const kMaxLinks = 40;
@@ -69,8 +79,9 @@ bool FollowLinks(const std::string& name, std::string& target, std::string& why)
   return false;
 }
 
-bool WriteAllAt(int fd, const std::string& data, int& error) {
-  std::string::size_type done = 0;
+// `done` tells how much of the data reached the file, also when the write fails.
+bool WriteAllAt(int fd, const std::string& data, int& error, std::string::size_type& done) {
+  done = 0;
   while (done < data.size()) {
     ssize_t const n = pwrite(fd, data.data() + done, data.size() - done, static_cast<off_t>(done));
     if (n < 0 && errno == EINTR) continue;
@@ -81,6 +92,11 @@ bool WriteAllAt(int fd, const std::string& data, int& error) {
     done += static_cast<std::string::size_type>(n);
   }
   return true;
+}
+
+bool WriteAllAt(int fd, const std::string& data, int& error) {
+  std::string::size_type done = 0;
+  return WriteAllAt(fd, data, error, done);
 }
 
 bool ReadAll(const std::string& path, std::string& data, int& error) {
@@ -106,10 +122,44 @@ bool ReadAll(const std::string& path, std::string& data, int& error) {
   return true;
 }
 
+// The process a temporary file was made by, from its name (prefix, process id, '-', attempt);
+// 0 for a name of another kind.
+pid_t MakerOf(char const* name) {
+  std::size_t const prefixLength = std::strlen(temporaryPrefix);
+  if (std::strncmp(name, temporaryPrefix, prefixLength) != 0) return 0;
+  char const* digits = name + prefixLength;
+  char* end = nullptr;
+  long const pid = std::strtol(digits, &end, 10);
+  if (end == digits || *end != '-' || pid <= 0) return 0;
+  char const* attempt = end + 1;
+  std::strtol(attempt, &end, 10);
+  if (end == attempt || *end != 0) return 0;
+  return static_cast<pid_t>(pid);
+}
+
+// Temporary files that a save killed half-way left behind: those of processes that no longer
+// run go. A process that still runs may be saving right now.
+void RemoveLeftovers(const std::string& folder) {
+  DIR* dir = opendir(folder.c_str());
+  if (!dir) return;
+  int const dirFd = dirfd(dir);
+  while (dirent const* entry = readdir(dir)) {
+    pid_t const maker = MakerOf(entry->d_name);
+    if (maker == 0 || maker == getpid()) continue;
+    if (kill(maker, 0) == 0 || errno != ESRCH) continue;
+    struct stat st {};
+    if (fstatat(dirFd, entry->d_name, &st, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(st.st_mode))
+      unlinkat(dirFd, entry->d_name, 0);
+  }
+  closedir(dir);
+}
+
 // A new file of a name of its own beside the target: short, whatever the target's length.
 int CreateTemporary(const std::string& folder, mode_t mode, std::string& path, int& error) {
+  RemoveLeftovers(folder);
   for (int attempt = 0; attempt < 100; attempt++) {
-    path = folder + "/.lockdownsave" + std::to_string(getpid()) + "-" + std::to_string(attempt);
+    path =
+        folder + "/" + temporaryPrefix + std::to_string(getpid()) + "-" + std::to_string(attempt);
     int const fd = open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
     if (fd >= 0) return fd;
     if (errno != EEXIST) break;
@@ -148,7 +198,9 @@ bool WriteSpecial(const std::string& target, const std::string& contents, std::s
 }
 
 // For a folder that takes no new files: the file itself is rewritten, over its old contents
-// (so that no new blocks are needed for them), and they are put back when the write fails.
+// (so that no new blocks are needed for them). The new contents are padded with blanks to the
+// old length, so that a file cut short by a kill before the truncation still reads as the new
+// level (the readers skip blanks); a failed write puts the old contents back.
 bool WriteInPlace(const std::string& target, const std::string& contents, int tempError,
                   std::string& why) {
   std::string const noTemporary =
@@ -159,27 +211,48 @@ bool WriteInPlace(const std::string& target, const std::string& contents, int te
     why = noTemporary + "cannot read the old file to keep it: " + Describe(error);
     return false;
   }
+  ReachStep("read");
   int const fd = open(target.c_str(), O_WRONLY | O_CLOEXEC);
   if (fd < 0) {
     why = noTemporary + Describe(errno);
     return false;
   }
-  bool bWritten = WriteAllAt(fd, contents, error);
+  ReachStep("opened");
+  std::string padded = contents;
+  if (padded.size() < old.size()) padded.resize(old.size(), ' ');
+  std::string::size_type done = 0;
+  bool bWritten = WriteAllAt(fd, padded, error, done);
+  if (bWritten) ReachStep("written");
   if (bWritten && ftruncate(fd, static_cast<off_t>(contents.size())) != 0) {
     error = errno;
     bWritten = false;
   }
+  if (bWritten) ReachStep("truncated");
   if (bWritten && fsync(fd) != 0) {
     error = errno;
     bWritten = false;
   }
+  if (bWritten) ReachStep("synced");
   if (!bWritten) {
-    int restoreError = 0;
-    bool const bRestored = WriteAllAt(fd, old, restoreError) &&
-                           ftruncate(fd, static_cast<off_t>(old.size())) == 0 && fsync(fd) == 0;
-    why = noTemporary + Describe(error) +
-          (bRestored ? "; the old contents were put back"
-                     : "; the old contents could not be put back");
+    // Only what was overwritten goes back, so that a limit the new text ran into does not
+    // stop the old text that lay there before; the file is then read back to say what holds.
+    if (done > 0 || contents.size() != old.size()) {
+      int restoreError = 0;
+      std::string const overwritten = old.substr(0, std::min(done, old.size()));
+      // Whether this worked is told by reading the file back.
+      if (WriteAllAt(fd, overwritten, restoreError) &&
+          ftruncate(fd, static_cast<off_t>(old.size())) == 0)
+        fsync(fd);
+    }
+    std::string now;
+    int readError = 0;
+    bool const bIntact = ReadAll(target, now, readError) && now == old;
+    std::string outcome;
+    if (bIntact)
+      outcome = done > 0 ? "; the old contents were put back" : "; the old contents are intact";
+    else
+      outcome = "; the old contents could not be put back";
+    why = noTemporary + Describe(error) + outcome;
   }
   if (close(fd) != 0 && bWritten) {
     why = noTemporary + Describe(errno);
@@ -189,6 +262,8 @@ bool WriteInPlace(const std::string& target, const std::string& contents, int te
 }
 
 }  // namespace
+
+void SetSaveStepHook(void (*hook)(char const* step)) { stepHook = hook; }
 
 bool SaveFileSafely(const std::string& name, const std::string& contents, std::string& why) {
   why.clear();

@@ -7,6 +7,7 @@
 
 #include "EditorFixture.h"
 #include "game/Level.h"
+#include "game/Ship.h"
 
 namespace {
 // The bounds line of a level file: the line after the trigger tree's closing tag.
@@ -46,7 +47,7 @@ TEST_F(EditorCameraTest, HoldingMinusOrPlusStopsAtAZoomThatKeepsMouseAndBoundsSa
   // The scratch level keeps bounds of that size.
   tapKey('t');
   double left = 0, top = 0, right = 0, bottom = 0;
-  std::string const text = readFile("temp.lev");
+  std::string const text = readFile(getScratchLevelName());
   ASSERT_TRUE(readBounds(text, left, top, right, bottom)) << text;
   EXPECT_LE(right - left, 2 * widest);
   EXPECT_LE(bottom - top, 2 * widest);
@@ -79,9 +80,25 @@ TEST_F(EditorCameraTest, EnteringWithTheMouseAtTheTopEdgeNeverGrowsTheLevel) {
     tapKey('t');
     ASSERT_EQ(gameState, static_cast<GameState*>(&localState));
     double left = 0, top = 0, right = 0, bottom = 0;
-    std::string const text = readFile("temp.lev");
+    std::string const text = readFile(getScratchLevelName());
     ASSERT_TRUE(readBounds(text, left, top, right, bottom)) << text;
     EXPECT_FLOAT_EQ(static_cast<float>(top), bounds.getTop());
     EXPECT_FLOAT_EQ(static_cast<float>(left), bounds.getLeft());
   }
+}
+
+TEST_F(EditorCameraTest, EnteringNearTheLevelsEdgeScrollsWithoutGrowingTheFarSide) {
+  // The ship near the bottom of the level, the pointer at the top of the window: the editor's
+  // camera opens on the ship and scrolls up.
+  ASSERT_NE(player, nullptr);
+  Rect const bounds = worldBounds;
+  player->setCenter(Point(bounds.getXCenter(), bounds.getBottom() - 50));
+  input.moveTo(getWindowWidth() / 2, 1);
+  frame();
+  tapKey('t');
+  ASSERT_EQ(gameState, static_cast<GameState*>(&editor));
+  frame(3);
+  EXPECT_EQ(worldBounds.getBottom(), bounds.getBottom());
+  EXPECT_EQ(worldBounds.getLeft(), bounds.getLeft());
+  EXPECT_EQ(worldBounds.getRight(), bounds.getRight());
 }

@@ -13,6 +13,7 @@
 #include "editor/PathTool.h"
 #include "game/FenceNode.h"
 #include "game/HoloDisplay.h"
+#include "game/Level.h"
 #include "geometry/PathNode.h"
 #include "support/FencePosts.h"
 
@@ -67,7 +68,7 @@ TEST_F(EditorDanglingLinksTest, APostListedOnlyByItsNeighbourLeavesNoLinkWhenDel
   // Drawing walks the links of post 1; a link to the deleted post would be followed here.
   frame(2);
   tapKey('t');
-  std::string const text = readFile("temp.lev");
+  std::string const text = readFile(getScratchLevelName());
   EXPECT_NE(text.find("Node\n1\n-1\n"), std::string::npos) << text;
 }
 

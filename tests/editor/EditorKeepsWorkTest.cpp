@@ -52,8 +52,9 @@ TEST_F(EditorKeepsWorkTest, TWithAnUnwritableScratchLevelStaysInTheEditorAndSays
   ASSERT_GT(posts, 0);
   // A folder where the scratch level goes (in place of an old one): no way of writing it can
   // succeed.
-  std::remove("temp.lev");
-  ASSERT_EQ(mkdir("temp.lev", 0700), 0);
+  std::string const scratch = getScratchLevelName();
+  std::remove(scratch.c_str());
+  ASSERT_EQ(mkdir(scratch.c_str(), 0700), 0);
   input.bKeepPressing = true;
   tapKey('t');
   input.bKeepPressing = false;
@@ -62,17 +63,17 @@ TEST_F(EditorKeepsWorkTest, TWithAnUnwritableScratchLevelStaysInTheEditorAndSays
   EXPECT_EQ(countOfType(editObjMan, "FenceNode"), posts);
   EXPECT_EQ(objMan.size(), 0);
   ASSERT_EQ(currMessage.size(), 2u);
-  EXPECT_EQ(currMessage[0], "Could not write temp.lev.");
+  EXPECT_EQ(currMessage[0], "Could not write " + scratch + ".");
   // The box's lines went with the box.
   EXPECT_EQ(info[0], " ");
-  EXPECT_NE(log.text().find("Error: could not write the level file: temp.lev"), std::string::npos)
+  EXPECT_NE(log.text().find("Error: could not write the level file: " + scratch), std::string::npos)
       << log.text();
   // The editor goes on as before.
   frame(2);
   EXPECT_EQ(countOfType(editObjMan, "FenceNode"), posts);
 
   // Once the scratch level can be written, 't' plays the edited level.
-  ASSERT_EQ(rmdir("temp.lev"), 0);
+  ASSERT_EQ(rmdir(scratch.c_str()), 0);
   tapKey('t');
   EXPECT_EQ(gameState, static_cast<GameState*>(&localState));
   EXPECT_FALSE(bEdit);

@@ -338,7 +338,7 @@ TEST_F(EditorToolsTest, LineToolQDiscardsAndAStoredLineIsNeverStoredTwice) {
   ASSERT_EQ(lines.size(), 2);
   ASSERT_EQ(finishLines.size(), 1);
   tapKey('t');
-  std::string const text = readFile("temp.lev");
+  std::string const text = readFile(getScratchLevelName());
   size_t const end = text.find("END_OBJECTS");
   ASSERT_NE(end, std::string::npos);
   std::string const linesText = text.substr(end);
@@ -508,7 +508,7 @@ TEST_F(EditorToolsTest, LeavingAClearedEditorWritesAnEmptyLevelWithItsBounds) {
   expected << worldBounds.getLeft() << " " << worldBounds.getTop() << " " << worldBounds.getRight()
            << " " << worldBounds.getBottom() << "\n-1\n\nEND_OBJECTS\n0\n0\n";
   tapKey('t');
-  std::string const text = readFile("temp.lev");
+  std::string const text = readFile(getScratchLevelName());
   EXPECT_NE(text.find(expected.str()), std::string::npos) << text;
   EXPECT_EQ(gameState, static_cast<GameState*>(&localState));
   EXPECT_EQ(objMan.size(), 0);

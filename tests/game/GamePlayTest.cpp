@@ -167,7 +167,7 @@ TEST_F(GamePlayTest, TheEditorKeyHandsTheLevelToTheEditorAndBackThroughTheScratc
   EXPECT_EQ(iLevel, 1);
   ASSERT_NE(player, nullptr);
   EXPECT_EQ(allShips.size(), 3);
-  std::ifstream temp("temp.lev");
+  std::ifstream temp(getScratchLevelName());
   EXPECT_TRUE(temp.good());
 }
 

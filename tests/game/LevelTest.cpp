@@ -118,14 +118,15 @@ TEST_F(LevelTest, TheVictoryConditionDefaultsToKillAllAndAppliesAfterTheName) {
 TEST_F(LevelTest, ReloadingFindsTheLevelByNameAndTheScratchLevelNeverBecomesCurrent) {
   write("a.lev", emptyLevel);
   write("b.lev", emptyLevel);
-  write("temp.lev", "<triggerRoot> </triggerRoot>\n0 0 500 500\n-1\nEND_OBJECTS\n0\n0\n");
+  write(getScratchLevelName(),
+        "<triggerRoot> </triggerRoot>\n0 0 500 500\n-1\nEND_OBJECTS\n0\n0\n");
   data(
       "<xml> <episode> <level> <name> x.lev </name> </level> <level> <name> a.lev </name> "
       "<victory> finish_line </victory> </level> </episode> </xml>");
   loadNextLevel();
   ASSERT_EQ(getCurrLevel(), "a.lev");
   setLevelIndex(0);
-  ASSERT_TRUE(loadLevel("temp.lev"));
+  ASSERT_TRUE(loadLevel(getScratchLevelName()));
   EXPECT_EQ(getCurrLevel(), "a.lev");
   EXPECT_FLOAT_EQ(worldBounds.getRight(), 500);
   victoryCondition = "kill_all";

@@ -30,6 +30,12 @@ class Headless : public ::testing::Test {
   }
   void TearDown() override {
     game.Cleanup();
+    // The editor's record of the level edited and played.
+    game.bEditing = false;
+    game.editor.command = Editor::kPlace;
+    game.testLevel.clear();
+    game.editor.unchangedText.clear();
+    game.editor.loadedName = "";
     DDrawShutdown();
     platform::SetBackend(nullptr);
     logFileName = "error.txt";
