@@ -36,16 +36,7 @@ void writeFile(std::string const& path, std::string const& text) {
   out << text;
 }
 
-mode_t modeOf(std::string const& path) {
-  struct stat st {};
-  stat(path.c_str(), &st);
-  return st.st_mode & 07777;
-}
 
-bool isLink(std::string const& path) {
-  struct stat st {};
-  return lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode);
-}
 
 // What an empty editor writes: bounds, level time, no objects, no lines.
 bool save(std::string const& name) { return writeLevelFile(name, 0, 0, 800, 600); }

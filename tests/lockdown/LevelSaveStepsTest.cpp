@@ -31,16 +31,7 @@ std::string ReadFile(const std::string& path) {
   return s.str();
 }
 
-mode_t ModeOf(const std::string& path) {
-  struct stat st {};
-  stat(path.c_str(), &st);
-  return st.st_mode & 07777;
-}
 
-bool IsLink(const std::string& path) {
-  struct stat st {};
-  return lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode);
-}
 
 const char* const kOld = "800 600\n4 10 10\n-1\n";
 
