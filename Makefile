@@ -32,11 +32,15 @@ build: deps
 # add it once it passes whole.
 WHOLE_TESTS ?= core_tests geometry_tests editor_tests presentation_tests lockdown_tests
 
-# The tests (a failed test that shares the display is tried once more and named), each test
-# program whole, then every fuzz target for 20 s so that a reader that crashes fails the run.
-test: test-build fuzz-build
+# The format check; the tests (a failed test that shares the display is tried once more and
+# named); each test program whole; the equivalence tests against the release build (warnings as
+# errors); lockdown's tests under ThreadSanitizer; then every fuzz target for 20 s so that a
+# reader that crashes fails the run.
+test: format-check test-build fuzz-build
 	$(SAN_ENV) $(XVFB) tests/support/ctest-retry.sh $(TEST_BUILD) -j$(JOBS) --timeout 300
 	$(SAN_ENV) $(XVFB) tests/support/run-whole.sh $(TEST_BUILD) $(WHOLE_TESTS)
+	$(MAKE) test-release
+	$(MAKE) test-tsan
 	$(SAN_ENV) $(XVFB) fuzz/run.sh $(FUZZ_BUILD) 20 4
 
 # The equivalence tests (fast paths against the plain ones) and the repeatable-play test against
@@ -77,7 +81,7 @@ bench: deps
 	cd build-bench/run && for b in ../bench/*_bench; do $(XVFB) $$b; done
 
 # Every tracked C++ file as .clang-format has it; names each file that differs.
-format-check:
+format-check: deps
 	git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run -Werror
 
 deps:

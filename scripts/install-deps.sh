@@ -3,7 +3,7 @@
 set -eu
 pkgs="build-essential cmake pkg-config libsdl1.2-dev libsdl-mixer1.2-dev libgl-dev libglu1-mesa-dev
 libfreetype-dev fonts-freefont-ttf libgtest-dev googletest libbenchmark-dev xvfb xauth
-vorbis-tools python3 libbox2d-dev clang libclang-rt-dev"
+vorbis-tools python3 libbox2d-dev clang libclang-rt-dev clang-format git"
 missing=""
 for p in $pkgs; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
