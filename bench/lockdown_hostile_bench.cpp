@@ -10,6 +10,7 @@
 #include <fstream>
 #include <string>
 
+#include "bench/LockdownBenchGame.h"
 #include "bench/LockdownHostileFiles.h"
 #include "lockdown/Game.h"
 #include "lockdown/Log.h"
@@ -21,21 +22,7 @@ namespace {
 
 using namespace lockdown;
 
-platform::HeadlessBackend machine;
 std::string logName;
-
-void StartGame() {
-  static bool bStarted = false;
-  if (bStarted) return;
-  bStarted = true;
-  if (chdir(LOCKDOWN_RUN_DIR) != 0) std::abort();
-  platform::SetBackend(&machine);
-  if (!DDrawInit(800, 600, 8, false)) std::abort();
-  BuildTrigTables();
-  game.BuildComputerMenus();
-  CreatePrototypes();
-  if (!game.LoadGraphics()) std::abort();
-}
 
 double PeakMegabytes() {
   rusage usage{};

@@ -10,7 +10,7 @@
 #include <fstream>
 #include <string>
 
-#include "tests/support/LockdownScenario.h"
+#include "bench/LockdownBenchGame.h"
 #include "lockdown/Game.h"
 #include "lockdown/Guard.h"
 #include "lockdown/Object.h"
@@ -19,26 +19,11 @@
 #include "lockdown/Tank.h"
 #include "lockdown/Turret.h"
 #include "lockdown/platform/HeadlessBackend.h"
+#include "tests/support/LockdownScenario.h"
 
 namespace {
 
 using namespace lockdown;
-
-platform::HeadlessBackend machine;
-
-// The game as the program starts it, without a title screen, once per run.
-void StartGame() {
-  static bool bStarted = false;
-  if (bStarted) return;
-  bStarted = true;
-  if (chdir(LOCKDOWN_RUN_DIR) != 0) std::abort();
-  platform::SetBackend(&machine);
-  if (!DDrawInit(800, 600, 8, false)) std::abort();
-  BuildTrigTables();
-  game.BuildComputerMenus();
-  CreatePrototypes();
-  if (!game.LoadGraphics()) std::abort();
-}
 
 String WriteLevel(const std::string& text) {
   static int count = 0;
