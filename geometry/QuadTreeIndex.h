@@ -56,7 +56,8 @@ class QuadTreeIndex {
     Query query;
     query.box = box;
     query.exact = exact;
-    query.bFast = query.setEdges();
+    // A root leaf needs no edges.
+    query.bFast = nodes[0].firstChild >= 0 && query.setEdges();
     walkFrom(0, query, take);
   }
 

@@ -2,16 +2,6 @@
 
 #include "geometry/SimpleRect.h"
 
-Angle CornerView::getAngle() const { return Angle(::getAngle(bottomLeft, topLeft)); }
-
-float CornerView::getWidth() const { return dist(topRight, topLeft); }
-
-float CornerView::getHeight() const { return dist(topRight, bottomRight); }
-
-Point CornerView::getCenter() const {
-  return getMidpoint(getMidpoint(topLeft, topRight), getMidpoint(bottomRight, bottomLeft));
-}
-
 void CornerSteps::setMidpoints(Point const& a, Point const& b, float width) const {
   Angle theta(::getAngle(a, b));
   double half = width / 2;

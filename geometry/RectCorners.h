@@ -35,11 +35,13 @@ struct CornerView {
   Point const& bottomLeft;
 
   // Heading from the bottom edge towards the top edge.
-  Angle getAngle() const;
-  float getWidth() const;
-  float getHeight() const;
+  Angle getAngle() const { return Angle(::getAngle(bottomLeft, topLeft)); }
+  float getWidth() const { return dist(topRight, topLeft); }
+  float getHeight() const { return dist(topRight, bottomRight); }
   // The true centre: the midpoint of the top and bottom edges' midpoints.
-  Point getCenter() const;
+  Point getCenter() const {
+    return getMidpoint(getMidpoint(topLeft, topRight), getMidpoint(bottomRight, bottomLeft));
+  }
   // The bounding box, each coordinate as a float, taken in corner order: a corner replaces the
   // answer only when strictly beyond it.
   float getLeft() const;
