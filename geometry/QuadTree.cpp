@@ -208,16 +208,17 @@ void QuadTreeNode::getNearby(Rect& bounds, std::vector<QuadTreeObject*>& objects
   objects.erase(std::unique(objects.begin() + start, objects.end()), objects.end());
 }
 
+// Sorted by place alone: the places are fewer bytes to sort than places with objects.
 void QuadTreeNode::getNearbyInListOrder(Rect& bounds, std::vector<QuadTreeObject*>& objects) {
-  static std::vector<std::pair<int, QuadTreeObject*>> found;
+  static std::vector<int> found;
   found.clear();
   QuadTreeIndex const& flat = currentIndex();
   flat.walk(boxOfRect(bounds), &bounds, [&](int begin, int end) {
-    for (int k = begin; k < end; k++) found.emplace_back(flat.orderAt(k), flat.objectAt(k));
+    for (int k = begin; k < end; k++) found.push_back(flat.orderAt(k));
   });
   std::sort(found.begin(), found.end());
   found.erase(std::unique(found.begin(), found.end()), found.end());
-  for (auto const& entry : found) objects.push_back(entry.second);
+  for (int order : found) objects.push_back(flat.listedAt(order));
 }
 
 void QuadTreeNode::gatherNearBox(double left, double top, double right, double bottom,

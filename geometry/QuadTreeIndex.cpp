@@ -1,5 +1,10 @@
 #include "geometry/QuadTreeIndex.h"
 
+#include <cmath>
+#include <cstdint>
+#include <cstring>
+#include <limits>
+
 #include "geometry/QuadTree.h"
 
 void QuadTreeIndex::rebuild(QuadTreeNode& root) {
@@ -7,8 +12,75 @@ void QuadTreeIndex::rebuild(QuadTreeNode& root) {
   treeNodes.clear();
   objects.clear();
   orders.clear();
+  listed.clear();
   add(root);
   lay(root, 0);
+  quads.clear();
+  for (size_t first = 1; first + 3 < nodes.size(); first += 4) {
+    Quad q{};
+    for (int i = 0; i < 4; i++) {
+      Node const& n = nodes[first + i];
+      q.next[i] = n.firstChild < 0 ? -1 : (n.firstChild - 1) / 4;
+      q.objects[i] = n.begin;
+      q.objects[i + 1] = n.end;
+      q.left[i] = n.left;
+      q.top[i] = n.top;
+      q.right[i] = n.right;
+      q.bottom[i] = n.bottom;
+      q.exactBits |= n.bExact ? 1 << i : 0;
+      q.uprightBits |= n.bUpright ? 1 << i : 0;
+      q.filledBits |= n.begin < n.end ? 1 << i : 0;
+    }
+    quads.push_back(q);
+  }
+}
+
+namespace {
+// The next float toward +infinity, for a finite x.
+float stepUp(float x) {
+  if (x == 0) return std::numeric_limits<float>::denorm_min();
+  uint32_t bits;
+  std::memcpy(&bits, &x, sizeof bits);
+  bits += x > 0 ? 1 : -1;
+  std::memcpy(&x, &bits, sizeof bits);
+  return x;
+}
+
+float stepDown(float x) { return -stepUp(-x); }
+
+// The least float for which rule holds, for a rule that holds from some finite float on; the
+// search starts at the float nearest guess, which lies a step or two from it.
+template <class Rule>
+float firstFloat(double guess, Rule rule) {
+  float x = static_cast<float>(guess);
+  while (rule(stepDown(x))) x = stepDown(x);
+  while (!rule(x)) x = stepUp(x);
+  return x;
+}
+}  // namespace
+
+bool QuadTreeIndex::Query::setEdges() {
+  double const limit = std::numeric_limits<float>::max() / 4;
+  if (!(std::fabs(box.left) < limit && std::fabs(box.top) < limit && std::fabs(box.right) < limit &&
+        std::fabs(box.bottom) < limit))
+    return false;
+  double const m = QUAD_TREE_MARGIN;
+  QuadTreeBox const& q = box;
+  auto four = [](float x) { return Floats4{x, x, x, x}; };
+  // Each edge is the rule of reachOf as it stands there, for a child edge x.
+  apartLeft = four(firstFloat(q.right + m, [&](double x) { return x > q.right + m; }));
+  apartRight = four(firstFloat(q.left - m, [&](double x) { return !(q.left > x + m); }));
+  apartTop = four(firstFloat(q.bottom + m, [&](double x) { return x > q.bottom + m; }));
+  apartBottom = four(firstFloat(q.top - m, [&](double x) { return !(q.top > x + m); }));
+  insideLeft = four(firstFloat(q.left, [&](double x) { return x >= q.left; }));
+  insideRight = four(firstFloat(q.right, [&](double x) { return !(x <= q.right); }));
+  insideTop = four(firstFloat(q.top, [&](double x) { return x >= q.top; }));
+  insideBottom = four(firstFloat(q.bottom, [&](double x) { return !(x <= q.bottom); }));
+  overLeft = four(firstFloat(q.right - m, [&](double x) { return !(x < q.right - m); }));
+  overRight = four(firstFloat(q.left + m, [&](double x) { return q.left < x - m; }));
+  overTop = four(firstFloat(q.bottom - m, [&](double x) { return !(x < q.bottom - m); }));
+  overBottom = four(firstFloat(q.top + m, [&](double x) { return q.top < x - m; }));
+  return true;
 }
 
 void QuadTreeIndex::add(QuadTreeNode& node) {
@@ -33,6 +105,11 @@ void QuadTreeIndex::lay(QuadTreeNode& node, int id) {
     std::vector<QuadTreeObject*> const& list = node.myObjects.getVect();
     objects.insert(objects.end(), list.begin(), list.end());
     orders.insert(orders.end(), node.myOrders.begin(), node.myOrders.end());
+    for (size_t k = 0; k < list.size(); k++) {
+      size_t const order = static_cast<size_t>(node.myOrders[k]);
+      if (order >= listed.size()) listed.resize(order + 1);
+      listed[order] = list[k];
+    }
   } else {
     int const first = static_cast<int>(nodes.size());
     nodes[id].firstChild = first;

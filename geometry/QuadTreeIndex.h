@@ -6,6 +6,10 @@
 
 #include <vector>
 
+#ifdef __SSE__
+#include <xmmintrin.h>
+#endif
+
 class QuadTreeNode;
 class QuadTreeObject;
 class Rect;
@@ -49,11 +53,18 @@ class QuadTreeIndex {
   // area comes within MARGIN of box. The node the walk starts on is not tested.
   template <class Take>
   void walk(QuadTreeBox const& box, Rect* exact, Take&& take) const {
-    walkFrom(0, box, exact, take);
+    Query query;
+    query.box = box;
+    query.exact = exact;
+    // A root leaf needs no edges.
+    query.bFast = nodes[0].firstChild >= 0 && query.setEdges();
+    walkFrom(0, query, take);
   }
 
   QuadTreeObject* objectAt(int k) const { return objects[k]; }
   int orderAt(int k) const { return orders[k]; }
+  // The object at that place in the list the tree was built from.
+  QuadTreeObject* listedAt(int order) const { return listed[order]; }
 
  private:
   // Half a cache line, so that the four children of a split take two. A split places its
@@ -68,6 +79,40 @@ class QuadTreeIndex {
     bool bUpright, bExact;
   };
   enum Reach { NOT_REACHED, ENTERED, WHOLLY_INSIDE };
+  typedef float Floats4 __attribute__((vector_size(16)));
+  typedef int Ints4 __attribute__((vector_size(16)));
+  // The four children of a split side by side, what the walk reads, so that one step tests all
+  // four: the split whose children start at node 1 + 4k has quad k.
+  struct alignas(64) Quad {
+    Floats4 left, top, right, bottom;
+    // Child i's own quad when it splits, or -1.
+    int next[4];
+    // The objects of child i's branch are objects[i] to objects[i + 1].
+    int objects[5];
+    // Bit i: child i's box is held exactly, is upright, has objects below it.
+    int exactBits, uprightBits, filledBits;
+  };
+  // A query, with the rules of reachOf turned into single-precision edges for the quads. Each
+  // rule compares one edge of a child (a float) with a double worked out from the query, and
+  // holds for every float from some float on, or up to it: that float is its edge here, so
+  // the four-at-once test answers exactly what reachOf does.
+  struct Query {
+    QuadTreeBox box;
+    Rect* exact;
+    // Unset when the query's box is not finite or too large for its edges to be floats: its
+    // children then go by reachOf alone.
+    bool bFast;
+    // Apart: left >= apartLeft, right < apartRight, top >= apartTop or bottom < apartBottom.
+    Floats4 apartLeft, apartRight, apartTop, apartBottom;
+    // Wholly inside: left >= insideLeft, right < insideRight, top >= insideTop and
+    // bottom < insideBottom.
+    Floats4 insideLeft, insideRight, insideTop, insideBottom;
+    // The boxes overlap: left < overLeft, right >= overRight, top < overTop and
+    // bottom >= overBottom.
+    Floats4 overLeft, overRight, overTop, overBottom;
+
+    bool setEdges();
+  };
 
   void add(QuadTreeNode& node);
   void lay(QuadTreeNode& node, int id);
@@ -86,29 +131,78 @@ class QuadTreeIndex {
   }
   Reach reachOfInexact(int c, QuadTreeBox const& box, Rect* exact) const;
   bool meetsExactly(int c, Rect& exact) const;
-  template <class Take>
-  void walkFrom(int id, QuadTreeBox const& box, Rect* exact, Take& take) const {
-    Node const& n = nodes[id];
-    if (n.firstChild < 0) {
-      if (n.begin < n.end) take(n.begin, n.end);
-      return;
+  static int bitsOf(Ints4 m) {
+#ifdef __SSE__
+    return _mm_movemask_ps(reinterpret_cast<__m128>(m));
+#else
+    return (m[0] & 1) | (m[1] & 2) | (m[2] & 4) | (m[3] & 8);
+#endif
+  }
+  // The children of quad k: bit i of take for child i wholly
+  // inside, of enter for child i entered. The quad's test decides what it can, reachOf the rest.
+  void reachOfChildren(int k, Query const& q, int& take, int& enter) const {
+    Quad const& quad = quads[k];
+    int const first = 1 + 4 * k;
+    int open = quad.filledBits;
+    take = enter = 0;
+    if (q.bFast) {
+      int const apart = bitsOf((quad.left >= q.apartLeft) | (quad.right < q.apartRight) |
+                               (quad.top >= q.apartTop) | (quad.bottom < q.apartBottom));
+      int const inside = q.box.bUpright
+                             ? bitsOf((quad.left >= q.insideLeft) & (quad.right < q.insideRight) &
+                                      (quad.top >= q.insideTop) & (quad.bottom < q.insideBottom))
+                             : 0;
+      int const over = q.box.bUpright
+                           ? bitsOf((quad.left < q.overLeft) & (quad.right >= q.overRight) &
+                                    (quad.top < q.overTop) & (quad.bottom >= q.overBottom)) &
+                                 quad.uprightBits
+                           : 0;
+      int const sure = open & quad.exactBits & ~apart;
+      take = sure & inside;
+      enter = sure & ~inside & (q.exact ? over : 15);
+      open &= ~quad.exactBits | (sure & ~take & ~enter);
     }
-    for (int c = n.firstChild; c < n.firstChild + 4; c++) {
-      Node const& child = nodes[c];
-      // A branch without objects adds nothing, wherever it lies.
-      if (child.begin == child.end) continue;
-      Reach const reach = reachOf(c, box, exact);
-      if (reach == WHOLLY_INSIDE)
-        take(child.begin, child.end);
-      else if (reach == ENTERED)
-        walkFrom(c, box, exact, take);
+    for (; open != 0; open &= open - 1) {
+      int const i = __builtin_ctz(static_cast<unsigned>(open));
+      Reach const reach = reachOf(first + i, q.box, q.exact);
+      if (reach == WHOLLY_INSIDE) take |= 1 << i;
+      if (reach == ENTERED) enter |= 1 << i;
+    }
+  }
+  template <class Take>
+  void walkFrom(int id, Query const& q, Take& take) const {
+    Node const& n = nodes[id];
+    if (n.firstChild >= 0)
+      walkQuad((n.firstChild - 1) / 4, q, take);
+    else if (n.begin < n.end)
+      take(n.begin, n.end);
+  }
+  template <class Take>
+  void walkQuad(int k, Query const& q, Take& take) const {
+    int whole, enter;
+    reachOfChildren(k, q, whole, enter);
+    Quad const& quad = quads[k];
+    // The quads of the children entered are fetched while the earlier ones are walked.
+    for (int next = enter; next != 0; next &= next - 1) {
+      int const child = quad.next[__builtin_ctz(static_cast<unsigned>(next))];
+      if (child >= 0) __builtin_prefetch(&quads[child]);
+    }
+    // Children in order; a branch without objects adds nothing, wherever it lies.
+    for (int todo = whole | enter; todo != 0; todo &= todo - 1) {
+      int const i = __builtin_ctz(static_cast<unsigned>(todo));
+      if ((whole & (1 << i)) || quad.next[i] < 0)
+        take(quad.objects[i], quad.objects[i + 1]);
+      else
+        walkQuad(quad.next[i], q, take);
     }
   }
 
   std::vector<Node> nodes;
+  std::vector<Quad> quads;
   // Beside nodes: each entry's node, for the exact test of the few queries that the boxes leave
   // open.
   std::vector<QuadTreeNode*> treeNodes;
   std::vector<QuadTreeObject*> objects;
   std::vector<int> orders;
+  std::vector<QuadTreeObject*> listed;
 };
