@@ -271,6 +271,8 @@ namespace {
 // A state that moves its ship to a point and then asks whether to attack.
 class MoveThenAskState : public AgentState {
  public:
+  // Every state lists itself for the data files' state names; this one goes with its test.
+  ~MoveThenAskState() override { agentStates.erase(this); }
   void process(Agent* agent) override {
     dynamic_cast<Ship*>(agent)->setCenter(to);
     bAnswer = agent->shouldAttack(agent->getEnemy());
