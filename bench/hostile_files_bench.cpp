@@ -11,14 +11,14 @@
 #include <sstream>
 #include <string>
 
-#include "HostileFiles.h"
-#include "QorDataFiles.h"
+#include "bench/HostileFiles.h"
 #include "core/Debug.h"
 #include "core/GetParents.h"
 #include "core/Xml.h"
 #include "game/Level.h"
 #include "game/XmlHandlers.h"
 #include "presentation/View.h"
+#include "tests/support/QorDataFiles.h"
 
 namespace {
 std::string const benchFile = "bench_hostile.tmp";
