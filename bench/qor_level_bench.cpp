@@ -12,8 +12,6 @@
 #include <string>
 #include <vector>
 
-#include "tests/support/QorDataFiles.h"
-#include "tests/support/QorScenario.h"
 #include "core/Files.h"
 #include "core/GameServices.h"
 #include "core/GetParents.h"
@@ -28,6 +26,8 @@
 #include "game/Ship.h"
 #include "game/XmlHandlers.h"
 #include "presentation/View.h"
+#include "tests/support/QorDataFiles.h"
+#include "tests/support/QorScenario.h"
 
 namespace {
 std::string const benchLevel = "bench_scenario.lev";

@@ -63,4 +63,8 @@ static void BM_ReadDoublingClassTable(benchmark::State& state) {
   state.SetLabel(std::to_string(text.size()) + " bytes");
   getHeirarchy().clear();
 }
-BENCHMARK(BM_ReadDoublingClassTable)->Arg(524)->Arg(5240)->Arg(52400)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReadDoublingClassTable)
+    ->Arg(524)
+    ->Arg(5240)
+    ->Arg(52400)
+    ->Unit(benchmark::kMillisecond);

@@ -43,21 +43,37 @@ void debug(A a, B b) {
 }
 
 template <class A>
-void debug2(A a) { debug(a); }
+void debug2(A a) {
+  debug(a);
+}
 template <class A, class B>
-void debug2(A a, B b) { debug(a, b); }
+void debug2(A a, B b) {
+  debug(a, b);
+}
 
 template <class A>
-void debugFunc(A a) { if (bDebugFunction) debug(a); }
+void debugFunc(A a) {
+  if (bDebugFunction) debug(a);
+}
 template <class A, class B>
-void debugFunc(A a, B b) { if (bDebugFunction) debug(a, b); }
+void debugFunc(A a, B b) {
+  if (bDebugFunction) debug(a, b);
+}
 
 template <class A>
-void debugSurf(A a) { if (bSurfaceDebug) debug(a); }
+void debugSurf(A a) {
+  if (bSurfaceDebug) debug(a);
+}
 template <class A, class B>
-void debugSurf(A a, B b) { if (bSurfaceDebug) debug(a, b); }
+void debugSurf(A a, B b) {
+  if (bSurfaceDebug) debug(a, b);
+}
 
 template <class A>
-void recordError(A a) { debug(a); }
+void recordError(A a) {
+  debug(a);
+}
 template <class A, class B>
-void recordError(A a, B b) { debug(a, b); }
+void recordError(A a, B b) {
+  debug(a, b);
+}

@@ -101,7 +101,8 @@ void getLine(std::istream& in, std::string& s) {
   if (!in) s.clear();
 }
 
-void readStrings(std::istream& in, std::vector<std::string>& strings, std::string const& endString) {
+void readStrings(std::istream& in, std::vector<std::string>& strings,
+                 std::string const& endString) {
   while (in) {
     std::string s;
     getLine(in, s);

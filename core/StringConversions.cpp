@@ -1,7 +1,6 @@
 #include "core/StringConversions.h"
 
 #include <algorithm>
-
 #include <cmath>
 #include <cstdarg>
 #include <cstdio>
@@ -87,7 +86,8 @@ std::string intToString(int num) {
   do {
     remainder = num % 10;
     num /= 10;
-    digits.insert(digits.begin(), static_cast<char>('0' + (remainder < 0 ? -remainder : remainder)));
+    digits.insert(digits.begin(),
+                  static_cast<char>('0' + (remainder < 0 ? -remainder : remainder)));
   } while (num != 0);
   if (remainder < 0) digits.insert(digits.begin(), '-');
   return digits;

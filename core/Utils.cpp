@@ -54,9 +54,13 @@ float cosFlux(Timer& timer, float interval, float intensity) {
   return static_cast<float>(std::cos(2 * kPi * timer.getTime() / interval) * intensity);
 }
 
-float sinFlux(float intensity, float interval) { return sinFlux(getFluxTimer(), interval, intensity); }
+float sinFlux(float intensity, float interval) {
+  return sinFlux(getFluxTimer(), interval, intensity);
+}
 
-float cosFlux(float intensity, float interval) { return cosFlux(getFluxTimer(), interval, intensity); }
+float cosFlux(float intensity, float interval) {
+  return cosFlux(getFluxTimer(), interval, intensity);
+}
 
 std::string getDate() {
   char text[16];

@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <string>
 
-#include "lockdown/Log.h"
 #include "ScratchFile.h"
+#include "lockdown/Log.h"
 #include "lockdown/Screen.h"
 
 namespace {

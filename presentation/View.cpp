@@ -173,8 +173,23 @@ void View::setSpinParameters(Point newWorldBase, Point newViewBase, double newAn
 void View::setOffset(double x, double y) { offset = Point(x, y); }
 
 View::ShownBox const& View::getShownBox() {
-  double key[17] = {topLeft.x,     topLeft.y,     topRight.x, topRight.y,     bottomRight.x,
-                    bottomRight.y, bottomLeft.x,  bottomLeft.y, 0, 0, 0, 0, 0, 0, 0, 0, angle};
+  double key[17] = {topLeft.x,
+                    topLeft.y,
+                    topRight.x,
+                    topRight.y,
+                    bottomRight.x,
+                    bottomRight.y,
+                    bottomLeft.x,
+                    bottomLeft.y,
+                    0,
+                    0,
+                    0,
+                    0,
+                    0,
+                    0,
+                    0,
+                    0,
+                    angle};
   if (points.size() == 4)
     for (int i = 0; i < 4; i++) {
       key[8 + 2 * i] = points[i].x;

@@ -76,12 +76,27 @@ bool HeadlessBackend::DumpBmp(const std::string& path) const {
   int rowBytes = (w + 3) & ~3;
   uint32_t offset = 14 + 40 + 1024, size = offset + static_cast<uint32_t>(rowBytes) * h;
   auto put16 = [&](uint16_t v) { out.put(char(v & 0xFF)).put(char(v >> 8)); };
-  auto put32 = [&](uint32_t v) { put16(uint16_t(v & 0xFFFF)); put16(uint16_t(v >> 16)); };
+  auto put32 = [&](uint32_t v) {
+    put16(uint16_t(v & 0xFFFF));
+    put16(uint16_t(v >> 16));
+  };
   out.write("BM", 2);
-  put32(size); put32(0); put32(offset);
-  put32(40); put32(uint32_t(w)); put32(uint32_t(h)); put16(1); put16(8); put32(0);
-  put32(uint32_t(rowBytes) * h); put32(2835); put32(2835); put32(256); put32(0);
-  for (const PaletteEntry& e : lastPalette) out.put(char(e.blue)).put(char(e.green)).put(char(e.red)).put(0);
+  put32(size);
+  put32(0);
+  put32(offset);
+  put32(40);
+  put32(uint32_t(w));
+  put32(uint32_t(h));
+  put16(1);
+  put16(8);
+  put32(0);
+  put32(uint32_t(rowBytes) * h);
+  put32(2835);
+  put32(2835);
+  put32(256);
+  put32(0);
+  for (const PaletteEntry& e : lastPalette)
+    out.put(char(e.blue)).put(char(e.green)).put(char(e.red)).put(0);
   std::vector<char> row(rowBytes, 0);
   for (int y = h - 1; y >= 0; --y) {
     for (int x = 0; x < w; ++x) row[x] = char(last.At(x, y));

@@ -51,46 +51,87 @@ int SdlBackend::VirtualKeyOf(SDLKey key) {
   if (key >= SDLK_KP0 && key <= SDLK_KP9) return VK_NUMPAD0 + (key - SDLK_KP0);
   if (key >= SDLK_F1 && key <= SDLK_F15) return VK_F1 + (key - SDLK_F1);
   switch (key) {
-    case SDLK_BACKSPACE: return VK_BACK;
-    case SDLK_TAB: return VK_TAB;
-    case SDLK_RETURN: case SDLK_KP_ENTER: return VK_RETURN;
-    case SDLK_PAUSE: return VK_PAUSE;
-    case SDLK_ESCAPE: return VK_ESCAPE;
-    case SDLK_SPACE: return VK_SPACE;
-    case SDLK_PAGEUP: return VK_PRIOR;
-    case SDLK_PAGEDOWN: return VK_NEXT;
-    case SDLK_END: return VK_END;
-    case SDLK_HOME: return VK_HOME;
-    case SDLK_LEFT: return VK_LEFT;
-    case SDLK_UP: return VK_UP;
-    case SDLK_RIGHT: return VK_RIGHT;
-    case SDLK_DOWN: return VK_DOWN;
-    case SDLK_INSERT: return VK_INSERT;
-    case SDLK_DELETE: return VK_DELETE;
-    case SDLK_KP_MULTIPLY: return VK_MULTIPLY;
-    case SDLK_KP_PLUS: return VK_ADD;
-    case SDLK_KP_MINUS: return VK_SUBTRACT;
-    case SDLK_KP_PERIOD: return VK_DECIMAL;
-    case SDLK_KP_DIVIDE: return VK_DIVIDE;
-    case SDLK_LSHIFT: return VK_LSHIFT;
-    case SDLK_RSHIFT: return VK_RSHIFT;
-    case SDLK_LCTRL: return VK_LCONTROL;
-    case SDLK_RCTRL: return VK_RCONTROL;
-    case SDLK_LALT: return VK_LMENU;
-    case SDLK_RALT: return VK_RMENU;
-    case SDLK_CAPSLOCK: return VK_CAPITAL;
-    case SDLK_SEMICOLON: return VK_OEM_1;
-    case SDLK_EQUALS: return VK_OEM_PLUS;
-    case SDLK_COMMA: return VK_OEM_COMMA;
-    case SDLK_MINUS: return VK_OEM_MINUS;
-    case SDLK_PERIOD: return VK_OEM_PERIOD;
-    case SDLK_SLASH: return VK_OEM_2;
-    case SDLK_BACKQUOTE: return VK_OEM_3;
-    case SDLK_LEFTBRACKET: return VK_OEM_4;
-    case SDLK_BACKSLASH: return VK_OEM_5;
-    case SDLK_RIGHTBRACKET: return VK_OEM_6;
-    case SDLK_QUOTE: return VK_OEM_7;
-    default: return 0;
+    case SDLK_BACKSPACE:
+      return VK_BACK;
+    case SDLK_TAB:
+      return VK_TAB;
+    case SDLK_RETURN:
+    case SDLK_KP_ENTER:
+      return VK_RETURN;
+    case SDLK_PAUSE:
+      return VK_PAUSE;
+    case SDLK_ESCAPE:
+      return VK_ESCAPE;
+    case SDLK_SPACE:
+      return VK_SPACE;
+    case SDLK_PAGEUP:
+      return VK_PRIOR;
+    case SDLK_PAGEDOWN:
+      return VK_NEXT;
+    case SDLK_END:
+      return VK_END;
+    case SDLK_HOME:
+      return VK_HOME;
+    case SDLK_LEFT:
+      return VK_LEFT;
+    case SDLK_UP:
+      return VK_UP;
+    case SDLK_RIGHT:
+      return VK_RIGHT;
+    case SDLK_DOWN:
+      return VK_DOWN;
+    case SDLK_INSERT:
+      return VK_INSERT;
+    case SDLK_DELETE:
+      return VK_DELETE;
+    case SDLK_KP_MULTIPLY:
+      return VK_MULTIPLY;
+    case SDLK_KP_PLUS:
+      return VK_ADD;
+    case SDLK_KP_MINUS:
+      return VK_SUBTRACT;
+    case SDLK_KP_PERIOD:
+      return VK_DECIMAL;
+    case SDLK_KP_DIVIDE:
+      return VK_DIVIDE;
+    case SDLK_LSHIFT:
+      return VK_LSHIFT;
+    case SDLK_RSHIFT:
+      return VK_RSHIFT;
+    case SDLK_LCTRL:
+      return VK_LCONTROL;
+    case SDLK_RCTRL:
+      return VK_RCONTROL;
+    case SDLK_LALT:
+      return VK_LMENU;
+    case SDLK_RALT:
+      return VK_RMENU;
+    case SDLK_CAPSLOCK:
+      return VK_CAPITAL;
+    case SDLK_SEMICOLON:
+      return VK_OEM_1;
+    case SDLK_EQUALS:
+      return VK_OEM_PLUS;
+    case SDLK_COMMA:
+      return VK_OEM_COMMA;
+    case SDLK_MINUS:
+      return VK_OEM_MINUS;
+    case SDLK_PERIOD:
+      return VK_OEM_PERIOD;
+    case SDLK_SLASH:
+      return VK_OEM_2;
+    case SDLK_BACKQUOTE:
+      return VK_OEM_3;
+    case SDLK_LEFTBRACKET:
+      return VK_OEM_4;
+    case SDLK_BACKSLASH:
+      return VK_OEM_5;
+    case SDLK_RIGHTBRACKET:
+      return VK_OEM_6;
+    case SDLK_QUOTE:
+      return VK_OEM_7;
+    default:
+      return 0;
   }
 }
 
@@ -108,7 +149,7 @@ void SdlBackend::HandleEvent(const SDL_Event& event) {
       keyDownCount[vk] += bDown ? 1 : -1;
       if (bDown) keyTapped[vk] = true;
       // Either side's modifier also holds the generic code.
-      int generic = (vk == VK_LSHIFT || vk == VK_RSHIFT)     ? VK_SHIFT
+      int generic = (vk == VK_LSHIFT || vk == VK_RSHIFT)       ? VK_SHIFT
                     : (vk == VK_LCONTROL || vk == VK_RCONTROL) ? VK_CONTROL
                     : (vk == VK_LMENU || vk == VK_RMENU)       ? VK_MENU
                                                                : 0;
@@ -126,10 +167,10 @@ void SdlBackend::HandleEvent(const SDL_Event& event) {
     }
     case SDL_MOUSEBUTTONDOWN:
     case SDL_MOUSEBUTTONUP: {
-      int index = event.button.button == SDL_BUTTON_LEFT    ? 0
-                  : event.button.button == SDL_BUTTON_RIGHT ? 1
+      int index = event.button.button == SDL_BUTTON_LEFT     ? 0
+                  : event.button.button == SDL_BUTTON_RIGHT  ? 1
                   : event.button.button == SDL_BUTTON_MIDDLE ? 2
-                                                              : -1;
+                                                             : -1;
       if (index < 0) break;
       std::lock_guard<std::mutex> lock(mutex);
       buttonDown[index] = event.type == SDL_MOUSEBUTTONDOWN;
@@ -176,11 +217,13 @@ void SdlBackend::ShowPending() {
   if (submitted == shown || !screen) return;
   SDL_Color colours[256];
   for (int i = 0; i < 256; ++i)
-    colours[i] = SDL_Color{pendingPalette[i].red, pendingPalette[i].green, pendingPalette[i].blue, 0};
+    colours[i] =
+        SDL_Color{pendingPalette[i].red, pendingPalette[i].green, pendingPalette[i].blue, 0};
   SDL_SetPalette(screen, SDL_LOGPAL | SDL_PHYSPAL, colours, 0, 256);
   if (SDL_LockSurface(screen) == 0) {
     for (int y = 0; y < kHeight; ++y)
-      std::memcpy(static_cast<uint8_t*>(screen->pixels) + y * screen->pitch, &pending[y * kWidth], kWidth);
+      std::memcpy(static_cast<uint8_t*>(screen->pixels) + y * screen->pitch, &pending[y * kWidth],
+                  kWidth);
     SDL_UnlockSurface(screen);
   }
   SDL_Flip(screen);
@@ -190,8 +233,9 @@ void SdlBackend::ShowPending() {
 }
 
 uint32_t SdlBackend::TickCount() {
-  return static_cast<uint32_t>(
-      std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start).count());
+  return static_cast<uint32_t>(std::chrono::duration_cast<std::chrono::milliseconds>(
+                                   std::chrono::steady_clock::now() - start)
+                                   .count());
 }
 
 void SdlBackend::Sleep(uint32_t ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }

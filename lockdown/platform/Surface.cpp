@@ -6,8 +6,11 @@
 namespace lockdown::platform {
 
 Surface::Surface(int w, int h, int key)
-    : width(std::max(0, w)), height(std::max(0, h)), colourKey(key),
-      clip{0, 0, width, height}, pixels(static_cast<size_t>(width) * height, 0) {}
+    : width(std::max(0, w)),
+      height(std::max(0, h)),
+      colourKey(key),
+      clip{0, 0, width, height},
+      pixels(static_cast<size_t>(width) * height, 0) {}
 
 void Surface::SetClip(const PixelRect& r) {
   clip.left = std::clamp(r.left, 0, width);

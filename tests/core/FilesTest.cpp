@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -25,9 +24,16 @@ TEST(FileNames, Extensions) {
 }
 
 TEST(FileNames, AddExtension) {
-  struct Case { char const* name; char const* ext; char const* result; };
-  for (Case c : {Case{"x", "lev", "x.lev"}, {"x", ".lev", "x.lev"}, {"x.lev", "lev", "x.lev"},
-                 {"x.LEV", "lev", "x.LEV.lev"}, {"x", "", "x"}}) {
+  struct Case {
+    char const* name;
+    char const* ext;
+    char const* result;
+  };
+  for (Case c : {Case{"x", "lev", "x.lev"},
+                 {"x", ".lev", "x.lev"},
+                 {"x.lev", "lev", "x.lev"},
+                 {"x.LEV", "lev", "x.LEV.lev"},
+                 {"x", "", "x"}}) {
     std::string name = c.name;
     addExtension(name, c.ext);
     EXPECT_EQ(name, c.result) << c.name << " + " << c.ext;

@@ -171,8 +171,8 @@ namespace {
 std::string doublingTable(size_t bytes) {
   std::string text = "C0 ;\n";
   for (int k = 1;; k++) {
-    std::string const line =
-        "C" + std::to_string(k) + " C" + std::to_string(k - 1) + " C" + std::to_string(k - 1) + " ;\n";
+    std::string const line = "C" + std::to_string(k) + " C" + std::to_string(k - 1) + " C" +
+                             std::to_string(k - 1) + " ;\n";
     if (text.size() + line.size() > bytes) break;
     text += line;
   }

@@ -22,18 +22,40 @@ TEST(StringConversions, PrefixAndSuffixTests) {
 }
 
 TEST(StringConversions, TextToInt) {
-  struct Case { char const* text; int value; };
-  for (Case c : {Case{"42", 42}, {"-42", -42}, {"007", 7}, {"-", 0}, {"-0", 0}, {"123", 123},
-                 {"", 0}, {"2147483647", INT_MAX}}) {
+  struct Case {
+    char const* text;
+    int value;
+  };
+  for (Case c : {Case{"42", 42},
+                 {"-42", -42},
+                 {"007", 7},
+                 {"-", 0},
+                 {"-0", 0},
+                 {"123", 123},
+                 {"", 0},
+                 {"2147483647", INT_MAX}}) {
     EXPECT_EQ(stringToInt(c.text), c.value) << c.text;
   }
 }
 
 TEST(StringConversions, TextToFloat) {
-  struct Case { char const* text; float value; };
-  for (Case c : {Case{"2.25", 2.25f}, {"-1.5", -1.5f}, {"-0.5", -0.5f}, {".5", 0.5f}, {"3", 3.0f},
-                 {"3.", 3.0f}, {"10.05", 10.05f}, {"-2.5", -2.5f}, {"-3", -3.0f},
-                 {"-3.0", -3.0f}, {"0.1", 0.1f}, {"1.2.3", 1.23f}, {"", 0.0f}}) {
+  struct Case {
+    char const* text;
+    float value;
+  };
+  for (Case c : {Case{"2.25", 2.25f},
+                 {"-1.5", -1.5f},
+                 {"-0.5", -0.5f},
+                 {".5", 0.5f},
+                 {"3", 3.0f},
+                 {"3.", 3.0f},
+                 {"10.05", 10.05f},
+                 {"-2.5", -2.5f},
+                 {"-3", -3.0f},
+                 {"-3.0", -3.0f},
+                 {"0.1", 0.1f},
+                 {"1.2.3", 1.23f},
+                 {"", 0.0f}}) {
     EXPECT_FLOAT_EQ(stringToFloat(c.text), c.value) << c.text;
   }
 }
@@ -54,8 +76,8 @@ float floatOfCopiedParts(std::string const& s) {
   if (fracPart.empty()) return intPart.empty() ? 0.0f : static_cast<float>(stringToInt(intPart));
   int whole = (intPart.empty() || intPart == "-") ? 0 : stringToInt(intPart);
   double frac = stringToInt(fracPart) / std::pow(10.0, static_cast<double>(fracPart.size()));
-  double result = !s.empty() && s[0] == '-' ? -(std::fabs(static_cast<double>(whole)) + frac)
-                                            : whole + frac;
+  double result =
+      !s.empty() && s[0] == '-' ? -(std::fabs(static_cast<double>(whole)) + frac) : whole + frac;
   return static_cast<float>(result);
 }
 }  // namespace
@@ -66,8 +88,19 @@ TEST(StringConversions, TextToFloatWithoutCopiesGivesTheCopiedPartsValue) {
   std::mt19937 random(11);
   char const alphabet[] = "0123456789-.+ e\x7f";
   std::uniform_int_distribution<int> pick(0, sizeof alphabet - 2), length(0, 24);
-  std::vector<std::string> texts = {"", "-", ".", "-.", ".-", "1.-5", "-.5", "1..5", "..",
-                                    "99999999999.5", "-2147483648.25", "1.2.3", "0.000001"};
+  std::vector<std::string> texts = {"",
+                                    "-",
+                                    ".",
+                                    "-.",
+                                    ".-",
+                                    "1.-5",
+                                    "-.5",
+                                    "1..5",
+                                    "..",
+                                    "99999999999.5",
+                                    "-2147483648.25",
+                                    "1.2.3",
+                                    "0.000001"};
   for (int i = 0; i < 20000; i++) {
     std::string t;
     for (int n = length(random); n > 0; n--) t += alphabet[pick(random)];

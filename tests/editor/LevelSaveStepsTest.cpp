@@ -36,8 +36,6 @@ void writeFile(std::string const& path, std::string const& text) {
   out << text;
 }
 
-
-
 // What an empty editor writes: bounds, level time, no objects, no lines.
 bool save(std::string const& name) { return writeLevelFile(name, 0, 0, 800, 600); }
 
@@ -93,13 +91,6 @@ class LevelSaveSteps : public ::testing::Test {
 };
 
 }  // namespace
-
-
-
-
-
-
-
 
 namespace {
 // The step of the in-place write at which the saving child is killed.

@@ -107,7 +107,8 @@ RandomLevel makeLevel(unsigned seed) {
     Point c(place(random), place(random));
     if (s < 15) c = Point(2000 + 900 * (unit(random) - 0.5), 2000 + 900 * (unit(random) - 0.5));
     double const r = 100 + 500 * unit(random);
-    out << "HoloDisplay\nglobal_pirate\n" << point(c.x, c.y) << "<angle>\n"
+    out << "HoloDisplay\nglobal_pirate\n"
+        << point(c.x, c.y) << "<angle>\n"
         << static_cast<int>(unit(random) * 360) << "\n</angle>\nPathFollower\n";
     out << path({Point(c.x, c.y - r), Point(c.x + r, c.y + r), Point(c.x - r, c.y + r)}, pathId,
                 s % 7 == 0);
@@ -228,8 +229,7 @@ class OffScreenCullingTest : public ::testing::Test {
   // The same frame drawn with and without culling, through every camera, must match; the
   // culled one is drawn first, after a full one, so that each starts from the state the
   // other leaves.
-  void expectSameFrames(std::vector<Camera> const& cameras, void (*drawFrame)(),
-                        char const* what) {
+  void expectSameFrames(std::vector<Camera> const& cameras, void (*drawFrame)(), char const* what) {
     int shown = 0;
     for (size_t i = 0; i < cameras.size(); i++) {
       Camera const& camera = cameras[i];
@@ -255,9 +255,8 @@ class OffScreenCullingTest : public ::testing::Test {
       for (size_t p = 0; p < full.size(); p += 3)
         if (full[p] != culled[p] || full[p + 1] != culled[p + 1] || full[p + 2] != culled[p + 2])
           differing++;
-      EXPECT_EQ(differing, 0) << what << ": camera " << i << " at (" << camera.x << ", "
-                              << camera.y << "), width " << camera.width << ", angle "
-                              << camera.angle;
+      EXPECT_EQ(differing, 0) << what << ": camera " << i << " at (" << camera.x << ", " << camera.y
+                              << "), width " << camera.width << ", angle " << camera.angle;
     }
     // Cameras that show nothing would prove nothing.
     EXPECT_GT(shown, static_cast<int>(cameras.size()) * 3 / 4) << what;

@@ -56,10 +56,12 @@ TEST_F(SoakTest, ThreeThousandFramesOfRandomPlayAndEditingEndCleanly) {
   std::mt19937 random(14);
   // Every key the game and the editor read, less Escape.
   std::vector<int> const keys = {
-      'w', 'a', 's', 'd', '[', ']', 't', 'p', 'f', '`', '0', '1', '5', 'y', 'n', 'q', 'l',
-      'o', 'c', '-', '=', '+', '.', ' ', SDLK_TAB, SDLK_RETURN, SDLK_DELETE, SDLK_BACKSPACE,
-      SDLK_HOME, SDLK_F5, SDLK_F6, SDLK_F7, SDLK_F8, SDLK_F9, SDLK_F10, SDLK_F11, SDLK_UP,
-      SDLK_DOWN, SDLK_LEFT, SDLK_RIGHT};
+      'w',       'a',     's',       'd',       '[',         ']',         't',
+      'p',       'f',     '`',       '0',       '1',         '5',         'y',
+      'n',       'q',     'l',       'o',       'c',         '-',         '=',
+      '+',       '.',     ' ',       SDLK_TAB,  SDLK_RETURN, SDLK_DELETE, SDLK_BACKSPACE,
+      SDLK_HOME, SDLK_F5, SDLK_F6,   SDLK_F7,   SDLK_F8,     SDLK_F9,     SDLK_F10,
+      SDLK_F11,  SDLK_UP, SDLK_DOWN, SDLK_LEFT, SDLK_RIGHT};
   int const mods[] = {0, 0, 0, 0, KMOD_LSHIFT, KMOD_LCTRL};
   LogCapture log;
   int const frames = 3000;
@@ -68,7 +70,8 @@ TEST_F(SoakTest, ThreeThousandFramesOfRandomPlayAndEditingEndCleanly) {
   // The least memory held in each quarter of the run: play holds about the same throughout.
   std::vector<size_t> leastHeld(4, SIZE_MAX);
   for (int frame = 0; frame < frames; frame++) {
-    if (random() % 3 == 0) soak.moveTo(static_cast<int>(random() % 800), static_cast<int>(random() % 600));
+    if (random() % 3 == 0)
+      soak.moveTo(static_cast<int>(random() % 800), static_cast<int>(random() % 600));
     if (random() % 5 == 0) soak.pressLeft();
     if (random() % 4 == 0) soak.releaseLeft();
     if (random() % 9 == 0) soak.pressRight();
@@ -112,8 +115,9 @@ TEST_F(SoakTest, ThreeThousandFramesOfRandomPlayAndEditingEndCleanly) {
   EXPECT_LE(leastHeld[3], leastHeld[1] + (4u << 20))
       << "held " << leastHeld[0] << ", " << leastHeld[1] << ", " << leastHeld[2] << ", "
       << leastHeld[3] << " bytes in the quarters of the run";
-  std::printf("%d frames in the editor, %zu levels, %ld polls of modal screens, held %zu, %zu, "
-              "%zu, %zu bytes\n",
-              editorFrames, levels.size(), soak.modalPolls, leastHeld[0], leastHeld[1],
-              leastHeld[2], leastHeld[3]);
+  std::printf(
+      "%d frames in the editor, %zu levels, %ld polls of modal screens, held %zu, %zu, "
+      "%zu, %zu bytes\n",
+      editorFrames, levels.size(), soak.modalPolls, leastHeld[0], leastHeld[1], leastHeld[2],
+      leastHeld[3]);
 }

@@ -13,8 +13,6 @@
 #include <string>
 #include <vector>
 
-#include "support/QorDataFiles.h"
-#include "support/QorScenario.h"
 #include "core/Files.h"
 #include "core/GameServices.h"
 #include "core/GetParents.h"
@@ -29,6 +27,8 @@
 #include "geometry/Collider.h"
 #include "presentation/View.h"
 #include "support/LogCapture.h"
+#include "support/QorDataFiles.h"
+#include "support/QorScenario.h"
 #include "support/QorScreen.h"
 #include "support/TestClock.h"
 
@@ -44,8 +44,8 @@ struct Outcome {
 };
 
 void addCorners(std::vector<double>& out, SimpleRect const& r) {
-  for (Point const* p : {&r.cornerTopLeft(), &r.cornerTopRight(), &r.cornerBottomRight(),
-                         &r.cornerBottomLeft()}) {
+  for (Point const* p :
+       {&r.cornerTopLeft(), &r.cornerTopRight(), &r.cornerBottomRight(), &r.cornerBottomLeft()}) {
     out.push_back(p->x);
     out.push_back(p->y);
   }
@@ -116,8 +116,7 @@ std::string withRidingPosts(std::string const& level) {
       at >> x >> y;
       int a = 900000 + 2 * posts, b = a + 1;
       out << "1\n" << x << " " << y << "\n0.5\n0\nNode\n" << a << "\n" << b << "\n-1\n";
-      out << "1\n" << x + 90 << " " << y + 60 << "\n0.5\n0\nNode\n" << b << "\n" << a
-          << "\n-1\n";
+      out << "1\n" << x + 90 << " " << y + 60 << "\n0.5\n0\nNode\n" << b << "\n" << a << "\n-1\n";
     }
     if (lineOfPost >= 0) lineOfPost++;
     out << line << "\n";

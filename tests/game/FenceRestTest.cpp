@@ -106,8 +106,8 @@ class FenceProbe : public Creatable2d {
           if (post->getPathSize() > 0) break;
           Point c = post->getCenter();
           int a = run.nextId++, b = run.nextId++;
-          std::istringstream first(pathNodeRecord(static_cast<float>(c.x),
-                                                  static_cast<float>(c.y), a, b));
+          std::istringstream first(
+              pathNodeRecord(static_cast<float>(c.x), static_cast<float>(c.y), a, b));
           std::istringstream second(pathNodeRecord(place(), place(), b, a));
           post->addToPath(new PathNode(first));
           post->addToPath(new PathNode(second));

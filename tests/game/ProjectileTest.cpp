@@ -183,7 +183,7 @@ TEST_F(ProjectileTest, AShotMovesTheFirstEntryOfItsShooterToTheEnd) {
     int shooter;
     int again;  // where the shooter is listed a second time; -1: only once
   };
-  std::vector<Case> const cases = {{0, -1}, {7, -1}, {8, -1}, {15, -1}, {16, -1},
+  std::vector<Case> const cases = {{0, -1},  {7, -1}, {8, -1}, {15, -1}, {16, -1},
                                    {20, -1}, {3, 12}, {9, 20}, {19, 20}};
   for (Case const& c : cases) {
     std::vector<HoloDisplay*> ships;

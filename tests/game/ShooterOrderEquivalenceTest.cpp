@@ -11,8 +11,6 @@
 #include <string>
 #include <vector>
 
-#include "support/QorDataFiles.h"
-#include "support/QorScenario.h"
 #include "core/Files.h"
 #include "core/GameServices.h"
 #include "core/GetParents.h"
@@ -26,6 +24,8 @@
 #include "presentation/Mouse.h"
 #include "presentation/View.h"
 #include "support/LogCapture.h"
+#include "support/QorDataFiles.h"
+#include "support/QorScenario.h"
 #include "support/QorScreen.h"
 #include "support/TestClock.h"
 

@@ -30,11 +30,10 @@ class CornersCollider : public Collider {
   // Everything the response writes, as exact numbers.
   std::vector<double> state() const {
     std::vector<double> out;
-    for (SimpleRect const* r : {static_cast<SimpleRect const*>(this), &lastRect,
-                                static_cast<SimpleRect const*>(&bbox),
-                                static_cast<SimpleRect const*>(&lastBox),
-                                static_cast<SimpleRect const*>(&orthoBox),
-                                static_cast<SimpleRect const*>(&lastOrthoBox)})
+    for (SimpleRect const* r :
+         {static_cast<SimpleRect const*>(this), &lastRect, static_cast<SimpleRect const*>(&bbox),
+          static_cast<SimpleRect const*>(&lastBox), static_cast<SimpleRect const*>(&orthoBox),
+          static_cast<SimpleRect const*>(&lastOrthoBox)})
       for (Point const* p : {&r->cornerTopLeft(), &r->cornerTopRight(), &r->cornerBottomRight(),
                              &r->cornerBottomLeft()}) {
         out.push_back(p->x);
@@ -90,13 +89,21 @@ class ColliderCornersTest : public ::testing::Test {
     float edge = pick(random) % 2 ? lo - half : hi + half;
     float inward = edge < lo ? 1.0f : -1.0f;
     switch (pick(random)) {
-      case 0: case 1: return edge;                            // touching
-      case 2: return edge - inward * small(random);           // just outside
-      case 3: return edge + inward * small(random);           // just inside
-      case 4: return edge + inward * 1.0f;                    // one unit in
-      case 5: return (lo + hi) / 2;                           // centred inside
-      case 6: return edge - inward * 1.0f;                    // one unit out
-      default: return any(random);
+      case 0:
+      case 1:
+        return edge;  // touching
+      case 2:
+        return edge - inward * small(random);  // just outside
+      case 3:
+        return edge + inward * small(random);  // just inside
+      case 4:
+        return edge + inward * 1.0f;  // one unit in
+      case 5:
+        return (lo + hi) / 2;  // centred inside
+      case 6:
+        return edge - inward * 1.0f;  // one unit out
+      default:
+        return any(random);
     }
   }
 
@@ -172,8 +179,8 @@ TEST_F(ColliderCornersTest, CornerResponseLeavesWhatTheRectangleResponseLeaves) 
         bCollideWithRects = true;
         reference.handleCollision(wall);
         ASSERT_EQ(fast.state(), reference.state())
-            << "seed " << seed << " case " << i << " from " << c.last.x << " " << c.last.y
-            << " to " << c.now.x << " " << c.now.y << " width " << c.w;
+            << "seed " << seed << " case " << i << " from " << c.last.x << " " << c.last.y << " to "
+            << c.now.x << " " << c.now.y << " width " << c.w;
         flagged += fast.flagCount() > 0;
         (wall->getAngle().val() == 0 ? unturned : turned)++;
         cases++;

@@ -6,8 +6,8 @@
 
 #include "core/GameServices.h"
 #include "geometry/Mobile.h"
-#include "support/PointBody.h"
 #include "support/LogCapture.h"
+#include "support/PointBody.h"
 
 // Bodies with a plain centre. The Verlet one keeps its last centre as a rectangle would.
 class TestGeoSimpleBody : public TestPointBody<SimpleMobile> {

@@ -10,8 +10,8 @@
 #include "game/Obstacle.h"
 #include "geometry/PathFinder.h"
 #include "presentation/View.h"
-#include "support/PointBody.h"
 #include "support/LogCapture.h"
+#include "support/PointBody.h"
 
 class TestFinderWall : public Rect, public Obstacle {
  public:

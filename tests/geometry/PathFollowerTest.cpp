@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "geometry/PathFollower.h"
-#include "support/PointBody.h"
 #include "support/LogCapture.h"
+#include "support/PointBody.h"
 
 class TestGeoFollower : public TestPointBody<PathFollower> {
  public:

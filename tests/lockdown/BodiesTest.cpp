@@ -76,7 +76,8 @@ class Wall : public Object {
   explicit Wall(Rect r, bool bTop = true) : rect(r), bTopEdge(bTop) {}
   double Get(const char* name) override {
     if (!std::strcmp(name, "bTopEdge")) return bTopEdge;
-    if (!std::strcmp(name, "bBottomEdge") || !std::strcmp(name, "bLeftEdge") || !std::strcmp(name, "bRightEdge"))
+    if (!std::strcmp(name, "bBottomEdge") || !std::strcmp(name, "bLeftEdge") ||
+        !std::strcmp(name, "bRightEdge"))
       return 1;
     return rect.Get(name);
   }
@@ -131,7 +132,7 @@ TEST_F(Physics, CollideTestPushesOutByTheSideItCameFrom) {
     Rect last, now;
     int left, top;
   } cases[] = {
-      {Rect(10, 20, 80, 100), Rect(10, 20, 85, 105), 10, 80},     // lands on top
+      {Rect(10, 20, 80, 100), Rect(10, 20, 85, 105), 10, 80},      // lands on top
       {Rect(-15, -5, 110, 120), Rect(-5, 5, 110, 120), -10, 110},  // hits the left side
       {Rect(45, 55, 110, 120), Rect(35, 45, 110, 120), 40, 110},   // hits the right side
       {Rect(10, 20, 145, 155), Rect(10, 20, 135, 145), 10, 140},   // from below
@@ -197,13 +198,15 @@ TEST_F(Physics, HitScanFindsTheFirstActiveTargetOfTheWantedTypes) {
   Target* sleeping = new Target(kGuardZero, Rect(20, 30, -5, 5), false);
   Target* tile = new Target(kTile, Rect(40, 50, -5, 5));
   Target* guard = new Target(kGuardOne, Rect(60, 70, -5, 5));
-  for (Object* o : {static_cast<Object*>(sleeping), static_cast<Object*>(tile), static_cast<Object*>(guard)})
+  for (Object* o :
+       {static_cast<Object*>(sleeping), static_cast<Object*>(tile), static_cast<Object*>(guard)})
     objectList.Append(o);
   EXPECT_TRUE(hitScan.Start(0, 0, 100, 0, false, false, true, false, 2));
   EXPECT_EQ(hitScan.result, guard);
   EXPECT_TRUE(hitScan.Start(0, 0, 100, 0, true, false, true, false, 2));
   EXPECT_EQ(hitScan.result, tile);
-  EXPECT_FALSE(hitScan.Start(0, 0, 100, 0, false, false, false, true, 0));  // a zero step still ends
+  EXPECT_FALSE(
+      hitScan.Start(0, 0, 100, 0, false, false, false, true, 0));  // a zero step still ends
   EXPECT_EQ(hitScan.result, nullptr);
   DestroyAllObjects();
 }

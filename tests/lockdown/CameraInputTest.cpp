@@ -86,7 +86,7 @@ TEST_F(CameraModes, DrawingHelpersShiftByTheView) {
   backBuffer->Fill(6);
   PlotPixelInView(150, 60, 9);
   EXPECT_EQ(backBuffer->At(50, 10), 9);
-  PlotPixelInView(99, 60, 9);  // left of the view
+  PlotPixelInView(99, 60, 9);   // left of the view
   PlotPixelInView(150, 49, 9);  // above it
   int nines = 0;
   for (int y = 0; y < 600; ++y)
@@ -123,10 +123,11 @@ TEST_F(Mouse, ClampsPastTheEdgesAndClicksOnRelease) {
   struct Expect {
     int x, y;
     bool bClicked, bDown, bRightClicked;
-  } expected[] = {{-20, 5, false, false, false}, {0, 5, false, false, false},   {1000, 700, false, false, false},
-                  {990, 600, false, false, false}, {990, 600, false, true, false}, {990, 600, false, true, false},
-                  {990, 600, false, true, false}, {990, 600, true, false, false},  {990, 600, false, false, false},
-                  {990, 600, false, false, true}};
+  } expected[] = {{-20, 5, false, false, false},    {0, 5, false, false, false},
+                  {1000, 700, false, false, false}, {990, 600, false, false, false},
+                  {990, 600, false, true, false},   {990, 600, false, true, false},
+                  {990, 600, false, true, false},   {990, 600, true, false, false},
+                  {990, 600, false, false, false},  {990, 600, false, false, true}};
   for (int f = 0; f < 10; ++f) {
     mouse.Update();
     EXPECT_EQ(mouse.x, expected[f].x) << f;

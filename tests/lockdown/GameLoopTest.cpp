@@ -287,8 +287,7 @@ TEST_F(GameLoop, HoldingShiftAndCtrlReloadsTheGraphicsEveryFrame) {
   ASSERT_EQ(chdir(here), 0);
   // Three reloads: the log's line once, and its count.
   FlushLog();
-  EXPECT_NE(Log().find("g.dat not found!\n(the line above came 2 more times)\n"),
-            std::string::npos)
+  EXPECT_NE(Log().find("g.dat not found!\n(the line above came 2 more times)\n"), std::string::npos)
       << Log();
 }
 

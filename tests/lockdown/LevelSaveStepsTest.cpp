@@ -31,8 +31,6 @@ std::string ReadFile(const std::string& path) {
   return s.str();
 }
 
-
-
 const char* const kOld = "800 600\n4 10 10\n-1\n";
 
 class LevelSaveSteps : public testing::World {
@@ -110,13 +108,6 @@ class LevelSaveSteps : public testing::World {
   char here[4096];
   std::string level;
 };
-
-
-
-
-
-
-
 
 // The step of the in-place write at which the saving child is killed.
 const char* killStep = "";

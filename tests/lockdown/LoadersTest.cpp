@@ -22,8 +22,14 @@ struct BmpSpec {
 
 std::string MakeBmp(const BmpSpec& spec, const std::vector<std::vector<uint8_t>>& rowsTopDown) {
   std::string out;
-  auto put16 = [&](int v) { out += char(v & 0xFF); out += char((v >> 8) & 0xFF); };
-  auto put32 = [&](int64_t v) { put16(int(v & 0xFFFF)); put16(int((v >> 16) & 0xFFFF)); };
+  auto put16 = [&](int v) {
+    out += char(v & 0xFF);
+    out += char((v >> 8) & 0xFF);
+  };
+  auto put32 = [&](int64_t v) {
+    put16(int(v & 0xFFFF));
+    put16(int((v >> 16) & 0xFFFF));
+  };
   int colours = spec.colours ? spec.colours : 256;
   int rows = spec.height < 0 ? -spec.height : spec.height;
   int rowBytes = (spec.width + 3) & ~3;
@@ -65,11 +71,15 @@ TEST_F(BitmapLoader, ReadsPixelsPaletteAndPaddingEitherWayUp) {
   const std::vector<std::vector<uint8_t>> rows = {{1, 2, 3}, {4, 5, 6}};
   struct Case {
     BmpSpec spec;
-  } cases[] = {{{3, 2, 8, 0, 40, 0}}, {{3, -2, 8, 0, 40, 0}}, {{3, 2, 8, 0, 124, 0}}, {{3, 2, 8, 0, 40, 16}}};
+  } cases[] = {{{3, 2, 8, 0, 40, 0}},
+               {{3, -2, 8, 0, 40, 0}},
+               {{3, 2, 8, 0, 124, 0}},
+               {{3, 2, 8, 0, 40, 16}}};
   for (const Case& c : cases) {
     WriteFile("sheet.bmp", MakeBmp(c.spec, rows));
     Bitmap bitmap;
-    ASSERT_TRUE(LoadBitmapFile(bitmap, PathOf("sheet.bmp").c_str())) << c.spec.height << " " << c.spec.infoSize;
+    ASSERT_TRUE(LoadBitmapFile(bitmap, PathOf("sheet.bmp").c_str()))
+        << c.spec.height << " " << c.spec.infoSize;
     EXPECT_EQ(bitmap.width, 3);
     EXPECT_EQ(bitmap.height, 2);
     EXPECT_EQ(bitmap.pixels, (std::vector<uint8_t>{1, 2, 3, 4, 5, 6}));
@@ -88,7 +98,8 @@ TEST_F(BitmapLoader, RefusesWhatItCannotReadAndSaysWhy) {
     std::string bytes;
     const char* logged;  // null: refused without a log line
   } cases[] = {
-      {"not a bitmap", "PK\x03\x04 something else entirely, long enough to hold headers........", nullptr},
+      {"not a bitmap", "PK\x03\x04 something else entirely, long enough to hold headers........",
+       nullptr},
       {"empty", "", nullptr},
       {"headers cut", good.substr(0, 30), "too short"},
       {"palette cut", good.substr(0, 14 + 40 + 500), "inside its palette"},
@@ -152,7 +163,8 @@ TEST_F(PaletteLoader, TheStagedPaletteGivesTheNamedColours) {
   EXPECT_EQ(table[255].green, 255);
   EXPECT_EQ(table[0].red + table[0].green + table[0].blue, 0);
   // The title background is dark, the play background lighter, the texts bright.
-  EXPECT_LT(table[10].red + table[10].green + table[10].blue, table[6].red + table[6].green + table[6].blue);
+  EXPECT_LT(table[10].red + table[10].green + table[10].blue,
+            table[6].red + table[6].green + table[6].blue);
   EXPECT_GT(table[251].red + table[251].green, 400);
 }
 

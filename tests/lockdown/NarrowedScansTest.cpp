@@ -12,8 +12,8 @@
 #include <string>
 #include <vector>
 
-#include "WorldHarness.h"
 #include "../support/LockdownScenario.h"
+#include "WorldHarness.h"
 #include "lockdown/Bullet.h"
 #include "lockdown/Door.h"
 #include "lockdown/Guard.h"

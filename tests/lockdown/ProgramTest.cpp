@@ -1,10 +1,9 @@
 // The real program on an X display (the tests run under Xvfb): its screen shows the
 // title, window events pause it, and it ends with status 0.
-#include <gtest/gtest.h>
-
 #include <SDL.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
+#include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -117,15 +116,16 @@ TEST(Program, PausesWhileInactiveAndEscapeEndsWithStatusZero) {
   EXPECT_TRUE(bQuit);
 }
 
-unsigned long Rgb(int r, int g, int b) { return (static_cast<unsigned long>(r) << 16) | (g << 8) | b; }
+unsigned long Rgb(int r, int g, int b) {
+  return (static_cast<unsigned long>(r) << 16) | (g << 8) | b;
+}
 
 // The root window read back, with the 800 by 600 screen found in it: its top-left is a pixel of
 // the background colour whose screen, all of it inside the root window, has that colour in
 // every corner. Every read is bounded; outside the image a pixel reads as none.
 struct Screenshot {
   static constexpr unsigned long kNone = ~0ul;
-  Screenshot(Display* display, Window root, int width, int height)
-      : width(width), height(height) {
+  Screenshot(Display* display, Window root, int width, int height) : width(width), height(height) {
     image = XGetImage(display, root, 0, 0, width, height, AllPlanes, ZPixmap);
   }
   ~Screenshot() {
@@ -195,9 +195,9 @@ TEST(Program, FullScreenShowsTheTitleAndEndsCleanlyWhenClosed) {
   XSetWindowAttributes decoyLook{};
   decoyLook.override_redirect = True;
   decoyLook.background_pixel = background;
-  Window decoy = XCreateWindow(display.get(), root, attributes.width - 24, 4, 20, 20, 0,
-                               CopyFromParent, InputOutput, CopyFromParent,
-                               CWOverrideRedirect | CWBackPixel, &decoyLook);
+  Window decoy =
+      XCreateWindow(display.get(), root, attributes.width - 24, 4, 20, 20, 0, CopyFromParent,
+                    InputOutput, CopyFromParent, CWOverrideRedirect | CWBackPixel, &decoyLook);
   XMapRaised(display.get(), decoy);
   XSync(display.get(), False);
   ChildProgram child;
@@ -274,7 +274,9 @@ TEST(Program, AWindowHoldsThePointerWhileItHasTheFocus) {
   ASSERT_GT(child, 0);
   Window gameWindow = 0;
   EXPECT_TRUE(WaitFor(
-      [&] { return (gameWindow = FindByName(display, DefaultRootWindow(display), "Main Window")) != 0; },
+      [&] {
+        return (gameWindow = FindByName(display, DefaultRootWindow(display), "Main Window")) != 0;
+      },
       10000ms));
   EXPECT_TRUE(WaitFor([&] { return PointerHeldElsewhere(display); }, 5000ms));
 

@@ -41,17 +41,17 @@ class GuardedBuffer {
 TEST(LineClipping, Table) {
   struct Case {
     int x0, y0, x1, y1;
-    int pixels;          // pixels of the line inside the area
-    int endX, endY;      // a pixel that must be set (-1: none)
+    int pixels;      // pixels of the line inside the area
+    int endX, endY;  // a pixel that must be set (-1: none)
   } cases[] = {
-      {2, 2, 10, 2, 9, 10, 2},        // wholly inside
-      {-30, 5, -1, 5, 0, -1, -1},     // wholly left
-      {25, -5, 40, -1, 0, -1, -1},    // above and right
-      {5, 5, 50, 5, 15, 19, 5},       // runs off the right: drawn up to the edge
-      {5, 5, 5, -40, 6, 5, 0},        // runs off the top
-      {-10, -10, 30, 30, 10, 9, 9},   // through a corner both ways
+      {2, 2, 10, 2, 9, 10, 2},       // wholly inside
+      {-30, 5, -1, 5, 0, -1, -1},    // wholly left
+      {25, -5, 40, -1, 0, -1, -1},   // above and right
+      {5, 5, 50, 5, 15, 19, 5},      // runs off the right: drawn up to the edge
+      {5, 5, 5, -40, 6, 5, 0},       // runs off the top
+      {-10, -10, 30, 30, 10, 9, 9},  // through a corner both ways
       {-1000000, 3, 1000000, 3, 20, 0, 3},
-      {19, 0, 0, 9, 20, 0, 9},        // diagonal corner to corner
+      {19, 0, 0, 9, 20, 0, 9},  // diagonal corner to corner
   };
   for (const Case& c : cases) {
     GuardedBuffer buffer;
@@ -94,12 +94,12 @@ TEST(PolygonFill, Table) {
     float half;
     int pixels;
   } cases[] = {
-      {10, 5, 2, 16},       // 4 by 4 inside
-      {0, 0, 3, 9},         // a quarter sticks into the area
-      {19, 9, 100, 200},    // covers everything
-      {10, -50, 5, 0},      // wholly above
-      {10, 60, 5, 0},       // wholly below
-      {-40, 5, 5, 0},       // wholly left
+      {10, 5, 2, 16},     // 4 by 4 inside
+      {0, 0, 3, 9},       // a quarter sticks into the area
+      {19, 9, 100, 200},  // covers everything
+      {10, -50, 5, 0},    // wholly above
+      {10, 60, 5, 0},     // wholly below
+      {-40, 5, 5, 0},     // wholly left
   };
   for (const Case& c : cases) {
     GuardedBuffer buffer;

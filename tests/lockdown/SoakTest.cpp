@@ -80,9 +80,9 @@ TEST_F(Soak, ThreeThousandFramesOfRandomPlayAndEditingEndCleanly) {
   game.levelName = first.c_str();
   std::mt19937 random(14);
   // Every key the game and the editor read, less Escape.
-  const std::vector<int> keys = {VK_F11,   'S',      'L',     'C',     'P',      'A',
-                                 VK_SPACE, VK_TAB,   VK_LEFT, VK_UP,   VK_RIGHT, VK_DOWN,
-                                 VK_SHIFT, VK_CONTROL, VK_MENU, VK_RETURN, 'Y', 'N', '1'};
+  const std::vector<int> keys = {VK_F11,  'S',       'L',   'C',      'P',     'A',      VK_SPACE,
+                                 VK_TAB,  VK_LEFT,   VK_UP, VK_RIGHT, VK_DOWN, VK_SHIFT, VK_CONTROL,
+                                 VK_MENU, VK_RETURN, 'Y',   'N',      '1'};
   int editingFrames = 0, endings = 0;
   const char* asked = std::getenv("LOCKDOWN_SOAK_FRAMES");
   const int frames = asked ? std::max(400, std::atoi(asked)) : 3000;

@@ -18,7 +18,8 @@ class SpriteSheet : public testing::Headless {
     sheet.height = 20;
     sheet.pixels.assign(30 * 20, 2);
     for (int cell = 0; cell < 4; ++cell)
-      for (int x = 0; x < 4; ++x) sheet.pixels[1 * 30 + 1 + cell * 5 + x] = static_cast<uint8_t>(20 + 10 * cell + x);
+      for (int x = 0; x < 4; ++x)
+        sheet.pixels[1 * 30 + 1 + cell * 5 + x] = static_cast<uint8_t>(20 + 10 * cell + x);
   }
   void TearDown() override {
     UnloadBitmapFile(sheet);
@@ -48,12 +49,14 @@ TEST_F(SpriteSheet, CustomReflectionsCutTheMarkedFramesInOrder) {
 
   Sprite refused;
   EXPECT_FALSE(refused.Init(4, 3, 1, 1, 2, 4, 1, false, &custom));
-  EXPECT_NE(Log().find("bReflections is false, but customReflections is not null"), std::string::npos);
+  EXPECT_NE(Log().find("bReflections is false, but customReflections is not null"),
+            std::string::npos);
   SpriteInfo info;
   info.bReflections = false;
   info.customReflections = {1};
   EXPECT_FALSE(refused.InitFrom(info));
-  EXPECT_NE(Log().find("bReflections is false, but customReflections is not empty"), std::string::npos);
+  EXPECT_NE(Log().find("bReflections is false, but customReflections is not empty"),
+            std::string::npos);
 }
 
 TEST_F(SpriteSheet, CellsOutsideTheSheetOrGridAreLoggedNotRead) {
@@ -78,7 +81,8 @@ TEST_F(SpriteSheet, ColourSchemesReplaceIndexesPairByPair) {
   EXPECT_NE(Log().find("newColorScheme called with vectors of inequal length"), std::string::npos);
   Sprite empty;
   empty.NewColorScheme({1}, {2});
-  EXPECT_NE(Log().find("newColorScheme has been called before sprite has been initialized"), std::string::npos);
+  EXPECT_NE(Log().find("newColorScheme has been called before sprite has been initialized"),
+            std::string::npos);
 }
 
 TEST_F(SpriteSheet, DrawsTheSchemeAndFrameWithTheColourKey) {
@@ -94,7 +98,7 @@ TEST_F(SpriteSheet, DrawsTheSchemeAndFrameWithTheColourKey) {
   EXPECT_EQ(backBuffer->At(100, 50), 99);
   EXPECT_EQ(backBuffer->At(101, 50), 51);
   EXPECT_EQ(backBuffer->At(100, 51), 6);  // key: see-through
-  sprite.x = 798;  // clipped at the right edge
+  sprite.x = 798;                         // clipped at the right edge
   sprite.Draw();
   EXPECT_EQ(backBuffer->At(799, 50), 51);
 }

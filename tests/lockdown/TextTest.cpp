@@ -51,8 +51,7 @@ TEST(GameText, EveryCharacterBetweenTwoOthersSharesNoColumnWithThem) {
     for (int c = 32; c <= 126; ++c) {
       std::string outer(1, static_cast<char>(n)), middle(1, static_cast<char>(c));
       std::string text = outer + middle + outer;
-      const int x0 = 3, x1 = x0 + MeasureText(outer.c_str()),
-                x2 = x1 + MeasureText(middle.c_str());
+      const int x0 = 3, x1 = x0 + MeasureText(outer.c_str()), x2 = x1 + MeasureText(middle.c_str());
       Columns left = InkOf(outer, x0, alone), mid = InkOf(middle, x1, alone),
               right = InkOf(outer, x2, alone);
       // The glyph stays inside its own advance with its last column free.

@@ -73,15 +73,19 @@ TEST(CheckedVectorDeath, BadIndexStops) {
 TEST(Headings, Tables) {
   struct Case {
     int a, b, difference;
-  } differences[] = {{10, 350, 20}, {350, 10, -20}, {180, 0, -180}, {0, 180, -180}, {90, 90, 0}, {0, 359, 1}};
-  for (const Case& c : differences) EXPECT_EQ(AngleDifference(c.a, c.b), c.difference) << c.a << " " << c.b;
+  } differences[] = {{10, 350, 20},  {350, 10, -20}, {180, 0, -180},
+                     {0, 180, -180}, {90, 90, 0},    {0, 359, 1}};
+  for (const Case& c : differences)
+    EXPECT_EQ(AngleDifference(c.a, c.b), c.difference) << c.a << " " << c.b;
   EXPECT_TRUE(TurnsClockwise(10, 350));
   EXPECT_TRUE(TurnsCounterclockwise(350, 10));
 
   struct Heading {
     int x1, y1, expected;
-  } headings[] = {{10, 0, 90}, {0, -10, 0}, {-10, 0, 270}, {0, 10, 180}, {10, 10, 135}, {-10, -10, 315}, {0, 0, 90}};
-  for (const Heading& h : headings) EXPECT_EQ(HeadingTo(0, 0, h.x1, h.y1), h.expected) << h.x1 << " " << h.y1;
+  } headings[] = {{10, 0, 90},   {0, -10, 0},     {-10, 0, 270}, {0, 10, 180},
+                  {10, 10, 135}, {-10, -10, 315}, {0, 0, 90}};
+  for (const Heading& h : headings)
+    EXPECT_EQ(HeadingTo(0, 0, h.x1, h.y1), h.expected) << h.x1 << " " << h.y1;
 
   EXPECT_EQ(NormalizeAngle(-725), 355);
   EXPECT_EQ(NormalizeAngle(720), 0);
@@ -94,7 +98,8 @@ TEST(MeasureText, WidthsByCharacter) {
   struct Case {
     const char* text;
     int width;
-  } cases[] = {{"Wii", 18}, {"", 0}, {"Il", 4}, {"j", 3}, {"frt", 12}, {"MYmw", 40}, {"Az", 14}, {"Game Over", 64}};
+  } cases[] = {{"Wii", 18}, {"", 0},      {"Il", 4},  {"j", 3},
+               {"frt", 12}, {"MYmw", 40}, {"Az", 14}, {"Game Over", 64}};
   for (const Case& c : cases) EXPECT_EQ(MeasureText(c.text), c.width) << c.text;
 }
 
@@ -143,7 +148,8 @@ TEST_F(LogFile, ARepeatedLineIsWrittenOnceWithItsCount) {
 using Keys = testing::Headless;
 
 // Reads the key counters once per scripted frame, as a frame loop would.
-void RunFrames(platform::HeadlessBackend& machine, int frames, const std::function<void(int)>& each) {
+void RunFrames(platform::HeadlessBackend& machine, int frames,
+               const std::function<void(int)>& each) {
   for (int f = 0; f < frames; ++f) {
     UpdateKeyCounters();
     each(f);

@@ -18,7 +18,6 @@
 #include "support/ScriptedBackdrop.h"
 #include "support/ScriptedInput.h"
 
-
 namespace {
 class SpriteAnimationTest : public ::testing::Test {
  protected:
