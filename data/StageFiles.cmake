@@ -1,13 +1,16 @@
 # Copies the files of SOURCE into DEST (cmake -DSOURCE=... -DDEST=... -P StageFiles.cmake),
 # keeping what was changed in DEST since it was staged: a level saved over a shipped one, an
-# edited setting. New files of SOURCE always arrive. DEST/.staged records the hash of every file
-# as it was last staged; a file in DEST whose hash differs from that record was changed there
+# edited setting. New files of SOURCE always arrive. DEST/.staged (or DEST/RECORD, for a second
+# source staged into the same folder) records the hash of every file as it was last staged; a file in DEST whose hash differs from that record was changed there
 # and is left alone, and so is a file that was there before any record was kept and differs
 # from its source.
 if(NOT SOURCE OR NOT DEST)
   message(FATAL_ERROR "StageFiles.cmake needs -DSOURCE=folder and -DDEST=folder")
 endif()
-set(record_file "${DEST}/.staged")
+if(NOT RECORD)
+  set(RECORD .staged)
+endif()
+set(record_file "${DEST}/${RECORD}")
 set(recorded_paths "")
 if(EXISTS "${record_file}")
   file(STRINGS "${record_file}" record_lines)
