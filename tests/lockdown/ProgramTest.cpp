@@ -1,9 +1,12 @@
 // The real program on an X display (the tests run under Xvfb): its screen shows the
 // title, window events pause it, and it ends with status 0.
+// clang-format off
+// gtest first: Xlib defines None and Bool as macros, which gtest's own names would meet.
+#include <gtest/gtest.h>
+// clang-format on
 #include <SDL.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
-#include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
