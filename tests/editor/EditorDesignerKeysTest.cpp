@@ -55,13 +55,7 @@ class EditorDesignerKeysTest : public EditorFixture {
     input.tap(key);
     input.nextFrame();
     if (!name.empty()) queueTyped(name);
-    input.tap(answer);
-    input.nextFrame();
-    frame();
-    bool const bAsked = currMessage.size() == 1 && currMessage[0] == question && bYesno;
-    // An answer the box did not take is taken by the next frame instead.
-    if (!bAsked) frame();
-    return bAsked;
+    return answerQuestion(answer, question);
   }
 
   // Two keys down in each frame, then Return.

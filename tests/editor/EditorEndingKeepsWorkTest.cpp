@@ -56,12 +56,7 @@ class EditorEndingKeepsWorkTest : public EditorFixture {
     currMessage.clear();
     input.queueQuit();
     input.nextFrame();
-    input.tap(answer);
-    input.nextFrame();
-    frame();
-    bool const bAsked = currMessage.size() == 1 && currMessage[0] == quitQuestion && bYesno;
-    if (!bAsked) frame();
-    return bAsked;
+    return answerQuestion(answer, quitQuestion);
   }
   int endedWith = -1;
   int episode = 0;

@@ -19,6 +19,7 @@
 #include "game/GameStates.h"
 #include "game/Line.h"
 #include "game/XmlHandlers.h"
+#include "presentation/Messages.h"
 #include "presentation/Mouse.h"
 #include "presentation/View.h"
 #include "support/LogCapture.h"
@@ -82,6 +83,18 @@ class EditorFixture : public ::testing::Test {
 
   void frame(int count = 1) {
     for (int i = 0; i < count; i++) runFrame();
+  }
+
+  // The answer to a yes/no box that the input queued so far may open, then the frame that
+  // shows it; true when the box asked the question. An answer the box did not take is taken
+  // by the next frame instead.
+  bool answerQuestion(int answer, std::string const& question) {
+    input.tap(answer);
+    input.nextFrame();
+    frame();
+    bool const bAsked = currMessage.size() == 1 && currMessage[0] == question && bYesno;
+    if (!bAsked) frame();
+    return bAsked;
   }
 
   // A key down and up between two frames, seen by the next frame.

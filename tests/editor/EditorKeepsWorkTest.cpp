@@ -214,13 +214,7 @@ class EditorUnsavedWorkTest : public EditorKeepsWorkTest {
     currMessage.clear();
     input.tap(key);
     input.nextFrame();
-    input.tap(answer);
-    input.nextFrame();
-    frame();
-    bool const bAsked = currMessage.size() == 1 && currMessage[0] == question && bYesno;
-    // An answer the box did not take is taken by the next frame instead.
-    if (!bAsked) frame();
-    return bAsked;
+    return answerQuestion(answer, question);
   }
 
   void saveToCurrentLevel(std::string const& name) {

@@ -1,6 +1,5 @@
 // The save-failure cases (tests/support/SaveFailureCases.h) run against the editor's level
-// save, answering its boxes as a player would: "Y" to overwrite an old file, then Enter for
-// "Saved." or "Could not save the level.".
+// save, answering its boxes as a player would.
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -26,16 +25,7 @@ class LevelSaveFailures : public testing::World,
   }
   std::string extension() const override { return ".fly"; }
   std::string oldLevel() const override { return "800 600\n4 10 10\n-1\n"; }
-  bool save(const std::string& name) override {
-    FlipScreen();  // keys of an earlier save let go
-    int f = machine.Frame();
-    if (std::ifstream(name)) {
-      machine.PressKey('Y', f + 1);
-      f += 2;
-    }
-    machine.PressKey(VK_RETURN, f + 1);
-    return game.editor.SaveLevel(name.c_str());
-  }
+  bool save(const std::string& name) override { return SaveAsTheEditorDoes(name); }
   void logTo(const char* path) override { logFileName = path; }
   bool isSavedLevel(const std::string& text) const override {
     return text.find("\n4 100 100") != std::string::npos;

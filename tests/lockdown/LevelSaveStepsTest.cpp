@@ -31,8 +31,6 @@ std::string ReadFile(const std::string& path) {
   return s.str();
 }
 
-const char* const kOld = "800 600\n4 10 10\n-1\n";
-
 class LevelSaveSteps : public testing::World {
  protected:
   void SetUp() override {
@@ -54,46 +52,7 @@ class LevelSaveSteps : public testing::World {
     ASSERT_EQ(chdir(here), 0);
     World::TearDown();
   }
-  // Saves under the name as the editor does, answering its boxes: "Y" to overwrite an old
-  // file, then Enter for "Saved." or "Could not save the level.".
-  bool Save(const std::string& name) {
-    FlipScreen();  // keys of an earlier save let go
-    int f = machine.Frame();
-    if (std::ifstream(name)) {
-      machine.PressKey('Y', f + 1);
-      f += 2;
-    }
-    machine.PressKey(VK_RETURN, f + 1);
-    return game.editor.SaveLevel(name.c_str());
-  }
-  int SaveAsUser(const std::string& name, rlim_t fileSizeLimit = RLIM_INFINITY) {
-    child::Options options;
-    options.bAsUser = true;
-    options.fileSizeLimit = fileSizeLimit;
-    return child::run([&] { return Save(name) ? 0 : 1; }, options);
-  }
-  // Saves in a child under a file-size limit; its log comes back through a pipe, which the
-  // limit does not touch.
-  int SaveUnderLimit(const std::string& name, rlim_t fileSizeLimit, bool bAsUser,
-                     std::string& childLog) {
-    child::LogPipe pipe;
-    std::string pipePath = pipe.path();
-    child::Options options;
-    options.bAsUser = bAsUser;
-    options.fileSizeLimit = fileSizeLimit;
-    int status = child::run(
-        [&] {
-          logFileName = pipePath.c_str();
-          return Save(name) ? 0 : 1;
-        },
-        options);
-    childLog = pipe.text();
-    return status;
-  }
-  void Old(const std::string& name) {
-    std::ofstream out(name);
-    out << kOld;
-  }
+  bool Save(const std::string& name) { return SaveAsTheEditorDoes(name); }
   // The folder holds nothing but these names: no temporary file was left behind.
   void ExpectOnly(const std::set<std::string>& names) const {
     std::set<std::string> found;

@@ -2,11 +2,14 @@
 // written by the test, driven frame by frame through the game's own frame loop.
 #pragma once
 
+#include <fstream>
 #include <string>
 
 #include "Harness.h"
+#include "lockdown/Editor.h"
 #include "lockdown/Input.h"
 #include "lockdown/Object.h"
+#include "lockdown/platform/VirtualKeys.h"
 
 namespace lockdown::testing {
 
@@ -49,6 +52,18 @@ class World : public Headless {
   void RightClickAt(int x, int y) {
     MouseTo(x, y);
     machine.HoldButton(1, machine.Frame(), machine.Frame());
+  }
+  // Saves under the name as the editor does, answering its boxes as a player would: "Y" to
+  // overwrite an old file, then Enter for "Saved." or "Could not save the level.".
+  bool SaveAsTheEditorDoes(const std::string& name) {
+    FlipScreen();  // keys of an earlier save let go
+    int f = machine.Frame();
+    if (std::ifstream(name)) {
+      machine.PressKey('Y', f + 1);
+      f += 2;
+    }
+    machine.PressKey(VK_RETURN, f + 1);
+    return game.editor.SaveLevel(name.c_str());
   }
 };
 
