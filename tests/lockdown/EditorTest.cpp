@@ -37,15 +37,6 @@ class Editing : public testing::World {
     machine.PressKey(vk, machine.Frame());
     Frames(1);
   }
-  Object* TileAt(int left, int top) {
-    for (PtrList<Object>::Cursor c(objectList); !c.AtEnd(); c.Next()) {
-      Object* o = c.Current();
-      if (!o->bDestroyed && o != game.editor.ghost && o->objectType == kTile &&
-          o->Box().left == left && o->Box().top == top)
-        return o;
-    }
-    return nullptr;
-  }
   char here[4096];
 };
 

@@ -71,15 +71,6 @@ class UnsavedWork : public testing::World {
     Frames(2);
     ASSERT_NE(TileAt(580, 80), nullptr);
   }
-  Object* TileAt(int left, int top) {
-    for (PtrList<Object>::Cursor c(objectList); !c.AtEnd(); c.Next()) {
-      Object* o = c.Current();
-      if (!o->bDestroyed && o != game.editor.ghost && o->objectType == kTile &&
-          o->Box().left == left && o->Box().top == top)
-        return o;
-    }
-    return nullptr;
-  }
   // A key on the next frame and the answer a few frames later, should a box ask; true when
   // the frame went on (the game did not end).
   bool PressAndAnswer(int vk, int answer) {

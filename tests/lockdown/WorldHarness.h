@@ -53,6 +53,16 @@ class World : public Headless {
     MouseTo(x, y);
     machine.HoldButton(1, machine.Frame(), machine.Frame());
   }
+  // The tile (not the editor's ghost) whose box starts at the point, or null.
+  Object* TileAt(int left, int top) {
+    for (PtrList<Object>::Cursor c(objectList); !c.AtEnd(); c.Next()) {
+      Object* o = c.Current();
+      if (!o->bDestroyed && o != game.editor.ghost && o->objectType == kTile &&
+          o->Box().left == left && o->Box().top == top)
+        return o;
+    }
+    return nullptr;
+  }
   // Saves under the name as the editor does, answering its boxes as a player would: "Y" to
   // overwrite an old file, then Enter for "Saved." or "Could not save the level.".
   bool SaveAsTheEditorDoes(const std::string& name) {
