@@ -1,6 +1,7 @@
 // Writes the large files an attacker would feed qor, at any size: a level with many lines, a
-// path of many linked nodes, many fences, one post linked to many, a settings file of unknown
-// words and a class table that is one long chain. Nothing of this is committed as a file.
+// path of many linked nodes, a path node linked to many, many fences, one post linked to many, a
+// settings file of unknown words and a class table that is one long chain. Nothing of this is
+// committed as a file.
 #pragma once
 
 #include <fstream>
@@ -45,6 +46,21 @@ inline void writeLongPath(std::string const& path, int count) {
     if (i < count) out << i + 1 << '\n';
     out << "-1\n";
   }
+  out << "0\n\nEND_OBJECTS\n0\n0\n";
+}
+
+// One enemy ship on a path whose first node is linked to count others, each naming it back.
+inline void writePathHub(std::string const& path, int count) {
+  std::ofstream out(path.c_str());
+  writeLevelHead(out);
+  out << "HoloDisplay\nglobal_pirate\n500 500\n<angle>\n0\n</angle>\nPathFollower\n";
+  out << "1\n50000 50000\n0.5\n0\nNode\n1\n";
+  for (int i = 2; i <= count + 1; i++) out << i << '\n';
+  out << "-1\n";
+  for (int i = 2; i <= count + 1; i++)
+    out << "1\n"
+        << 100 + (i % 300) * 300 << ' ' << 100 + (i / 300) * 300 << "\n0.5\n0\nNode\n"
+        << i << "\n1\n-1\n";
   out << "0\n\nEND_OBJECTS\n0\n0\n";
 }
 

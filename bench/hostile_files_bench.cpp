@@ -78,6 +78,7 @@ void BM_LevelOfLines(benchmark::State& state) { loadLevelFile<hostile::writeMany
 void BM_LevelOfLinkedPathNodes(benchmark::State& state) {
   loadLevelFile<hostile::writeLongPath>(state);
 }
+void BM_LevelOfPathHub(benchmark::State& state) { loadLevelFile<hostile::writePathHub>(state); }
 void BM_LevelOfFences(benchmark::State& state) { loadLevelFile<hostile::writeManyFences>(state); }
 void BM_LevelOfFenceHub(benchmark::State& state) { loadLevelFile<hostile::writeFenceHub>(state); }
 
@@ -118,6 +119,7 @@ BENCHMARK(BM_LevelOfLines)->Apply([](benchmark::internal::Benchmark* b) { sizes(
 BENCHMARK(BM_LevelOfLinkedPathNodes)->Apply([](benchmark::internal::Benchmark* b) {
   sizes(b, 100000);
 });
+BENCHMARK(BM_LevelOfPathHub)->Apply([](benchmark::internal::Benchmark* b) { sizes(b, 100000); });
 BENCHMARK(BM_LevelOfFences)->Apply([](benchmark::internal::Benchmark* b) { sizes(b, 100000); });
 BENCHMARK(BM_LevelOfFenceHub)->Apply([](benchmark::internal::Benchmark* b) { sizes(b, 100000); });
 BENCHMARK(BM_SettingsOfUnknownWords)->Apply([](benchmark::internal::Benchmark* b) {

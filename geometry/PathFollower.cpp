@@ -2,6 +2,7 @@
 
 #include <string>
 #include <unordered_map>
+#include <unordered_set>
 
 #include "core/Debug.h"
 #include "core/GameServices.h"
@@ -60,14 +61,30 @@ void PathFollower::connectPathNodes() {
   // Both ends of a link are written, so a node named by another names it back. A record that
   // does not would leave a link that unlinking the named node misses, and a dangling pointer
   // once it is deleted: the link is made on both sides.
+  // A node with many links answers through a set, made when first asked: every node linked
+  // to a hub asks the hub.
+  std::unordered_map<Node*, std::unordered_set<Node*>> linksOf;
+  auto linked = [&linksOf](Node* from, Node* to) {
+    VectorInterface<Node*>& list = from->getConnected();
+    if (list.size() <= kLinksSearchedInList) return from->isConnected(to);
+    auto entry = linksOf.find(from);
+    if (entry == linksOf.end())
+      entry = linksOf
+                  .emplace(from,
+                           std::unordered_set<Node*>(list.getVect().begin(), list.getVect().end()))
+                  .first;
+    return entry->second.count(to) > 0;
+  };
   for (int i = 0; i < pathNodes.size(); i++) {
     PathNode* node = pathNodes.at(i);
     VectorInterface<Node*>& links = node->getConnected();
     for (int j = 0; j < links.size(); j++) {
       Node* link = links.at(j);
-      if (link->isConnected(node)) continue;
+      if (linked(link, node)) continue;
       recordError("Error: link not returned, linking back from node id:", link->getNodeId());
       link->getConnected().push_back(node);
+      auto entry = linksOf.find(link);
+      if (entry != linksOf.end()) entry->second.insert(node);
     }
   }
   if (pathNodes.size() > 1) {

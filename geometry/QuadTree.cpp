@@ -16,24 +16,12 @@ unsigned long treeChanges = 1;
 
 Color const nodeColor(200, 172, 0);
 
-QuadTreeBox boxOfCorners(Point const (&p)[4]) {
-  QuadTreeBox b{p[0].x, p[0].y, p[0].x, p[0].y, false};
-  for (int i = 1; i < 4; i++) {
-    b.left = std::min(b.left, p[i].x);
-    b.right = std::max(b.right, p[i].x);
-    b.top = std::min(b.top, p[i].y);
-    b.bottom = std::max(b.bottom, p[i].y);
-  }
-  b.bUpright = p[0].y == p[1].y && p[2].y == p[3].y && p[0].x == p[3].x && p[1].x == p[2].x;
-  return b;
-}
-
 QuadTreeBox boxOfRect(SimpleRect const& r) {
   Point const& a = r.cornerTopLeft();
   Point const& b = r.cornerTopRight();
   Point const& c = r.cornerBottomRight();
   Point const& d = r.cornerBottomLeft();
-  // In corner order, as boxOfCorners takes them (the order matters for not-a-number).
+  // In corner order, as quadTreeBoxOfCorners takes them (the order matters for not-a-number).
   return QuadTreeBox{std::min(std::min(std::min(a.x, b.x), c.x), d.x),
                      std::min(std::min(std::min(a.y, b.y), c.y), d.y),
                      std::max(std::max(std::max(a.x, b.x), c.x), d.x),
@@ -69,14 +57,52 @@ class QuadTreeNode::Builder {
       c[1] = rect.cornerTopRight();
       c[2] = rect.cornerBottomRight();
       c[3] = rect.cornerBottomLeft();
-      boxes[j] = boxOfCorners(c);
+      boxes[j] = quadTreeBoxOfCorners(c);
       ids[j] = static_cast<int>(j);
     }
+    bKeepsLarge = filingPassesBudget(root, count);
+    rootNode = &root;
     build(root, 0, count);
     objects = nullptr;
+    rootNode = nullptr;
   }
 
  private:
+  // Whether filing every object in every leaf of the smallest size that its box crosses could
+  // take more entries than the budget: a bound worked out from the boxes before building.
+  bool filingPassesBudget(QuadTreeNode const& root, size_t count) const {
+    double width = root.getWidth(), height = root.getHeight();
+    if (!(minWidth <= width) || !std::isfinite(width) || !std::isfinite(height)) return false;
+    double leaves = 1;
+    while (minWidth <= width) {
+      width /= 2;
+      height /= 2;
+      leaves *= 4;
+    }
+    QuadTreeBox const area = root.boxOf();
+    double const budget =
+        FILING_BUDGET_PER_OBJECT * static_cast<double>(count) + FILING_BUDGET_BASE;
+    double entries = 0;
+    for (size_t j = 0; j < count && entries <= budget; j++) {
+      QuadTreeBox const& b = boxes[j];
+      double const across = std::min(b.right, area.right) - std::max(b.left, area.left);
+      double const down = std::min(b.bottom, area.bottom) - std::max(b.top, area.top);
+      if (!(across >= 0 && down >= 0 && std::isfinite(across) && std::isfinite(down))) {
+        entries += 1;
+        continue;
+      }
+      entries +=
+          std::min(leaves, (std::floor(across / width) + 2) * (std::floor(down / height) + 2));
+    }
+    return entries > budget;
+  }
+
+  bool isLarge(int id, QuadTreeNode const& child) const {
+    QuadTreeBox const& b = boxes[id];
+    return b.right - b.left > KEEP_SPAN * child.getWidth() ||
+           b.bottom - b.top > KEEP_SPAN * child.getHeight();
+  }
+
   // Builds node over the objects whose places are ids[begin] to ids[end - 1].
   void build(QuadTreeNode& node, size_t begin, size_t end) {
     debugFunc("building quad tree...");
@@ -87,6 +113,8 @@ class QuadTreeNode::Builder {
       debugFunc("reached leaf, objectsInNode.size():", count);
       node.myObjects.clear();
       node.myOrders.clear();
+      node.myKept.clear();
+      node.myKeptOrders.clear();
       node.myObjects.getVect().reserve(count);
       node.myOrders.reserve(count);
       for (size_t k = begin; k < end; k++) {
@@ -104,8 +132,18 @@ class QuadTreeNode::Builder {
     size_t filled[4] = {0, 0, 0, 0};
     QuadTreeBox childBoxes[4];
     for (int i = 0; i < 4; i++) childBoxes[i] = node.children[i]->boxOf();
+    node.myKept.clear();
+    node.myKeptOrders.clear();
     for (size_t k = begin; k < end; k++) {
       int const id = ids[k];
+      if (bKeepsLarge && isLarge(id, *node.children[0])) {
+        // Below the root every object met its node on the way down.
+        if (&node != rootNode || childMeets(node, node.boxOf(), id)) {
+          node.myKept.push_back(objects[id]);
+          node.myKeptOrders.push_back(id);
+        }
+        continue;
+      }
       for (int i = 0; i < 4; i++)
         if (childMeets(*node.children[i], childBoxes[i], id))
           ids[base + i * count + filled[i]++] = id;
@@ -137,6 +175,9 @@ class QuadTreeNode::Builder {
   // The list being built, held by the caller for the build.
   QuadTreeObject* const* objects = nullptr;
   float minWidth = 0, minPerNode = 0;
+  // Whether this build keeps large objects at the nodes they outgrow.
+  bool bKeepsLarge = false;
+  QuadTreeNode const* rootNode = nullptr;
   std::vector<std::unique_ptr<QuadTreeNode>>* spares = nullptr;
   std::vector<Corners> corners;
   std::vector<QuadTreeBox> boxes;
@@ -248,6 +289,12 @@ void QuadTreeNode::remove(QuadTreeObject* object) {
     }
     return;
   }
+  auto const kept = std::find(myKept.begin(), myKept.end(), object);
+  if (kept != myKept.end()) {
+    myKeptOrders.erase(myKeptOrders.begin() + (kept - myKept.begin()));
+    myKept.erase(kept);
+    treeChanges++;
+  }
   for (size_t i = 0; i < children.size(); i++) {
     debugFunc("removing from child:", i);
     children[i]->remove(object);
@@ -267,11 +314,15 @@ void QuadTreeNode::clear() {
     node.topLeft = node.topRight = node.bottomRight = node.bottomLeft = nullptr;
     node.myObjects.clear();
     node.myOrders.clear();
+    node.myKept.clear();
+    node.myKeptOrders.clear();
   }
   topLeft = topRight = bottomRight = bottomLeft = nullptr;
   // Nothing may be answered from obstacles of a level that is going away.
   myObjects.clear();
   myOrders.clear();
+  myKept.clear();
+  myKeptOrders.clear();
   treeChanges++;
 }
 

@@ -31,6 +31,10 @@ class QuadTreeNode : public Rect {
 
   // Splits while the node is at least minWidth wide and holds more than minPerNode objects;
   // an object goes to every child its rectangle touches, each child's objects in list order.
+  // When filing every object in every leaf it crosses would take far more room than the
+  // objects themselves (long fences across a large level), an object more than KEEP_SPAN
+  // children wide or high stays listed at the node instead; queries then answer it where its
+  // rectangle comes near theirs.
   void buildTree(VectorInterface<QuadTreeObject*>& objectsInNode, float minWidth, float minPerNode);
   // Adds every object of every leaf whose branch meets bounds: a superset of the objects
   // touching bounds, each once.
@@ -55,6 +59,14 @@ class QuadTreeNode : public Rect {
   bool isLeaf() const { return children.empty(); }
   std::vector<QuadTreeNode*> getChildren() const;
   VectorInterface<QuadTreeObject*> const& getObjects() const { return myObjects; }
+  // The objects a split node keeps for being much larger than its children, in list order.
+  std::vector<QuadTreeObject*> const& getKept() const { return myKept; }
+
+  // How many children wide or high an object must be to stay at a node, when objects stay.
+  static constexpr float KEEP_SPAN = 8;
+  // Leaf entries allowed for each object, and beyond them, before objects stay.
+  static constexpr double FILING_BUDGET_PER_OBJECT = 32;
+  static constexpr double FILING_BUDGET_BASE = 1 << 20;
 
  private:
   friend class QuadTreeIndex;
@@ -80,6 +92,9 @@ class QuadTreeNode : public Rect {
   VectorInterface<QuadTreeObject*> myObjects;
   // Beside myObjects: each object's place in the list the tree was built from.
   std::vector<int> myOrders;
+  // A split node's kept objects, and beside them their places in the list.
+  std::vector<QuadTreeObject*> myKept;
+  std::vector<int> myKeptOrders;
   // The index made by the last query started here, and the count of tree changes it follows.
   QuadTreeIndex index;
   unsigned long indexedAt = 0;

@@ -1,11 +1,50 @@
 #include "geometry/QuadTreeIndex.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
 #include <limits>
 
+#include "geometry/Overlap.h"
 #include "geometry/QuadTree.h"
+
+QuadTreeBox quadTreeBoxOfCorners(Point const (&p)[4]) {
+  QuadTreeBox b{p[0].x, p[0].y, p[0].x, p[0].y, false};
+  for (int i = 1; i < 4; i++) {
+    b.left = std::min(b.left, p[i].x);
+    b.right = std::max(b.right, p[i].x);
+    b.top = std::min(b.top, p[i].y);
+    b.bottom = std::max(b.bottom, p[i].y);
+  }
+  b.bUpright = p[0].y == p[1].y && p[2].y == p[3].y && p[0].x == p[3].x && p[1].x == p[2].x;
+  return b;
+}
+
+bool quadTreeShapeNear(QuadTreeBox const& shape, Point const (&corners)[4],
+                       QuadTreeBox const& box) {
+  bool const bFinite = std::isfinite(shape.left) && std::isfinite(shape.top) &&
+                       std::isfinite(shape.right) && std::isfinite(shape.bottom);
+  // A rectangle whose box is not finite is answered wherever it is reached.
+  if (!bFinite) return true;
+  if (quadTreeBoxesApart(shape, box)) return false;
+  if (quadTreeBoxesOverlap(shape, box)) return true;
+  double const m = QUAD_TREE_MARGIN;
+  Point const near[4] = {Point(box.left - m, box.top - m), Point(box.right + m, box.top - m),
+                         Point(box.right + m, box.bottom + m), Point(box.left - m, box.bottom + m)};
+  return polygonIntersect(corners, 4, near, 4);
+}
+
+QuadTreeIndex::Shape QuadTreeIndex::shapeOf(QuadTreeObject& object) {
+  Rect const rect = object.getQuadTreeRect();
+  Shape s;
+  s.corners[0] = rect.cornerTopLeft();
+  s.corners[1] = rect.cornerTopRight();
+  s.corners[2] = rect.cornerBottomRight();
+  s.corners[3] = rect.cornerBottomLeft();
+  s.box = quadTreeBoxOfCorners(s.corners);
+  return s;
+}
 
 void QuadTreeIndex::rebuild(QuadTreeNode& root) {
   nodes.clear();
@@ -13,6 +52,9 @@ void QuadTreeIndex::rebuild(QuadTreeNode& root) {
   objects.clear();
   orders.clear();
   listed.clear();
+  keptEnds.clear();
+  keptShapes.clear();
+  shaped.clear();
   add(root);
   lay(root, 0);
   quads.clear();
@@ -23,6 +65,7 @@ void QuadTreeIndex::rebuild(QuadTreeNode& root) {
       q.next[i] = n.firstChild < 0 ? -1 : (n.firstChild - 1) / 4;
       q.objects[i] = n.begin;
       q.objects[i + 1] = n.end;
+      q.keptEnd[i] = keptEnds[first + i];
       q.left[i] = n.left;
       q.top[i] = n.top;
       q.right[i] = n.right;
@@ -97,10 +140,12 @@ void QuadTreeIndex::add(QuadTreeNode& node) {
   n.bExact = n.left == b.left && n.top == b.top && n.right == b.right && n.bottom == b.bottom;
   nodes.push_back(n);
   treeNodes.push_back(&node);
+  keptEnds.push_back(0);
 }
 
 void QuadTreeIndex::lay(QuadTreeNode& node, int id) {
   nodes[id].begin = static_cast<int>(objects.size());
+  keptEnds[id] = nodes[id].begin;
   if (node.isLeaf()) {
     std::vector<QuadTreeObject*> const& list = node.myObjects.getVect();
     objects.insert(objects.end(), list.begin(), list.end());
@@ -111,6 +156,22 @@ void QuadTreeIndex::lay(QuadTreeNode& node, int id) {
       listed[order] = list[k];
     }
   } else {
+    for (size_t k = 0; k < node.myKept.size(); k++) {
+      QuadTreeObject* object = node.myKept[k];
+      int const order = node.myKeptOrders[k];
+      objects.push_back(object);
+      orders.push_back(order);
+      size_t const place = static_cast<size_t>(order);
+      if (place >= listed.size()) listed.resize(place + 1);
+      listed[place] = object;
+      if (place >= keptShapes.size()) {
+        keptShapes.resize(place + 1);
+        shaped.resize(place + 1);
+      }
+      if (!shaped[place]) keptShapes[place] = shapeOf(*object);
+      shaped[place] = true;
+    }
+    keptEnds[id] = static_cast<int>(objects.size());
     int const first = static_cast<int>(nodes.size());
     nodes[id].firstChild = first;
     for (auto const& child : node.children) add(*child);

@@ -6,6 +6,8 @@
 
 #include <vector>
 
+#include "geometry/Point.h"
+
 #ifdef __SSE__
 #include <xmmintrin.h>
 #endif
@@ -40,6 +42,13 @@ inline bool quadTreeBoxesOverlap(QuadTreeBox const& a, QuadTreeBox const& b) {
          b.top < a.bottom - QUAD_TREE_MARGIN;
 }
 
+// The box of four corners, and whether they make it upright.
+QuadTreeBox quadTreeBoxOfCorners(Point const (&p)[4]);
+
+// Whether a kept object's rectangle, given by its corners and their box, comes within MARGIN
+// of box: a test by boxes where they decide, by the separating-axis test otherwise.
+bool quadTreeShapeNear(QuadTreeBox const& shape, Point const (&corners)[4], QuadTreeBox const& box);
+
 class QuadTreeIndex {
  public:
   // Lays out the tree below root as it is now, keeping the room of the last layout; each leaf
@@ -50,7 +59,9 @@ class QuadTreeIndex {
   // (topLeft, topRight, bottomRight, bottomLeft), an object lying in several leaves once for
   // each. With exact set, a branch is reached when its node meets exact by the separating-axis
   // test (isCollision, touching counts), as the node-by-node walk decides; without it, when its
-  // area comes within MARGIN of box. The node the walk starts on is not tested.
+  // area comes within MARGIN of box. The node the walk starts on is not tested. The objects
+  // kept at a split node that is reached come before its children's, each taken alone when it
+  // comes near box, and with the rest of the branch when the branch lies wholly inside box.
   template <class Take>
   void walk(QuadTreeBox const& box, Rect* exact, Take&& take) const {
     Query query;
@@ -58,6 +69,7 @@ class QuadTreeIndex {
     query.exact = exact;
     // A root leaf needs no edges.
     query.bFast = nodes[0].firstChild >= 0 && query.setEdges();
+    takeKeptNear(nodes[0].begin, keptEnds[0], query, take);
     walkFrom(0, query, take);
   }
 
@@ -87,10 +99,18 @@ class QuadTreeIndex {
     Floats4 left, top, right, bottom;
     // Child i's own quad when it splits, or -1.
     int next[4];
-    // The objects of child i's branch are objects[i] to objects[i + 1].
+    // The objects of child i's branch are objects[i] to objects[i + 1]; those it keeps itself
+    // are objects[i] to keptEnd[i].
     int objects[5];
+    int keptEnd[4];
     // Bit i: child i's box is held exactly, is upright, has objects below it.
     int exactBits, uprightBits, filledBits;
+  };
+  static_assert(sizeof(Quad) == 128, "a quad takes two cache lines");
+  // A kept object's rectangle as the build saw it.
+  struct Shape {
+    QuadTreeBox box;
+    Point corners[4];
   };
   // A query, with the rules of reachOf turned into single-precision edges for the quads. Each
   // rule compares one edge of a child (a float) with a double worked out from the query, and
@@ -114,6 +134,7 @@ class QuadTreeIndex {
     bool setEdges();
   };
 
+  static Shape shapeOf(QuadTreeObject& object);
   void add(QuadTreeNode& node);
   void lay(QuadTreeNode& node, int id);
   // How the walk goes on at child c. The box rules above first; a node wholly inside an upright
@@ -190,10 +211,19 @@ class QuadTreeIndex {
     // Children in order; a branch without objects adds nothing, wherever it lies.
     for (int todo = whole | enter; todo != 0; todo &= todo - 1) {
       int const i = __builtin_ctz(static_cast<unsigned>(todo));
-      if ((whole & (1 << i)) || quad.next[i] < 0)
+      if ((whole & (1 << i)) || quad.next[i] < 0) {
         take(quad.objects[i], quad.objects[i + 1]);
-      else
+      } else {
+        takeKeptNear(quad.objects[i], quad.keptEnd[i], q, take);
         walkQuad(quad.next[i], q, take);
+      }
+    }
+  }
+  template <class Take>
+  void takeKeptNear(int begin, int end, Query const& q, Take& take) const {
+    for (int k = begin; k < end; k++) {
+      Shape const& s = keptShapes[orders[k]];
+      if (quadTreeShapeNear(s.box, s.corners, q.box)) take(k, k + 1);
     }
   }
 
@@ -205,4 +235,9 @@ class QuadTreeIndex {
   std::vector<QuadTreeObject*> objects;
   std::vector<int> orders;
   std::vector<QuadTreeObject*> listed;
+  // Beside nodes: the end of each split node's kept objects, which start at its begin.
+  std::vector<int> keptEnds;
+  // By place in the list: the rectangles of the objects kept anywhere, and which are set.
+  std::vector<Shape> keptShapes;
+  std::vector<bool> shaped;
 };

@@ -595,3 +595,77 @@ TEST(QuadTreeTest, ObjectsWithCornersBeyondTheNumbersAreFiledAsTheNodeByNodeTest
   int leaves = 0;
   expectFiledAsWrittenOut(root, list.getVect(), leaves);
 }
+
+namespace {
+// Entries of every leaf list and every kept list below node.
+size_t entriesBelow(QuadTreeNode& node) {
+  size_t entries = node.getObjects().size() + node.getKept().size();
+  for (QuadTreeNode* child : node.getChildren()) entries += entriesBelow(*child);
+  return entries;
+}
+}  // namespace
+
+// Long thin rectangles from one hub across a level 100,000 wide, as a fence post linked to
+// posts all over the level makes them, among small boxes: filed in every leaf they cross they
+// would take hundreds of entries each. The tree takes room by the count of objects, and every
+// query form still answers every object its area touches, once, in the order it promises.
+TEST(QuadTreeTest, LongObjectsAcrossALargeLevelTakeRoomByCountNotLength) {
+  std::mt19937 random(20261211);
+  std::uniform_real_distribution<float> anywhere(-49000, 49000);
+  std::uniform_real_distribution<float> size(1, 120);
+  std::uniform_real_distribution<double> turn(0, 360);
+  Objects objects;
+  for (int i = 0; i < 600; i++) {
+    float const x = anywhere(random), y = anywhere(random);
+    if (i % 2) {
+      objects.emplace_back(new TestQtObject(x, y, x + size(random), y + size(random)));
+      continue;
+    }
+    Rect fence(0, 0, 10, 10);
+    fence.setMidpoints(Point(0, 0), Point(x, y), 100);
+    objects.emplace_back(new TestQtObject(fence));
+  }
+  QuadTreeNode root;
+  root.setRect(-50000, -50000, 50000, 50000);
+  auto list = listOf(objects);
+  root.buildTree(list, 100.0f, 4.0f);
+  EXPECT_LE(entriesBelow(root), 20 * objects.size());
+
+  std::vector<QuadTreeObject*> const& inList = list.getVect();
+  for (int q = 0; q < 200; q++) {
+    float const l = anywhere(random), t = anywhere(random);
+    Rect query(l, t, l + size(random) * 3, t + size(random) * 2);
+    if (q % 5 == 1) query.setRect(l, t, l + 1600, t + 1200);
+    if (q % 7 == 3) query.setRect(-200, -150, 200, 150);
+    if (q % 3 == 0) {
+      Point c = query.getCenter();
+      query.setMidpoints(getPointAtAngle(c, Angle(turn(random)), 40),
+                         getPointAtAngle(c, Angle(turn(random)), -40), size(random));
+    }
+    std::set<QuadTreeObject*> found;
+    root.getNearby(query, found);
+    std::vector<QuadTreeObject*> inOrder;
+    root.getNearbyInListOrder(query, inOrder);
+    EXPECT_EQ(inOrder, inListOrder(found, inList)) << "query " << q;
+    std::vector<QuadTreeObject*> near;
+    root.gatherNearBox(query.getLeft(), query.getTop(), query.getRight(), query.getBottom(), near);
+    Rect box(query.getLeft(), query.getTop(), query.getRight(), query.getBottom());
+    for (auto const& o : objects) {
+      Rect r = o->getQuadTreeRect();
+      if (query.isCollision(r)) {
+        EXPECT_EQ(found.count(o.get()), 1u) << "query " << q;
+      }
+      if (box.isCollision(r)) {
+        EXPECT_NE(std::find(near.begin(), near.end(), o.get()), near.end()) << "query " << q;
+      }
+    }
+  }
+  // A removed long object is answered nowhere.
+  QuadTreeObject* removed = objects[0].get();
+  root.remove(removed);
+  Rect everywhere(-50000, -50000, 50000, 50000);
+  std::set<QuadTreeObject*> all;
+  root.getNearby(everywhere, all);
+  EXPECT_EQ(all.count(removed), 0u);
+  EXPECT_EQ(all.size(), objects.size() - 1);
+}
