@@ -16,6 +16,7 @@
 #include "core/GetParents.h"
 #include "core/Xml.h"
 #include "game/Level.h"
+#include "game/ObstacleTree.h"
 #include "game/XmlHandlers.h"
 #include "presentation/View.h"
 #include "tests/support/QorDataFiles.h"
@@ -82,6 +83,30 @@ void BM_LevelOfPathHub(benchmark::State& state) { loadLevelFile<hostile::writePa
 void BM_LevelOfFences(benchmark::State& state) { loadLevelFile<hostile::writeManyFences>(state); }
 void BM_LevelOfFenceHub(benchmark::State& state) { loadLevelFile<hostile::writeFenceHub>(state); }
 
+// The obstacle queries of play in a loaded hub level: a ship's rectangle (kind 0) or the
+// camera's (kind 1) at points spread over the level, with the obstacles answered a query.
+void BM_QueriesInFenceHub(benchmark::State& state) {
+  setUpGame();
+  hostile::writeFenceHub(benchFile, static_cast<int>(state.range(0)));
+  loadLevel(benchFile);
+  float const size = state.range(1) ? 1600 : 40;
+  double answered = 0;
+  int queries = 0;
+  for (auto _ : state) {
+    for (int i = 0; i < 256; i++) {
+      float const x = static_cast<float>((i * 7919) % 100000);
+      float const y = static_cast<float>((i * 104729) % 100000);
+      VectorInterface<Obstacle*> list;
+      getNearbyObstacles(Rect(x, y, x + size, y + size * 0.75f), list);
+      answered += list.size();
+      queries++;
+    }
+  }
+  state.counters["answered"] = answered / queries;
+  preLoad();
+  std::remove(benchFile.c_str());
+}
+
 void BM_SettingsOfUnknownWords(benchmark::State& state) {
   setUpGame();
   hostile::writeUnknownWords(benchFile, static_cast<int>(state.range(0)));
@@ -122,6 +147,9 @@ BENCHMARK(BM_LevelOfLinkedPathNodes)->Apply([](benchmark::internal::Benchmark* b
 BENCHMARK(BM_LevelOfPathHub)->Apply([](benchmark::internal::Benchmark* b) { sizes(b, 100000); });
 BENCHMARK(BM_LevelOfFences)->Apply([](benchmark::internal::Benchmark* b) { sizes(b, 100000); });
 BENCHMARK(BM_LevelOfFenceHub)->Apply([](benchmark::internal::Benchmark* b) { sizes(b, 100000); });
+BENCHMARK(BM_QueriesInFenceHub)
+    ->ArgsProduct({{1000, 10000, 100000}, {0, 1}})
+    ->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_SettingsOfUnknownWords)->Apply([](benchmark::internal::Benchmark* b) {
   sizes(b, 1000000);
 });

@@ -25,7 +25,7 @@ seed() {
     class_table_fuzz) cp "$data"/qor/heirarchy.hcy "$corpus"/ ;;
     path_records_fuzz) cp "$here"/seeds/path_records/* "$corpus"/ ;;
     qor_data_fuzz) cp "$data"/qor/xml/*.xml "$corpus"/ ;;
-    qor_level_fuzz) cp "$data"/qor/*.lev "$corpus"/ ;;
+    qor_level_fuzz) cp "$data"/qor/*.lev "$here"/seeds/qor_level/* "$corpus"/ ;;
     lockdown_fly_fuzz) cp "$data"/lockdown/*.fly "$corpus"/ ;;
     # The sheet is longer than -max_len: small sheets of every header kind reach the cutting.
     lockdown_bitmap_fuzz) cp "$build"/lockdown-generated/g.dat "$here"/seeds/lockdown_bitmap/* "$corpus"/ ;;

@@ -63,7 +63,7 @@ class QuadTreeNode : public Rect {
   std::vector<QuadTreeObject*> const& getKept() const { return myKept; }
 
   // How many children wide or high an object must be to stay at a node, when objects stay.
-  static constexpr float KEEP_SPAN = 8;
+  static constexpr float KEEP_SPAN = 16;
   // Leaf entries allowed for each object, and beyond them, before objects stay.
   static constexpr double FILING_BUDGET_PER_OBJECT = 32;
   static constexpr double FILING_BUDGET_BASE = 1 << 20;

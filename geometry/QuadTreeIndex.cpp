@@ -6,7 +6,6 @@
 #include <cstring>
 #include <limits>
 
-#include "geometry/Overlap.h"
 #include "geometry/QuadTree.h"
 
 QuadTreeBox quadTreeBoxOfCorners(Point const (&p)[4]) {
@@ -21,29 +20,51 @@ QuadTreeBox quadTreeBoxOfCorners(Point const (&p)[4]) {
   return b;
 }
 
-bool quadTreeShapeNear(QuadTreeBox const& shape, Point const (&corners)[4],
-                       QuadTreeBox const& box) {
-  bool const bFinite = std::isfinite(shape.left) && std::isfinite(shape.top) &&
-                       std::isfinite(shape.right) && std::isfinite(shape.bottom);
-  // A rectangle whose box is not finite is answered wherever it is reached.
-  if (!bFinite) return true;
-  if (quadTreeBoxesApart(shape, box)) return false;
-  if (quadTreeBoxesOverlap(shape, box)) return true;
-  double const m = QUAD_TREE_MARGIN;
-  Point const near[4] = {Point(box.left - m, box.top - m), Point(box.right + m, box.top - m),
-                         Point(box.right + m, box.bottom + m), Point(box.left - m, box.bottom + m)};
-  return polygonIntersect(corners, 4, near, 4);
+QuadTreeShape QuadTreeShape::of(Point const (&corners)[4]) {
+  QuadTreeShape s;
+  s.box = quadTreeBoxOfCorners(corners);
+  s.bFinite = std::isfinite(s.box.left) && std::isfinite(s.box.top) && std::isfinite(s.box.right) &&
+              std::isfinite(s.box.bottom);
+  double const ax = corners[1].x - corners[0].x, ay = corners[1].y - corners[0].y;
+  double const bx = corners[3].x - corners[0].x, by = corners[3].y - corners[0].y;
+  double const a = std::hypot(ax, ay), b = std::hypot(bx, by);
+  s.bAxes = s.bFinite && a > 0 && b > 0;
+  if (!s.bAxes) return s;
+  s.ux = ax / a;
+  s.uy = ay / a;
+  s.vx = bx / b;
+  s.vy = by / b;
+  s.uMin = s.vMin = std::numeric_limits<double>::infinity();
+  s.uMax = s.vMax = -std::numeric_limits<double>::infinity();
+  for (Point const& c : corners) {
+    double const u = c.x * s.ux + c.y * s.uy, v = c.x * s.vx + c.y * s.vy;
+    s.uMin = std::min(s.uMin, u);
+    s.uMax = std::max(s.uMax, u);
+    s.vMin = std::min(s.vMin, v);
+    s.vMax = std::max(s.vMax, v);
+  }
+  return s;
 }
 
-QuadTreeIndex::Shape QuadTreeIndex::shapeOf(QuadTreeObject& object) {
+bool QuadTreeShape::near(QuadTreeBox const& q) const {
+  // A rectangle whose box is not finite is answered wherever it is reached.
+  if (!bFinite) return true;
+  if (quadTreeBoxesApart(box, q)) return false;
+  if (quadTreeBoxesOverlap(box, q) || !bAxes) return true;
+  double const m = QUAD_TREE_MARGIN;
+  double const cx = (q.left + q.right) / 2, cy = (q.top + q.bottom) / 2;
+  double const hx = (q.right - q.left) / 2, hy = (q.bottom - q.top) / 2;
+  double const u = cx * ux + cy * uy, uReach = hx * std::fabs(ux) + hy * std::fabs(uy);
+  if (u - uReach > uMax + m || u + uReach < uMin - m) return false;
+  double const v = cx * vx + cy * vy, vReach = hx * std::fabs(vx) + hy * std::fabs(vy);
+  return !(v - vReach > vMax + m || v + vReach < vMin - m);
+}
+
+QuadTreeShape QuadTreeIndex::shapeOf(QuadTreeObject& object) {
   Rect const rect = object.getQuadTreeRect();
-  Shape s;
-  s.corners[0] = rect.cornerTopLeft();
-  s.corners[1] = rect.cornerTopRight();
-  s.corners[2] = rect.cornerBottomRight();
-  s.corners[3] = rect.cornerBottomLeft();
-  s.box = quadTreeBoxOfCorners(s.corners);
-  return s;
+  Point const corners[4] = {rect.cornerTopLeft(), rect.cornerTopRight(), rect.cornerBottomRight(),
+                            rect.cornerBottomLeft()};
+  return QuadTreeShape::of(corners);
 }
 
 void QuadTreeIndex::rebuild(QuadTreeNode& root) {

@@ -45,9 +45,23 @@ inline bool quadTreeBoxesOverlap(QuadTreeBox const& a, QuadTreeBox const& b) {
 // The box of four corners, and whether they make it upright.
 QuadTreeBox quadTreeBoxOfCorners(Point const (&p)[4]);
 
-// Whether a kept object's rectangle, given by its corners and their box, comes within MARGIN
-// of box: a test by boxes where they decide, by the separating-axis test otherwise.
-bool quadTreeShapeNear(QuadTreeBox const& shape, Point const (&corners)[4], QuadTreeBox const& box);
+// A kept object's rectangle as queries test it: its box, and its extent along the directions
+// of two of its edges, so that a query box is tested against it by a few products.
+struct QuadTreeShape {
+  QuadTreeBox box;
+  bool bFinite = false;
+  // Unit directions of the edges from the first corner to the second and to the fourth, and
+  // the least and greatest projection of the corners on each; bAxes unset when an edge has no
+  // length.
+  bool bAxes = false;
+  double ux = 0, uy = 0, uMin = 0, uMax = 0;
+  double vx = 0, vy = 0, vMin = 0, vMax = 0;
+
+  static QuadTreeShape of(Point const (&corners)[4]);
+  // Whether the rectangle comes within MARGIN of box: a box apart, or a gap along either edge
+  // direction, says it does not; an answer of true may be near rather than touching.
+  bool near(QuadTreeBox const& box) const;
+};
 
 class QuadTreeIndex {
  public:
@@ -107,11 +121,7 @@ class QuadTreeIndex {
     int exactBits, uprightBits, filledBits;
   };
   static_assert(sizeof(Quad) == 128, "a quad takes two cache lines");
-  // A kept object's rectangle as the build saw it.
-  struct Shape {
-    QuadTreeBox box;
-    Point corners[4];
-  };
+
   // A query, with the rules of reachOf turned into single-precision edges for the quads. Each
   // rule compares one edge of a child (a float) with a double worked out from the query, and
   // holds for every float from some float on, or up to it: that float is its edge here, so
@@ -134,7 +144,7 @@ class QuadTreeIndex {
     bool setEdges();
   };
 
-  static Shape shapeOf(QuadTreeObject& object);
+  static QuadTreeShape shapeOf(QuadTreeObject& object);
   void add(QuadTreeNode& node);
   void lay(QuadTreeNode& node, int id);
   // How the walk goes on at child c. The box rules above first; a node wholly inside an upright
@@ -222,8 +232,7 @@ class QuadTreeIndex {
   template <class Take>
   void takeKeptNear(int begin, int end, Query const& q, Take& take) const {
     for (int k = begin; k < end; k++) {
-      Shape const& s = keptShapes[orders[k]];
-      if (quadTreeShapeNear(s.box, s.corners, q.box)) take(k, k + 1);
+      if (keptShapes[orders[k]].near(q.box)) take(k, k + 1);
     }
   }
 
@@ -238,6 +247,6 @@ class QuadTreeIndex {
   // Beside nodes: the end of each split node's kept objects, which start at its begin.
   std::vector<int> keptEnds;
   // By place in the list: the rectangles of the objects kept anywhere, and which are set.
-  std::vector<Shape> keptShapes;
+  std::vector<QuadTreeShape> keptShapes;
   std::vector<bool> shaped;
 };
