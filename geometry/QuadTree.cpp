@@ -61,10 +61,17 @@ class QuadTreeNode::Builder {
       ids[j] = static_cast<int>(j);
     }
     bKeepsLarge = filingPassesBudget(root, count);
+    shapes.reset();
+    if (bKeepsLarge) {
+      auto all = std::make_shared<std::vector<QuadTreeShape>>(count);
+      for (size_t j = 0; j < count; j++) (*all)[j] = QuadTreeShape::of(corners[j].p);
+      shapes = all;
+    }
     rootNode = &root;
     build(root, 0, count);
     objects = nullptr;
     rootNode = nullptr;
+    shapes.reset();
   }
 
  private:
@@ -115,6 +122,7 @@ class QuadTreeNode::Builder {
       node.myOrders.clear();
       node.myKept.clear();
       node.myKeptOrders.clear();
+      node.keptShapes.reset();
       node.myObjects.getVect().reserve(count);
       node.myOrders.reserve(count);
       for (size_t k = begin; k < end; k++) {
@@ -148,6 +156,7 @@ class QuadTreeNode::Builder {
         if (childMeets(*node.children[i], childBoxes[i], id))
           ids[base + i * count + filled[i]++] = id;
     }
+    node.keptShapes = node.myKept.empty() ? nullptr : shapes;
     for (int i = 0; i < 4; i++) {
       size_t const from = base + i * count;
       build(*node.children[i], from, from + filled[i]);
@@ -175,8 +184,10 @@ class QuadTreeNode::Builder {
   // The list being built, held by the caller for the build.
   QuadTreeObject* const* objects = nullptr;
   float minWidth = 0, minPerNode = 0;
-  // Whether this build keeps large objects at the nodes they outgrow.
+  // Whether this build keeps large objects at the nodes they outgrow, and then every object's
+  // rectangle as the queries test it.
   bool bKeepsLarge = false;
+  std::shared_ptr<std::vector<QuadTreeShape> const> shapes;
   QuadTreeNode const* rootNode = nullptr;
   std::vector<std::unique_ptr<QuadTreeNode>>* spares = nullptr;
   std::vector<Corners> corners;
@@ -316,6 +327,7 @@ void QuadTreeNode::clear() {
     node.myOrders.clear();
     node.myKept.clear();
     node.myKeptOrders.clear();
+    node.keptShapes.reset();
   }
   topLeft = topRight = bottomRight = bottomLeft = nullptr;
   // Nothing may be answered from obstacles of a level that is going away.
@@ -323,6 +335,7 @@ void QuadTreeNode::clear() {
   myOrders.clear();
   myKept.clear();
   myKeptOrders.clear();
+  keptShapes.reset();
   treeChanges++;
 }
 

@@ -92,9 +92,11 @@ class QuadTreeNode : public Rect {
   VectorInterface<QuadTreeObject*> myObjects;
   // Beside myObjects: each object's place in the list the tree was built from.
   std::vector<int> myOrders;
-  // A split node's kept objects, and beside them their places in the list.
+  // A split node's kept objects, and beside them their places in the list; the rectangles the
+  // build saw, by place, shared by every node of the build that keeps objects.
   std::vector<QuadTreeObject*> myKept;
   std::vector<int> myKeptOrders;
+  std::shared_ptr<std::vector<QuadTreeShape> const> keptShapes;
   // The index made by the last query started here, and the count of tree changes it follows.
   QuadTreeIndex index;
   unsigned long indexedAt = 0;

@@ -60,13 +60,6 @@ bool QuadTreeShape::near(QuadTreeBox const& q) const {
   return !(v - vReach > vMax + m || v + vReach < vMin - m);
 }
 
-QuadTreeShape QuadTreeIndex::shapeOf(QuadTreeObject& object) {
-  Rect const rect = object.getQuadTreeRect();
-  Point const corners[4] = {rect.cornerTopLeft(), rect.cornerTopRight(), rect.cornerBottomRight(),
-                            rect.cornerBottomLeft()};
-  return QuadTreeShape::of(corners);
-}
-
 void QuadTreeIndex::rebuild(QuadTreeNode& root) {
   nodes.clear();
   treeNodes.clear();
@@ -189,7 +182,7 @@ void QuadTreeIndex::lay(QuadTreeNode& node, int id) {
         keptShapes.resize(place + 1);
         shaped.resize(place + 1);
       }
-      if (!shaped[place]) keptShapes[place] = shapeOf(*object);
+      if (!shaped[place]) keptShapes[place] = (*node.keptShapes)[place];
       shaped[place] = true;
     }
     keptEnds[id] = static_cast<int>(objects.size());

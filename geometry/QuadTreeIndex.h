@@ -144,7 +144,6 @@ class QuadTreeIndex {
     bool setEdges();
   };
 
-  static QuadTreeShape shapeOf(QuadTreeObject& object);
   void add(QuadTreeNode& node);
   void lay(QuadTreeNode& node, int id);
   // How the walk goes on at child c. The box rules above first; a node wholly inside an upright
