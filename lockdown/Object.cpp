@@ -1,6 +1,7 @@
 #include "lockdown/Object.h"
 
 #include <istream>
+#include <map>
 
 #include "lockdown/Game.h"
 #include "lockdown/Input.h"
@@ -113,6 +114,9 @@ void ReadLevelObjects(std::istream& in) { ReadLevelObjects(in, ""); }
 void ReadLevelObjects(std::istream& in, const char* fileName) {
   reading.file = fileName ? fileName : "";
   reading.number = 0;
+  // Each unknown id is logged once when first met; how often it came is told at the end, so
+  // that a file of unknown records of a few ids does not flood the log with them in turn.
+  std::map<int, long> unknownIds;
   while (!in.eof()) {
     int type;
     ++reading.number;
@@ -131,7 +135,7 @@ void ReadLevelObjects(std::istream& in, const char* fileName) {
         break;
       }
     if (!prototype) {
-      LogMessage(Format("Error: Unknown Object Type: %i", type));
+      if (unknownIds[type]++ == 0) LogMessage(Format("Error: Unknown Object Type: %i", type));
       continue;
     }
     Object* object = prototype->MakeCopy();
@@ -151,6 +155,10 @@ void ReadLevelObjects(std::istream& in, const char* fileName) {
       break;
     }
   }
+  for (const auto& unknown : unknownIds)
+    if (unknown.second > 1)
+      LogMessage(Format("Error: Unknown Object Type: %i came %ld more times", unknown.first,
+                        unknown.second - 1));
   reading.file.clear();
 }
 

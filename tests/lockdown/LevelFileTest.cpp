@@ -96,6 +96,22 @@ TEST_F(LevelFile, EndsWithoutMinusOneOrNextNameAndSkipsUnknownTypes) {
   EXPECT_NE(Log().find("Error: Unknown Object Type: 10"), std::string::npos);
 }
 
+// Records of unknown ids in turn: each id once, then how often it came.
+TEST_F(LevelFile, UnknownIdsInTurnAreLoggedOnceEachWithTheirCounts) {
+  std::string text = "800 600\n2 0 560 0\n";
+  for (int i = 0; i < 1000; ++i) text += "11 12 13\n";
+  Load(text + "42\n-1\n");
+  EXPECT_EQ(Log(),
+            "Error: Unknown Object Type: 11\n"
+            "Error: Unknown Object Type: 12\n"
+            "Error: Unknown Object Type: 13\n"
+            "Error: Unknown Object Type: 42\n"
+            "Error: Unknown Object Type: 11 came 999 more times\n"
+            "Error: Unknown Object Type: 12 came 999 more times\n"
+            "Error: Unknown Object Type: 13 came 999 more times\n");
+  EXPECT_EQ(First<Tile>(kTile)->rect.right, 40);
+}
+
 TEST_F(LevelFile, ARecordWithANumberOutOfRangeIsLeftOutAndNamed) {
   struct Case {
     const char* record;
