@@ -56,6 +56,14 @@ void referenceNearby(QuadTreeNode const& node, Rect& bounds, std::set<QuadTreeOb
     if (child->isCollision(bounds)) referenceNearby(*child, bounds, found);
 }
 
+// The query turned about its centre to a random heading, with a random width.
+void turnAtRandom(Rect& query, std::mt19937& random, std::uniform_real_distribution<float>& width) {
+  std::uniform_real_distribution<double> turn(0, 360);
+  Point c = query.getCenter();
+  query.setMidpoints(getPointAtAngle(c, Angle(turn(random)), 40),
+                     getPointAtAngle(c, Angle(turn(random)), -40), width(random));
+}
+
 int leafCountHolding(QuadTreeNode& node, QuadTreeObject* object) {
   if (node.isLeaf()) {
     auto const& v = node.getObjects().getVect();
@@ -305,7 +313,6 @@ TEST(QuadTreeTest, QueriesAnswerASupersetOfTheBruteForceHits) {
   std::uniform_real_distribution<float> inside(-1000, 880);
   std::uniform_real_distribution<float> position(-1100, 1100);
   std::uniform_real_distribution<float> size(1, 120);
-  std::uniform_real_distribution<double> turn(0, 360);
   Objects objects;
   for (int i = 0; i < 400; i++) {
     float l = inside(random), t = inside(random);
@@ -320,11 +327,7 @@ TEST(QuadTreeTest, QueriesAnswerASupersetOfTheBruteForceHits) {
     Rect query(l, t, l + size(random) * 3, t + size(random) * 2);
     // View-sized queries hold whole branches.
     if (q % 5 == 1) query.setRect(l, t, l + 800, t + 600);
-    if (q % 3 == 0) {
-      Point c = query.getCenter();
-      query.setMidpoints(getPointAtAngle(c, Angle(turn(random)), 40),
-                         getPointAtAngle(c, Angle(turn(random)), -40), size(random));
-    }
+    if (q % 3 == 0) turnAtRandom(query, random, size);
     std::set<QuadTreeObject*> found;
     root.getNearby(query, found);
     std::set<QuadTreeObject*> reference;
@@ -434,18 +437,13 @@ void expectQueriesAsWrittenOut(QuadTreeNode& root, std::vector<QuadTreeObject*> 
   std::uniform_real_distribution<float> position(-1200, 1100);
   std::uniform_real_distribution<float> size(0, 150);
   std::uniform_int_distribution<int> grid(-16, 16);
-  std::uniform_real_distribution<double> turn(0, 360);
   for (int q = 0; q < 150; q++) {
     float l = position(random), t = position(random);
     // Edges on the dividing lines, too.
     if (q % 4 == 2) l = 62.5f * grid(random);
     Rect query(l, t, l + size(random) * 2, t + size(random));
     if (q % 5 == 1) query.setRect(l, t, l + 800, t + 600);
-    if (q % 3 == 0) {
-      Point c = query.getCenter();
-      query.setMidpoints(getPointAtAngle(c, Angle(turn(random)), 40),
-                         getPointAtAngle(c, Angle(turn(random)), -40), size(random));
-    }
+    if (q % 3 == 0) turnAtRandom(query, random, size);
     expectQueryAsWrittenOut(root, list, query, q);
   }
   // Queries wider than the leaves (which take the four-children-at-once tests) with edges on
@@ -613,7 +611,6 @@ TEST(QuadTreeTest, LongObjectsAcrossALargeLevelTakeRoomByCountNotLength) {
   std::mt19937 random(20261211);
   std::uniform_real_distribution<float> anywhere(-49000, 49000);
   std::uniform_real_distribution<float> size(1, 120);
-  std::uniform_real_distribution<double> turn(0, 360);
   Objects objects;
   for (int i = 0; i < 600; i++) {
     float const x = anywhere(random), y = anywhere(random);
@@ -637,11 +634,7 @@ TEST(QuadTreeTest, LongObjectsAcrossALargeLevelTakeRoomByCountNotLength) {
     Rect query(l, t, l + size(random) * 3, t + size(random) * 2);
     if (q % 5 == 1) query.setRect(l, t, l + 1600, t + 1200);
     if (q % 7 == 3) query.setRect(-200, -150, 200, 150);
-    if (q % 3 == 0) {
-      Point c = query.getCenter();
-      query.setMidpoints(getPointAtAngle(c, Angle(turn(random)), 40),
-                         getPointAtAngle(c, Angle(turn(random)), -40), size(random));
-    }
+    if (q % 3 == 0) turnAtRandom(query, random, size);
     std::set<QuadTreeObject*> found;
     root.getNearby(query, found);
     std::vector<QuadTreeObject*> inOrder;
