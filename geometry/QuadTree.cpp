@@ -79,7 +79,10 @@ class QuadTreeNode::Builder {
   // take more entries than the budget: a bound worked out from the boxes before building.
   bool filingPassesBudget(QuadTreeNode const& root, size_t count) const {
     double width = root.getWidth(), height = root.getHeight();
-    if (!(minWidth <= width) || !std::isfinite(width) || !std::isfinite(height)) return false;
+    // A root that does not split is one leaf; a width limit of zero or less would never stop
+    // the halving below.
+    if (!(minWidth <= width) || !(minWidth > 0) || !std::isfinite(width) || !std::isfinite(height))
+      return false;
     double leaves = 1;
     while (minWidth <= width) {
       width /= 2;
