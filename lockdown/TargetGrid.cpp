@@ -91,7 +91,7 @@ void TargetGrid::EndPass() {
 
 Object* TargetGrid::FirstHit(int x, int y, unsigned wanted) {
   Prepare();
-  int c = CellOf(x, columns), r = CellOf(y, rows);
+  int c = CellOf(x, columns, kCellShift), r = CellOf(y, rows, kCellShift);
   int best = INT_MAX;
   const Cell& cell = cells[static_cast<size_t>(r) * columns + c];
   for (int rank : cell.ranks) {
@@ -213,20 +213,8 @@ void TargetGrid::Compare(int rank) {
       if (!Covers(was.c0, was.c1, was.r0, was.r1, c, r)) Join(c, r, rank);
 }
 
-int TargetGrid::CellOf(int v, int count) const {
-  int c = v < 0 ? 0 : v >> kCellShift;
-  return c < count ? c : count - 1;
-}
-
-// Edges included and in either order, beyond the grid folded onto its edge cells: any point
-// inside the box lies in one of the cells.
 TargetGrid::Span TargetGrid::SpanOf(const Rect& box) const {
-  Span s;
-  s.c0 = CellOf(std::min(box.left, box.right), columns);
-  s.c1 = CellOf(std::max(box.left, box.right), columns);
-  s.r0 = CellOf(std::min(box.top, box.bottom), rows);
-  s.r1 = CellOf(std::max(box.top, box.bottom), rows);
-  return s;
+  return CellSpanOf(box, columns, rows, kCellShift);
 }
 
 void TargetGrid::Place(int rank) {

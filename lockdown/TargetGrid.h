@@ -17,6 +17,7 @@
 #include <typeinfo>
 #include <vector>
 
+#include "lockdown/CellSpan.h"
 #include "lockdown/Rect.h"
 
 namespace lockdown {
@@ -37,12 +38,7 @@ class TargetGrid {
   void EndPass();
 
  private:
-  struct Span {
-    int c0 = 0, c1 = -1, r0 = 0, r1 = -1;
-    bool operator==(const Span& o) const {
-      return c0 == o.c0 && c1 == o.c1 && r0 == o.r0 && r1 == o.r1;
-    }
-  };
+  using Span = CellSpan;
   // An object held, by its place among the objects held (its rank: list order).
   struct Entry {
     Object* object;
@@ -68,7 +64,6 @@ class TargetGrid {
   void CompareBoxes(bool bWalls);
   void Compare(int rank);
   Span SpanOf(const Rect& box) const;
-  int CellOf(int v, int count) const;
   void Place(int rank);
   void Join(int c, int r, int rank);
   void Leave(int c, int r);

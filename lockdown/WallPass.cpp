@@ -12,23 +12,10 @@ namespace lockdown {
 
 namespace {
 constexpr int kCellShift = 7;  // cells of 128 by 128 pixels
-
-// Cells beyond the grid's edges fold onto its edge cells: two boxes that share a point still
-// share a cell, so the grid may be smaller than the world.
-int CellOf(int v, int count) {
-  int c = v < 0 ? 0 : v >> kCellShift;
-  return c < count ? c : count - 1;
-}
 }  // namespace
 
 WallPass::Span WallPass::SpanOf(const Rect& box) const {
-  // Edges included and in either order: a box whose edges cross still overlaps walls.
-  Span s;
-  s.c0 = CellOf(std::min(box.left, box.right), columns);
-  s.c1 = CellOf(std::max(box.left, box.right), columns);
-  s.r0 = CellOf(std::min(box.top, box.bottom), rows);
-  s.r1 = CellOf(std::max(box.top, box.bottom), rows);
-  return s;
+  return CellSpanOf(box, columns, rows, kCellShift);
 }
 
 void WallPass::Begin() {

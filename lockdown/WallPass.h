@@ -8,6 +8,7 @@
 
 #include <vector>
 
+#include "lockdown/CellSpan.h"
 #include "lockdown/Rect.h"
 
 namespace lockdown {
@@ -25,12 +26,7 @@ class WallPass {
   void Update(Object* object);
 
  private:
-  struct Span {
-    int c0 = 0, c1 = -1, r0 = 0, r1 = -1;
-    bool operator==(const Span& o) const {
-      return c0 == o.c0 && c1 == o.c1 && r0 == o.r0 && r1 == o.r1;
-    }
-  };
+  using Span = CellSpan;
   struct Entry {
     Collidable* object;
     Span span;
