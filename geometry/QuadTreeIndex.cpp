@@ -194,17 +194,7 @@ void QuadTreeIndex::lay(QuadTreeNode& node, int id) {
   nodes[id].end = static_cast<int>(objects.size());
 }
 
-// A box the floats do not hold: the same rules on the node's own box.
-QuadTreeIndex::Reach QuadTreeIndex::reachOfInexact(int c, QuadTreeBox const& box,
-                                                   Rect* exact) const {
-  QuadTreeBox const a = treeNodes[c]->boxOf();
-  if (quadTreeBoxesApart(a, box)) return NOT_REACHED;
-  if (box.bUpright && a.left >= box.left && a.right <= box.right && a.top >= box.top &&
-      a.bottom <= box.bottom)
-    return WHOLLY_INSIDE;
-  if (!exact || quadTreeBoxesOverlap(a, box)) return ENTERED;
-  return meetsExactly(c, *exact) ? ENTERED : NOT_REACHED;
-}
+QuadTreeBox QuadTreeIndex::boxOfNode(int c) const { return treeNodes[c]->boxOf(); }
 
 bool QuadTreeIndex::meetsExactly(int c, Rect& exact) const {
   return treeNodes[c]->isCollision(exact);

@@ -150,8 +150,13 @@ class QuadTreeIndex {
   // query meets it, and so does every node below it.
   Reach reachOf(int c, QuadTreeBox const& box, Rect* exact) const {
     Node const& child = nodes[c];
-    if (!child.bExact) return reachOfInexact(c, box, exact);
-    QuadTreeBox const a{child.left, child.top, child.right, child.bottom, child.bUpright};
+    if (!child.bExact) return reachOfBox(c, boxOfNode(c), box, exact);
+    return reachOfBox(c,
+                      QuadTreeBox{child.left, child.top, child.right, child.bottom, child.bUpright},
+                      box, exact);
+  }
+  // The rules on child c's box a.
+  Reach reachOfBox(int c, QuadTreeBox const& a, QuadTreeBox const& box, Rect* exact) const {
     if (quadTreeBoxesApart(a, box)) return NOT_REACHED;
     if (box.bUpright && a.left >= box.left && a.right <= box.right && a.top >= box.top &&
         a.bottom <= box.bottom)
@@ -159,7 +164,8 @@ class QuadTreeIndex {
     if (!exact || quadTreeBoxesOverlap(a, box)) return ENTERED;
     return meetsExactly(c, *exact) ? ENTERED : NOT_REACHED;
   }
-  Reach reachOfInexact(int c, QuadTreeBox const& box, Rect* exact) const;
+  // A box the floats do not hold is read from its node.
+  QuadTreeBox boxOfNode(int c) const;
   bool meetsExactly(int c, Rect& exact) const;
   static int bitsOf(Ints4 m) {
 #ifdef __SSE__
