@@ -21,20 +21,9 @@
 #include "game/Console.h"
 #include "support/ChildProcess.h"
 #include "support/LogCapture.h"
+#include "support/TextFiles.h"
 
 namespace {
-
-std::string readFile(std::string const& path) {
-  std::ifstream in(path.c_str());
-  std::stringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
-
-void writeFile(std::string const& path, std::string const& text) {
-  std::ofstream out(path.c_str());
-  out << text;
-}
 
 // What an empty editor writes: bounds, level time, no objects, no lines.
 bool save(std::string const& name) { return writeLevelFile(name, 0, 0, 800, 600); }

@@ -20,15 +20,9 @@
 #include "game/XmlHandlers.h"
 #include "geometry/Mobile.h"
 #include "support/LogCapture.h"
+#include "support/TextFiles.h"
 
 namespace {
-std::string readFile(std::string const& name) {
-  std::ifstream in(name.c_str());
-  std::stringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
-
 class HostileNumbersTest : public PlaythroughTest {
  protected:
   void TearDown() override {

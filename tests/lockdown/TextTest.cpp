@@ -21,9 +21,9 @@ struct Columns {
 };
 
 // Draws the text alone on a fresh surface and returns the inked columns.
-Columns InkOf(const std::string& text, int x, platform::Surface& surface) {
+Columns InkOf(const std::string& text, int x, platform::Surface& surface, int y = 0) {
   surface.Fill(0);
-  DrawTextGdi(text.c_str(), x, 0, kInk, &surface);
+  DrawTextGdi(text.c_str(), x, y, kInk, &surface);
   Columns ink;
   for (int py = 0; py < surface.Height(); ++py)
     for (int px = 0; px < surface.Width(); ++px)
@@ -84,15 +84,7 @@ TEST(GameText, EveryCharacterBetweenTwoOthersSharesNoColumnWithThem) {
 // so that two glyphs compare by shape and height, not by where they sit in their advance.
 std::string ShapeOf(char c) {
   platform::Surface surface(30, 24);
-  surface.Fill(0);
-  DrawTextGdi(std::string(1, c).c_str(), 4, 4, kInk, &surface);
-  Columns ink;
-  for (int py = 0; py < surface.Height(); ++py)
-    for (int px = 0; px < surface.Width(); ++px)
-      if (surface.At(px, py) == kInk) {
-        ink.first = std::min(ink.first, px);
-        ink.last = std::max(ink.last, px);
-      }
+  Columns const ink = InkOf(std::string(1, c), 4, surface, 4);
   std::string shape;
   for (int py = 0; py < surface.Height() && !ink.Empty(); ++py) {
     for (int px = ink.first; px <= ink.last; ++px) shape += surface.At(px, py) == kInk ? '#' : '.';
