@@ -19,10 +19,6 @@
 #include "presentation/Messages.h"
 
 namespace {
-std::string const loadQuestion = "The level has unsaved changes. Load another anyway?";
-std::string const stepQuestion = "The level has unsaved changes. Leave it anyway?";
-std::string const quitQuestion = "The level has unsaved changes. Quit anyway?";
-
 bool logHas(LogCapture const& log, std::string const& text) {
   return log.text().find(text) != std::string::npos;
 }
@@ -32,20 +28,7 @@ class EditorDesignerKeysTest : public EditorFixture {
  protected:
   void SetUp() override {
     EditorFixture::SetUp();
-    setExitHook([this](int status) { endedWith = status; });
-  }
-  void TearDown() override {
-    setExitHook(nullptr);
-    EditorFixture::TearDown();
-  }
-
-  // 't' into the editor, then a fence post in the middle of the camera: unsaved work.
-  void enterAndPlacePost() {
-    tapKey('t');
-    ASSERT_EQ(gameState, static_cast<GameState*>(&editor));
-    tapKey(SDLK_F6);
-    clickAt(view.getXCenter(), view.getYCenter());
-    ASSERT_TRUE(levelChanged());
+    catchExits();
   }
 
   // The key, the name typed into the box it opens (when one is given), then the answer to a
@@ -68,14 +51,6 @@ class EditorDesignerKeysTest : public EditorFixture {
     input.tap(SDLK_RETURN);
     input.nextFrame();
   }
-
-  void ctrlTap(int key) {
-    input.setMods(KMOD_LCTRL);
-    tapKey(key);
-    input.setMods(0);
-  }
-
-  int endedWith = -1;
 };
 
 // Each key that drops the level in the editor asks when it holds unsaved work; "no" keeps the

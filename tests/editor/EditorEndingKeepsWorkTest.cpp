@@ -15,16 +15,7 @@
 #include "presentation/Messages.h"
 #include "support/ChildProcess.h"
 
-namespace {
-std::string const quitQuestion = "The level has unsaved changes. Quit anyway?";
-
-int countPosts(ObjectManager& manager) {
-  int n = 0;
-  for (Creatable2d* object : manager.getList())
-    if (getType(object) == "FenceNode") n++;
-  return n;
-}
-}  // namespace
+namespace {}  // namespace
 
 class EditorEndingKeepsWorkTest : public EditorFixture {
  protected:
@@ -32,24 +23,15 @@ class EditorEndingKeepsWorkTest : public EditorFixture {
     episode = iEpisode;
     level = iLevel;
     EditorFixture::SetUp();
-    setExitHook([this](int status) { endedWith = status; });
+    catchExits();
   }
   void TearDown() override {
     // The program went on after each end: back to play, and to the level it started on.
     if (gameState == static_cast<GameState*>(&editor)) tapKey('t');
-    setExitHook(nullptr);
     signal(SIGTERM, SIG_DFL);
     EditorFixture::TearDown();
     iEpisode = episode;
     iLevel = level;
-  }
-  // 't' into the editor, then a fence post in the middle of the camera.
-  void enterAndPlacePost() {
-    tapKey('t');
-    ASSERT_EQ(gameState, static_cast<GameState*>(&editor));
-    tapKey(SDLK_F6);
-    clickAt(view.getXCenter(), view.getYCenter());
-    ASSERT_GT(countPosts(editObjMan), 0);
   }
   // The window's close, then the answer to the box it may open; true when it asked.
   bool closeAndAnswer(int answer) {
@@ -58,14 +40,13 @@ class EditorEndingKeepsWorkTest : public EditorFixture {
     input.nextFrame();
     return answerQuestion(answer, quitQuestion);
   }
-  int endedWith = -1;
   int episode = 0;
   int level = 0;
 };
 
 TEST_F(EditorEndingKeepsWorkTest, ClosingTheWindowAsksWhenTheEditorHoldsChanges) {
   enterAndPlacePost();
-  int const posts = countPosts(editObjMan);
+  int const posts = countOfType(editObjMan, "FenceNode");
   struct Case {
     char const* name;
     int answer;
@@ -76,7 +57,7 @@ TEST_F(EditorEndingKeepsWorkTest, ClosingTheWindowAsksWhenTheEditorHoldsChanges)
     SCOPED_TRACE(c.name);
     EXPECT_TRUE(closeAndAnswer(c.answer));
     EXPECT_EQ(endedWith, c.endedWith);
-    EXPECT_EQ(countPosts(editObjMan), posts);
+    EXPECT_EQ(countOfType(editObjMan, "FenceNode"), posts);
   }
 }
 
@@ -129,10 +110,10 @@ TEST_F(EditorEndingKeepsWorkTest, SigtermKeepsTheEditsInARecoveryFileBesideTheLe
 
 TEST_F(EditorEndingKeepsWorkTest, EachProcessPlaysItsOwnScratchLevel) {
   enterAndPlacePost();
-  int const posts = countPosts(editObjMan);
+  int const posts = countOfType(editObjMan, "FenceNode");
   tapKey('t');
   ASSERT_EQ(gameState, static_cast<GameState*>(&localState));
-  ASSERT_EQ(countPosts(objMan), posts);
+  ASSERT_EQ(countOfType(objMan, "FenceNode"), posts);
 
   // Another game in the same folder leaves its editor on an empty level, and an older one
   // writes the plain "temp.lev".
@@ -152,9 +133,9 @@ TEST_F(EditorEndingKeepsWorkTest, EachProcessPlaysItsOwnScratchLevel) {
 
   // This game's editor and play still hold its own level.
   tapKey('t');
-  EXPECT_EQ(countPosts(editObjMan), posts);
+  EXPECT_EQ(countOfType(editObjMan, "FenceNode"), posts);
   tapKey('t');
-  EXPECT_EQ(countPosts(objMan), posts);
+  EXPECT_EQ(countOfType(objMan, "FenceNode"), posts);
 
   // A process's scratch level goes with it.
   std::string const mine = getScratchLevelName();

@@ -12,6 +12,8 @@
 #include <sstream>
 #include <string>
 
+#include "core/GetParents.h"
+#include "core/ObjectManager.h"
 #include "editor/Editor.h"
 #include "editor/LineTool.h"
 #include "editor/QorEditor.h"
@@ -45,6 +47,20 @@ class KeepPressing : public ScriptedInput {
   int step = 0;
 };
 
+// The questions the editor asks before it drops unsaved work.
+inline std::string const quitQuestion = "The level has unsaved changes. Quit anyway?";
+inline std::string const clearQuestion = "The level has unsaved changes. Clear it anyway?";
+inline std::string const loadQuestion = "The level has unsaved changes. Load another anyway?";
+inline std::string const stepQuestion = "The level has unsaved changes. Leave it anyway?";
+
+// The objects of that class in the manager.
+inline int countOfType(ObjectManager& manager, std::string const& type) {
+  int n = 0;
+  for (Creatable2d* object : manager.getList())
+    if (getType(object) == type) n++;
+  return n;
+}
+
 class EditorFixture : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -72,6 +88,7 @@ class EditorFixture : public ::testing::Test {
   }
 
   void TearDown() override {
+    setExitHook(nullptr);
     // The line lists own their lines until a level load or the editor clears them.
     clearLines();
     // The line tool's line and kind outlive a test that leaves the tool entered.
@@ -152,6 +169,28 @@ class EditorFixture : public ::testing::Test {
     input.nextFrame();
   }
 
+  // The program's end comes back here, with its status in endedWith.
+  void catchExits() {
+    setExitHook([this](int status) { endedWith = status; });
+  }
+
+  // 't' into the editor, then a fence post in the middle of the camera: unsaved work.
+  void enterAndPlacePost() {
+    tapKey('t');
+    ASSERT_EQ(gameState, static_cast<GameState*>(&editor));
+    tapKey(SDLK_F6);
+    clickAt(view.getXCenter(), view.getYCenter());
+    ASSERT_GT(countOfType(editObjMan, "FenceNode"), 0);
+    ASSERT_TRUE(levelChanged());
+  }
+
+  // A key with Ctrl held.
+  void ctrlTap(int key) {
+    input.setMods(KMOD_LCTRL);
+    tapKey(key);
+    input.setMods(0);
+  }
+
   // 't' from play into the editor, then 'c' for an empty level with the camera at (400, 300).
   void enterEmptyEditor() {
     tapKey('t');
@@ -161,6 +200,7 @@ class EditorFixture : public ::testing::Test {
 
   LogCapture log;
   KeepPressing input;
+  int endedWith = -1;
   std::filesystem::path original;
   std::filesystem::path scratch;
 };

@@ -17,25 +17,8 @@
 #include "geometry/PathNode.h"
 #include "presentation/Messages.h"
 
-namespace {
-int countOfType(ObjectManager& manager, std::string const& type) {
-  int n = 0;
-  for (Creatable2d* object : manager.getList())
-    if (getType(object) == type) n++;
-  return n;
-}
-}  // namespace
-
 class EditorKeepsWorkTest : public EditorFixture {
  protected:
-  // 't' into the editor, then a fence post in the middle of the camera.
-  void enterAndPlacePost() {
-    tapKey('t');
-    ASSERT_EQ(gameState, static_cast<GameState*>(&editor));
-    tapKey(SDLK_F6);
-    clickAt(view.getXCenter(), view.getYCenter());
-  }
-
   // The key, then the entry ended at once by the given key.
   void enterNothing(int key, int ending) {
     input.tap(key);
@@ -193,20 +176,11 @@ TEST_F(EditorKeepsWorkTest, ClearingDropsTheOldLevelsTriggerEffects) {
   EXPECT_EQ(text.find("speed_boost"), std::string::npos) << text;
 }
 
-namespace {
-std::string const clearQuestion = "The level has unsaved changes. Clear it anyway?";
-std::string const quitQuestion = "The level has unsaved changes. Quit anyway?";
-}  // namespace
-
 class EditorUnsavedWorkTest : public EditorKeepsWorkTest {
  protected:
   void SetUp() override {
     EditorKeepsWorkTest::SetUp();
-    setExitHook([this](int status) { endedWith = status; });
-  }
-  void TearDown() override {
-    setExitHook(nullptr);
-    EditorKeepsWorkTest::TearDown();
+    catchExits();
   }
 
   // The key, then the answer to the box it may open; true when it asked the question.
@@ -219,13 +193,9 @@ class EditorUnsavedWorkTest : public EditorKeepsWorkTest {
 
   void saveToCurrentLevel(std::string const& name) {
     setCurrentLevel(name);
-    input.setMods(KMOD_LCTRL);
-    tapKey('s');
-    input.setMods(0);
+    ctrlTap('s');
     ASSERT_EQ(info[1], "Saved.");
   }
-
-  int endedWith = -1;
 };
 
 TEST_F(EditorUnsavedWorkTest, ClearingChangedWorkAsksFirstAndOnlyYesClears) {

@@ -19,13 +19,6 @@
 #include "geometry/PathNode.h"
 
 namespace {
-int countOfType(ObjectManager& manager, std::string const& type) {
-  int n = 0;
-  for (Creatable2d* object : manager.getList())
-    if (getType(object) == type) n++;
-  return n;
-}
-
 HoloDisplay* firstShip() {
   for (Creatable2d* object : editObjMan.getList())
     if (HoloDisplay* ship = dynamic_cast<HoloDisplay*>(object)) return ship;
