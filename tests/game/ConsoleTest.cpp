@@ -47,14 +47,6 @@ int endStatus(F f) {
   return status;
 }
 
-// The real start-up in a window, with the exit handlers kept from unloading the GL driver.
-void startQor() {
-  startVideo();
-  bFullscreen = false;
-  init();
-  pinLoadedLibraries();
-}
-
 // A game state that shows nothing, so that a frame holds only the main module's own lines.
 class TestBlankState : public GameState {
  public:
@@ -75,7 +67,7 @@ void startQorWithoutData() {
   mkdir((bare + "/C:/C").c_str(), 0755);
   mkdir((bare + "/xml").c_str(), 0755);
   ASSERT_EQ(chdir(bare.c_str()), 0);
-  startQor();
+  startQorInAWindow();
   static TestBlankState blank;
   gameState = &blank;
 }
@@ -210,7 +202,7 @@ TEST(FrameRateTest, TheLockSleepsOutTheFrameInsteadOfPollingTheClock) {
 }
 
 TEST(FrameRateTest, WhilePausedFramesStillWaitTheirThirtiethOfASecond) {
-  startQor();
+  startQorInAWindow();
   ScriptedInput input;
   TestClock clock(50000);
   input.tap('p');
@@ -222,7 +214,7 @@ TEST(FrameRateTest, WhilePausedFramesStillWaitTheirThirtiethOfASecond) {
 }
 
 TEST(StartUpTest, OpensThe800By600ScreenTheAudioDeviceAndTheFont) {
-  startQor();
+  startQorInAWindow();
   SDL_Surface* surface = SDL_GetVideoSurface();
   ASSERT_NE(surface, nullptr);
   EXPECT_EQ(surface->w, 800);
@@ -304,7 +296,7 @@ TEST(FrameLoopTest, TheFpsCounterIsWhollyOnTheScreen) {
 }
 
 TEST(FrameLoopTest, TheFpsCounterShowsZeroUntilTheFirstFullSecondHasPassed) {
-  startQor();
+  startQorInAWindow();
   ScriptedInput input;
   bLockFps = false;
   TestClock clock(10000);
@@ -322,7 +314,7 @@ TEST(FrameLoopTest, TheFpsCounterShowsZeroUntilTheFirstFullSecondHasPassed) {
 }
 
 TEST(FrameLoopTest, EscapeEndsTheProgramWithStatus0EvenWhilePaused) {
-  startQor();
+  startQorInAWindow();
   ScriptedInput input;
   bLockFps = false;
   input.tap('p');
@@ -333,7 +325,7 @@ TEST(FrameLoopTest, EscapeEndsTheProgramWithStatus0EvenWhilePaused) {
 }
 
 TEST(FrameLoopTest, PPausesAndResumesWhileTheScreenKeepsDrawing) {
-  startQor();
+  startQorInAWindow();
   ScriptedInput input;
   bLockFps = false;
   input.press('p');
@@ -354,7 +346,7 @@ TEST(FrameLoopTest, PPausesAndResumesWhileTheScreenKeepsDrawing) {
 }
 
 TEST(FrameLoopTest, WhilePausedTheLevelKeysTheEditorKeyAndTheVictoryCheckDoNothing) {
-  startQor();
+  startQorInAWindow();
   ScriptedInput input;
   bLockFps = false;
   ASSERT_EQ(getCurrLevel(), "outpost.lev");
@@ -392,7 +384,7 @@ TEST(FrameLoopTest, WhilePausedTheLevelKeysTheEditorKeyAndTheVictoryCheckDoNothi
 }
 
 TEST(FrameLoopTest, ClosingTheWindowEndsTheProgramWithStatus0) {
-  startQor();
+  startQorInAWindow();
   ScriptedInput input;
   bLockFps = false;
   input.queueQuit();
@@ -445,7 +437,7 @@ class CountingState : public GameState {
 }  // namespace
 
 TEST(MiniLoopTest, DrawsTheGivenStateAndKeepsTheWorldStill) {
-  startQor();
+  startQorInAWindow();
   SwapWatcher input;
   bLockFps = false;
   CountingState state;
@@ -466,7 +458,7 @@ TEST(MiniLoopTest, DrawsTheGivenStateAndKeepsTheWorldStill) {
 }
 
 TEST(MiniLoopTest, AKeyCountsAsHeldFromItsKeyDownEvent) {
-  startQor();
+  startQorInAWindow();
   ScriptedInput input;
   bLockFps = false;
   input.queueKey(SDL_KEYDOWN, 'n');
@@ -482,7 +474,7 @@ TEST(MiniLoopTest, AKeyCountsAsHeldFromItsKeyDownEvent) {
 }
 
 TEST(MiniLoopTest, ClosingTheWindowInsideAModalLoopEndsWithStatus0) {
-  startQor();
+  startQorInAWindow();
   ScriptedInput input;
   bLockFps = false;
   input.queueQuit();
@@ -490,7 +482,7 @@ TEST(MiniLoopTest, ClosingTheWindowInsideAModalLoopEndsWithStatus0) {
 }
 
 TEST(MiniLoopTest, KeepsItsOwnFrameRate) {
-  startQor();
+  startQorInAWindow();
   ScriptedInput input;
   uint32_t now = 20000;
   setTickSource([&]() { return now++; });
@@ -502,7 +494,7 @@ TEST(MiniLoopTest, KeepsItsOwnFrameRate) {
 }
 
 TEST(FileNameEntryTest, TypedNamesGetTheirExtension) {
-  startQor();
+  startQorInAWindow();
   ScriptedInput input;
   bLockFps = false;
   struct Case {
@@ -527,7 +519,7 @@ TEST(FileNameEntryTest, TypedNamesGetTheirExtension) {
 }
 
 TEST(FileNameEntryTest, TheNameSoFarIsShownOnInfoLine10) {
-  startQor();
+  startQorInAWindow();
   ScriptedInput input;
   // Watch info line 10 from inside each frame of the entry: the frame-rate lock reads the clock.
   std::vector<std::string> shown;
@@ -554,7 +546,7 @@ TEST(FileNameEntryTest, TheNameSoFarIsShownOnInfoLine10) {
 TEST(ExitTest, ScriptedEscapeEndsTheRealProgramWithStatus0) {
   EXPECT_EXIT(
       {
-        startQor();
+        startQorInAWindow();
         ScriptedInput input;
         input.press(SDLK_ESCAPE);
         for (;;) runFrame();
@@ -593,7 +585,7 @@ TEST(ExitTest, AMissingFontEndsTheRealProgramWithStatus1) {
   EXPECT_EXIT(
       {
         if (chdir(dir.c_str()) != 0) exit(3);
-        startQor();
+        startQorInAWindow();
         exit(4);
       },
       ::testing::ExitedWithCode(1), "");
@@ -626,7 +618,7 @@ TEST(ExitTest, StartedOutsideItsRunFolderQorSaysWhatIsMissingAndWhereToRunIt) {
     EXPECT_EXIT(
         {
           if (chdir(dir.c_str()) != 0) exit(3);
-          startQor();
+          startQorInAWindow();
           exit(4);
         },
         ::testing::ExitedWithCode(1), said)
@@ -642,7 +634,7 @@ TEST(ExitTest, AnUnreadableFontIsNamedOnTheConsole) {
   EXPECT_EXIT(
       {
         if (chdir(dir.c_str()) != 0) exit(3);
-        startQor();
+        startQorInAWindow();
         exit(4);
       },
       ::testing::ExitedWithCode(1),
@@ -652,7 +644,7 @@ TEST(ExitTest, AnUnreadableFontIsNamedOnTheConsole) {
 }
 
 TEST(FrameLoopTest, TheFrameProfilerSharesOutTheFrameOnTheInfoLines) {
-  startQor();
+  startQorInAWindow();
   ScriptedInput input;
   bLockFps = false;
   for (int frame = 0; frame < 3; frame++) runFrame();

@@ -15,10 +15,7 @@
 #include "support/ScriptedInput.h"
 
 TEST(DrawingAndChanceTest, AFrameOfEveryShippedLevelInPlayAndCommandModeTakesNoRandomNumbers) {
-  startVideo();
-  bFullscreen = false;
-  init();
-  pinLoadedLibraries();
+  startQorInAWindow();
   ScriptedInput input;
   std::vector<std::string> levels;
   for (auto const& entry : std::filesystem::directory_iterator("."))

@@ -23,12 +23,7 @@
 namespace {
 class GamePlayTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    startVideo();
-    bFullscreen = false;
-    init();
-    pinLoadedLibraries();
-  }
+  void SetUp() override { startQorInAWindow(); }
   void tapKey(int key) {
     input.tap(key);
     input.nextFrame();

@@ -63,10 +63,7 @@ class GameStatesTest : public ::testing::Test {
   // The episodes (level elements) and settings of the data files, then the real start-up.
   void start(std::string const& episodes, std::string const& settings = "") {
     write("xml/test.xml", "<xml> " + settings + " " + episodes + " </xml>");
-    startVideo();
-    bFullscreen = false;
-    init();
-    pinLoadedLibraries();
+    startQorInAWindow();
   }
   void frames(int count) {
     for (int i = 0; i < count; i++) runFrame();

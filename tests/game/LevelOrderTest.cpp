@@ -20,10 +20,7 @@ namespace {
 class LevelOrderTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    startVideo();
-    bFullscreen = false;
-    init();
-    pinLoadedLibraries();
+    startQorInAWindow();
     setExitHook([this](int s) {
       status = s;
       shown = info;

@@ -25,10 +25,7 @@ class PlaythroughTest : public ::testing::Test {
   // Installed before start-up, so that every timer of the game runs on it.
   TestClock clock{100000};
   void SetUp() override {
-    startVideo();
-    bFullscreen = false;
-    init();
-    pinLoadedLibraries();
+    startQorInAWindow();
     // The same game every run: fixed random numbers, and frames of 1/30 s on the test clock.
     std::srand(20261210);
     bLockFps = false;

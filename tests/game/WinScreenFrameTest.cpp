@@ -16,10 +16,7 @@
 
 TEST(WinScreenFrameTest, TheLastFinishLineFiresNothingMovesNothingAndSpaceQuits) {
   ScriptedInput input;
-  startVideo();
-  bFullscreen = false;
-  init();
-  pinLoadedLibraries();
+  startQorInAWindow();
   int status = -1;
   setExitHook([&status](int s) { status = s; });
 

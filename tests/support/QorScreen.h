@@ -26,6 +26,15 @@ inline void startVideo() {
   }
 }
 
+// The whole start-up of qor in a window, with the exit handlers kept from unloading the GL
+// driver.
+inline void startQorInAWindow() {
+  startVideo();
+  bFullscreen = false;
+  init();
+  pinLoadedLibraries();
+}
+
 // SDL video and the screen as start-up sets it, in a window.
 inline void openTestScreen() {
   startVideo();
